@@ -1,0 +1,106 @@
+// The layer's test surface: used only by tests (and the screenshot tool) to fix the environment, drive
+// input through the real path and read back state.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace pf::test {
+
+// --- Environment (call before InitPlatform / OpenMainWindow) ---------------------------------------------
+// The work area a maximised main window fills: its client area becomes exactly w x h pixels.
+void SetWorkArea(int w, int h);
+void SetScreenDpi(int dpiY);
+void SetToday(Date local, Date utc);
+// Virtual clock: Delay and the tick counter advance it at once (windows still repaint).
+void UseVirtualClock(bool on);
+void AdvanceClock(int ms);
+// Called at each step of a Delay (every virtual millisecond batch) so a test can watch intermediate states
+// or move the pointer at a given time.
+void OnDelayStep(std::function<void(std::int64_t now)> hook);
+
+// --- Message boxes ---------------------------------------------------------------------------------------
+// Answers given in order; a box with no answer left (or one it cannot give) fails the test by throwing
+// std::logic_error with the box's title and text.
+void ScriptMessageAnswers(std::vector<Answer> answers);
+struct MessageRecord {
+  std::string title, text;
+  Buttons buttons;
+  Answer answer;
+};
+std::vector<MessageRecord> TakeMessageLog();
+int PendingMessageAnswers();
+
+// --- Printing --------------------------------------------------------------------------------------------
+// The next print dialogs are answered: cancel, or a recording printer of a page size in device pixels and
+// dpi; with a PDF path the pages are also written to that file.
+void ScriptPrintCancel();
+void ScriptPrinter(int pageWidth, int pageHeight, int dpi, const std::string& pdfPath = "");
+struct DrawOp {
+  enum class Type { Text, Line, Box, Circle, Picture } type;
+  int x = 0, y = 0, w = 0, h = 0;   // Circle: w = radius; Line: x1,y1,x2,y2 as x,y,w,h
+  std::string text;
+  int font = 0;
+  Rgb front = 0, back = 0;
+  DrawMode mode = DrawMode::Default;
+  int picture = 0;
+};
+struct PrintedPage {
+  std::vector<DrawOp> ops;
+};
+struct PrintJob {
+  std::string name;
+  std::vector<PrintedPage> pages;
+  bool ended = false;
+};
+std::vector<PrintJob> TakePrintJobs();
+// Drawing on pictures can be recorded too (the same operations), for drawing tests.
+void RecordPictureDrawing(bool on);
+std::vector<DrawOp> TakePictureOps();
+
+// --- Input through the real path --------------------------------------------------------------------------
+// A key press and release on the focused control: queued for the loop first, its character delivered after
+// the loop's turn. `text` is the character typed ("" for keys that type none).
+void KeyPress(int key, const std::string& text = "", unsigned modifiers = 0);
+void TypeText(const std::string& text);   // one KeyPress per character (digits, letters, ".", "-", " ")
+void PressTab(bool backward = false);
+void PressEnter();
+void KeyDownOnly(int key, const std::string& text = "", unsigned modifiers = 0, bool autoRepeat = false);
+void KeyUpOnly(int key, unsigned modifiers = 0);
+void Paste(const std::string& text);      // into the focused field, as Ctrl+V would
+void MoveMouse(Point screenPos);
+void MoveMouseTo(int gadget, int dx = -1, int dy = -1);  // -1: the control's centre
+void Click(int gadget, int dx = -1, int dy = -1);
+void ClickAt(Point screenPos);
+void RightClick(int gadget, int dx = -1, int dy = -1);
+void DoubleClick(int gadget, int dx = -1, int dy = -1);
+void LeftDown(int gadget, int dx = -1, int dy = -1);
+void LeftUp(int gadget, int dx = -1, int dy = -1);
+void Wheel(int gadget, int delta);
+void SetLeftButtonDown(bool down);        // what IsLeftButtonDown reports (a border drag)
+void ResizeMainWindow(int clientW, int clientH);
+void ActivateOther();                     // another program becomes active
+void ActivateMain();
+void RequestClose();
+void ChooseComboItem(int gadget, int item);  // as the user picks it from the drop-down
+void ChangeDate(int gadget, Date date);      // as the user edits it
+void StepUpDown(int gadget, bool up);
+
+// --- Driving the loop ---------------------------------------------------------------------------------
+// Runs `handle` on every queued event until the queue is empty (events that handling raises included).
+void Pump(const std::function<void(const Event&)>& handle);
+bool HasPendingEvents();
+std::vector<Event> DrainEvents();          // takes every queued event without handling it
+
+// --- Read-back ---------------------------------------------------------------------------------------------
+std::string DisplayedText(int gadget);     // what a static text, field or button shows
+bool HasFocus(int gadget);
+std::string ComboEditText(int gadget);
+std::vector<std::string> ViewerVisibleText(int gadget);  // lines as shown (hidden text left out)
+bool SaveScreenshot(const std::string& path);  // the main window as a PNG
+
+}  // namespace pf::test
