@@ -60,8 +60,11 @@ QWidget* MainWindowWidget();
 
 // Pictures and fonts by number (drawing.cpp, fonts.cpp).
 QImage* FindPicture(int number);
+int StorePicture(int number, QImage image);  // kAutoNumber picks a fresh number; returns it
 const QFont* FindFont(int number);
 QFont DefaultGadgetFont();
+QFont MakeFont(const std::string& face, int pixelHeight, FontStyle style);
+QString InstalledFamily(const std::string& face);
 
 // Rich text (rich_text.cpp): fills a viewer's document from RTF.
 void LoadRtf(QTextEdit* viewer, std::string_view rtf);
