@@ -131,6 +131,7 @@ int RichViewerGadget(int number, int x, int y, int w, int h, unsigned flags = 0)
 
 // The creation stack: controls made after OpenGadgetList(container) go into that container (or scroll area).
 void OpenGadgetList(int container);
+void OpenWindowGadgetList(int window);  // controls go into a window's client area (the popup)
 void CloseGadgetList();
 // Font number given to every control created afterwards (0: the toolkit's own).
 void SetDefaultGadgetFont(int font);

@@ -1,0 +1,4 @@
+#include "colouring/colour_library.h"
+
+void InitColourLibrary() {}
+void EndColourLibrary() {}

@@ -1,0 +1,23 @@
+// Controls that the page builders leave in globals and that page switching shows, hides and focuses.
+#pragma once
+
+#include "shell/bounded_array.h"
+
+// The analysis modules (Before & After, Concurrent Groups, Potential Intervention).
+inline int BARoot = 0, CGRoot = 0, PIRoot = 0;
+inline int BAFooter = 0, CGFooter = 0, PIFooter = 0;
+inline int BAStepText = 0, CGStepText = 0, PIStepText = 0;
+inline int BAPreviousButton = 0, CGPreviousButton = 0, PIPreviousButton = 0;
+inline int BANextButton = 0, CGNextButton = 0, PINextButton = 0;
+inline int BASaveAnotherButton = 0, CGSaveAnotherButton = 0, PISaveAnotherButton = 0;
+inline int BASaveReturnButton = 0, CGSaveReturnButton = 0, PISaveReturnButton = 0;
+inline int BAPrintReportButton = 0, CGPrintReportButton = 0, PIPrintReportButton = 0;
+
+// The incident calculator and the Multiple Incidents Summary.
+inline int IncidentRoot = 0, IncidentMenuPage = 0, MISummaryPage = 0, IncidentFooter = 0, IncidentStepText = 0;
+inline int IncidentPreviousButton = 0, IncidentNextButton = 0;
+inline int IncidentSaveAnotherButton = 0, IncidentSaveReturnButton = 0, IncidentPrintReportButton = 0;
+
+// Single pages.
+inline int AnalysisChoicePage = 0, AboutPage = 0, UnderstandingPage = 0, ExamplesPage = 0, GlossaryPage = 0;
+inline int UnderstandingReturnButton = 0, ExamplesList = 0, GlossaryTermList = 0;

@@ -1,0 +1,15 @@
+// Entry points of subsystems that are not part of the program yet. Each does the least that lets the
+// shell run: nothing to recalculate, nothing to dispatch, nothing to save, no database, an empty front
+// page. They are replaced one by one as the worksheets, the record store and the pages arrive.
+#include "shell/services.h"
+
+void RecalcIncident() {}
+void RecalcBA() {}
+void RecalcCG() {}
+void RecalcPI() {}
+void DispatchGadgetEvent(int, pf::GadgetEvent) {}
+int AskSaveModified(int) { return 0; }
+void OpenRecordDatabase() {}
+std::string UpdateCompanyName(const std::string&) { return {}; }
+void AttachHelpPopupProcedures() {}
+void OnMouseMove(const pf::Event&) {}

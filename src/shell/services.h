@@ -1,0 +1,41 @@
+// Operations of the program's other subsystems that the shell calls. Until a subsystem is built its entry
+// points here do the least that keeps the program running (see services.cpp).
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+// Recalculation of the worksheets.
+void RecalcIncident();
+void RecalcBA();
+void RecalcCG();
+void RecalcPI();
+
+// The one dispatch of every control event; `CurrentEvent` holds the event being handled.
+void DispatchGadgetEvent(int gadget, pf::GadgetEvent kind);
+
+// Offers to save every record kind whose modified flag is set (kind -1: all); 1 when the user cancelled.
+int AskSaveModified(int kind);
+
+// Opens or creates the record database and shows the stored company name.
+void OpenRecordDatabase();
+// Stores the company name; "" on success, else the database's message.
+std::string UpdateCompanyName(const std::string& name);
+
+// Page builders, called once with the page holder open for new controls.
+void BuildHomePage();
+void BuildBAPages();
+void BuildCGPages();
+void BuildPIPages();
+void BuildIncidentPages();
+void BuildAnalysisChoicePage();
+void BuildAboutPage();
+void BuildUnderstandingPage();
+void BuildExamplesPage();
+void BuildGlossaryPage();
+void ShowUnderstandingTopic(int list, int item);
+
+// Hover looks and the help popup.
+void AttachHelpPopupProcedures();
+void OnMouseMove(const pf::Event& event);

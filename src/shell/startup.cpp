@@ -1,0 +1,81 @@
+#include "shell/startup.h"
+
+#include "assets/assets.h"
+#include "colouring/colour_library.h"
+#include "platform/platform.h"
+#include "shell/event_loop.h"
+#include "shell/global_tables.h"
+#include "shell/main_window.h"
+#include "shell/shell_globals.h"
+#include "shell/tab_bars.h"
+
+namespace {
+
+void ClearGlobalArrays() {
+  IncidentGadget.Clear();
+  BAGadget.Clear();
+  CGGadget.Clear();
+  PIGadget.Clear();
+  MIGadget.Clear();
+  IncidentPage.Clear();
+  BAPage.Clear();
+  CGPage.Clear();
+  PIPage.Clear();
+  RememberedTab.Clear();
+  HelpText.Clear();
+  HoverTable.Clear();
+  ModifiedFlags.Clear();
+  BALabour.Clear();
+  CGLabour.Clear();
+  PILabour.Clear();
+  NoticeGadget.Clear();
+}
+
+void DecodePictures() {
+  for (const auto& p : assets::Pictures()) pf::DecodePicture(p.number, p.data, p.size);
+}
+
+void FillHelpDocuments() {
+  const auto offsets = assets::GuideDocumentOffsets();
+  for (std::size_t i = 0; i < offsets.size(); ++i) HelpDocument(int(i)) = offsets[i];
+}
+
+}  // namespace
+
+void StartProgram(int& argc, char** argv) {
+  pf::InitPlatform(argc, argv);
+  InitColourLibrary();
+  ClearGlobalArrays();
+  LineBreak = "\r";
+  SetColourPalette();
+  CreateGlobalLists();
+  DecodePictures();
+  FillHelpDocuments();
+  TitleFont = 34;
+  TabFont = 35;
+  RowLabelFont = 17;
+  BuildCategoryLists();
+  Province = "derorere";
+  OpenMainWindow();
+  InstallPasteRule();
+  // The top bar shows HOME selected before the first event.
+  CurrentTopTab = 1;
+  SelectTopTab(4);
+}
+
+int RunEventLoop() {
+  while (!ExitRequested) HandleEvent(pf::WaitWindowEvent());
+  ExitSequence();
+  return 0;
+}
+
+void ExitSequence() {
+  pf::CloseWindow(pf::kMainWindow);
+  EndColourLibrary();
+  pf::ShutdownPlatform();
+}
+
+int RunProgram(int& argc, char** argv) {
+  StartProgram(argc, argv);
+  return RunEventLoop();
+}

@@ -1,0 +1,134 @@
+#include <string>
+
+#include "program_fixture.h"
+#include "shell/numeric_filter.h"
+#include "shell/shell_globals.h"
+
+namespace {
+
+// A page of test fields inside the running program: a numeric field, a plain white field and another
+// numeric field after them in Tab order.
+class LoopTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    pf::test::TakeMessageLog();
+    pf::HideGadget(FrontPageHolder, true);
+    pf::HideGadget(TabbedArea, false);
+    pf::OpenGadgetList(PageHolder);
+    numeric = pf::FieldGadget(AutoNumber, 10, 10, 100, 20, "");
+    pf::SetGadgetColour(numeric, BackColourType, NumberFieldColour);
+    plain = pf::FieldGadget(AutoNumber, 10, 40, 100, 20, "");
+    pf::SetGadgetColour(plain, BackColourType, kWhite);
+    next = pf::FieldGadget(AutoNumber, 10, 70, 100, 20, "");
+    pf::SetGadgetColour(next, BackColourType, RequiredFieldColour);
+    pf::CloseGadgetList();
+    Pump();
+  }
+
+  void Focus(int gadget) {
+    pf::SetActiveGadget(gadget);
+    Pump();
+  }
+
+  int numeric = 0, plain = 0, next = 0;
+};
+
+}  // namespace
+
+TEST(NumericFilter, JudgesEachCharacterByTheFieldsRules) {
+  struct Case {
+    std::string text;
+    int caret;
+    std::string typed;
+    bool allowed;
+  };
+  const Case cases[] = {
+      {"12.34", 5, "5", false},   // two decimals, caret at the end
+      {"12.34", 3, "5", false},   // right after the point
+      {"12.34", 0, "5", true},    // before the 1
+      {"12.34", 0, ".", false},   // already holds a point, even when all is selected
+      {"12.3", 4, "4", true},     // a second decimal
+      {"12", 2, ".", true},
+      {"12", 0, "-", true},       // minus only at position 0
+      {"12", 1, "-", false},
+      {"12", 2, "a", false},
+      {"12", 2, "!", false},      // a shifted digit key types a symbol
+      {"12", 2, " ", false},
+      {"12.34", 5, "\b", true},   // Backspace types nothing the rules judge
+      {"12.34", 5, "", true},     // arrows, Home, End
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(NumericCharacterAllowed(c.text, c.caret, c.typed), c.allowed)
+        << c.text << " caret " << c.caret << " typed '" << c.typed << "'";
+  EXPECT_TRUE(NumericPasteAllowed("12", 2, 2, ".5"));
+  EXPECT_FALSE(NumericPasteAllowed("12", 2, 2, "$5"));
+  EXPECT_FALSE(NumericPasteAllowed("1.2", 3, 3, "34"));
+  EXPECT_TRUE(NumericPasteAllowed("abc", 0, 3, "-3.25"));
+  EXPECT_FALSE(IsNumericFieldColour(pf::MakeRgb(255, 255, 255)));
+}
+
+TEST_F(LoopTest, NumericFieldRefusesWhatItsRulesRefuse) {
+  struct Case {
+    std::string start;
+    int caret;  // -1: the whole text selected, as after the select-all on focus
+    std::string typed;
+    std::string result;
+  };
+  const Case cases[] = {
+      {"12.34", 5, "5", "12.34"}, {"12.34", 3, "5", "12.34"}, {"12.34", 0, "5", "512.34"},
+      {"12.34", -1, "5", "5"},    {"12.34", -1, ".", "12.34"}, {"12.3", 4, "45", "12.34"},
+      {"7", 1, "-", "7"},         {"7", 0, "-", "-7"},         {"7", 1, "a", "7"},
+  };
+  for (const auto& c : cases) {
+    Focus(numeric);
+    pf::SetGadgetText(numeric, c.start);
+    if (c.caret < 0)
+      pf::SetGadgetSelection(numeric, 0, -1);
+    else
+      pf::SetGadgetSelection(numeric, c.caret, c.caret);
+    Pump();
+    pf::test::TypeText(c.typed);
+    Pump();
+    EXPECT_EQ(pf::GetGadgetText(numeric), c.result) << c.start << " + " << c.typed;
+  }
+}
+
+TEST_F(LoopTest, LettersGoIntoAPlainWhiteField) {
+  Focus(plain);
+  pf::test::TypeText("ab.1-");
+  Pump();
+  EXPECT_EQ(pf::GetGadgetText(plain), "ab.1-");
+}
+
+TEST_F(LoopTest, EnterMovesTheFocusAsTabDoes) {
+  Focus(numeric);
+  pf::test::PressEnter();
+  Pump();
+  EXPECT_EQ(pf::GetActiveGadget(), plain);
+  pf::SetGadgetText(next, "99");
+  pf::test::PressTab();
+  Pump();
+  EXPECT_EQ(pf::GetActiveGadget(), next);
+  int start = -1, end = -1;
+  pf::GetGadgetSelection(next, start, end);
+  EXPECT_EQ(start, 0);
+  EXPECT_EQ(end, 2);  // select-all on focus
+}
+
+TEST_F(LoopTest, FocusComesBackWithItsSelectionAfterAnotherWindow) {
+  Focus(plain);
+  pf::SetGadgetText(plain, "hello");
+  pf::SetGadgetSelection(plain, 1, 3);
+  Pump();
+  pf::test::ActivateOther();
+  Pump();
+  pf::SetActiveGadget(-1);  // the desktop takes the focus away while another program is active
+  pf::test::ActivateMain();
+  Pump();
+  EXPECT_EQ(pf::GetActiveGadget(), plain);
+  int start = -1, end = -1;
+  pf::GetGadgetSelection(plain, start, end);
+  EXPECT_EQ(start, 1);
+  EXPECT_EQ(end, 3);
+}
