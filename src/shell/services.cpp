@@ -7,9 +7,6 @@ void RecalcIncident() {}
 void RecalcBA() {}
 void RecalcCG() {}
 void RecalcPI() {}
-void DispatchGadgetEvent(int, pf::GadgetEvent) {}
 int AskSaveModified(int) { return 0; }
 void OpenRecordDatabase() {}
 std::string UpdateCompanyName(const std::string&) { return {}; }
-void AttachHelpPopupProcedures() {}
-void OnMouseMove(const pf::Event&) {}

@@ -1,0 +1,3 @@
+#include "shell/services.h"
+
+void DispatchGadgetEvent(int, pf::GadgetEvent) {}

@@ -1,0 +1,4 @@
+#include "shell/services.h"
+
+void AttachHelpPopupProcedures() {}
+void OnMouseMove(const pf::Event&) {}
