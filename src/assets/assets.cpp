@@ -15,14 +15,12 @@ namespace {
 constexpr int RescaledPictureNumbers[] = {14, 15, 16, 17, 25, 26, 27, 28, 29, 30, 32, 33,
                                           40, 41, 42, 43, 44, 45, 47, 48, 49, 50, 51, 53};
 
-bool IsRescaled(int number)
-{
+bool IsRescaled(int number) {
   return std::find(std::begin(RescaledPictureNumbers), std::end(RescaledPictureNumbers), number) !=
          std::end(RescaledPictureNumbers);
 }
 
-std::vector<EmbeddedPicture> MakePictureTable()
-{
+std::vector<EmbeddedPicture> MakePictureTable() {
   std::vector<EmbeddedPicture> table;
   for (const embedded::PictureFile& file : embedded::PictureFiles())
     table.push_back({file.number, file.data, file.size, IsRescaled(file.number)});
@@ -31,21 +29,16 @@ std::vector<EmbeddedPicture> MakePictureTable()
 
 }  // namespace
 
-std::span<const EmbeddedPicture> Pictures()
-{
+std::span<const EmbeddedPicture> Pictures() {
   static const std::vector<EmbeddedPicture> table = MakePictureTable();
   return table;
 }
 
-std::string_view GuideDocuments()
-{
+std::string_view GuideDocuments() {
   const std::span<const unsigned char> bytes = embedded::GuideDocumentBytes();
   return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
-std::array<std::size_t, 7> GuideDocumentOffsets()
-{
-  return embedded::GuideDocumentStarts();
-}
+std::array<std::size_t, 7> GuideDocumentOffsets() { return embedded::GuideDocumentStarts(); }
 
 }  // namespace assets
