@@ -45,7 +45,7 @@ QTextCharFormat CharFormat(const rtf::Run& r) {
   f.setFontItalic(r.italic);
   f.setFontUnderline(r.underline);
   if (r.halfPoints > 0) f.setFontPointSize(r.halfPoints / 2.0);
-  if (!r.face.empty()) f.setFontFamilies(QStringList{QString::fromStdString(r.face)});
+  if (!r.face.empty()) f.setFontFamilies(QStringList{InstalledFamily(r.face)});
   if (r.colour) f.setForeground(QColor(QRgb(*r.colour)));
   if (r.hidden) MakeHiddenFormat(f);
   return f;

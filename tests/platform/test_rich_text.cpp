@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/registry.h"
 #include "platform/rich_text.h"
 
 using namespace pf::detail;
@@ -85,7 +86,7 @@ TEST_F(RichTextTest, FormatsReachTheDocument) {
   EXPECT_EQ(body.text(), QString("body") + QChar(QChar::LineSeparator) + "more");  // \line stays in the block
   c.setPosition(body.position() + 1);
   EXPECT_TRUE(c.charFormat().fontItalic());
-  EXPECT_EQ(c.charFormat().fontFamilies().toStringList(), QStringList{"Courier New"});
+  EXPECT_EQ(c.charFormat().fontFamilies().toStringList(), QStringList{InstalledFamily("Courier New")});
   EXPECT_EQ(RichLineCount(viewer_.get()), 3);
   EXPECT_EQ(RichLineText(viewer_.get(), 2), "more");
 }
