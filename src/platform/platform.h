@@ -50,6 +50,7 @@ int ScreenDpiY();   // the screen's logical vertical dots per inch
 // Opens the main window (number 1). `maximised` shows it maximised; otherwise at (x, y, w, h) centred.
 int OpenMainWindow(const std::string& title, int x, int y, int w, int h, bool maximised);
 // A borderless popup owned by the main window, created hidden; shown without taking activation.
+// Controls created next go into the popup until CloseGadgetList().
 int OpenPopupWindow(int number, int x, int y, int w, int h);
 bool WindowExists(int window);
 void SetWindowColour(int window, Rgb colour);

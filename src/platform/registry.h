@@ -41,6 +41,7 @@ struct Gadget {
   unsigned buttonStyle = 0;
   int buttonFace = 0;
   int buddy = 0;                   // up-down: its field
+  int minimum = 0, maximum = 0;    // up-down: the range
   std::string dateMask;
   std::string tooltip;
   std::vector<HandlerEntry> handlers;  // oldest first

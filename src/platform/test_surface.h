@@ -22,6 +22,8 @@ void AdvanceClock(int ms);
 // Called at each step of a Delay (every virtual millisecond batch) so a test can watch intermediate states
 // or move the pointer at a given time.
 void OnDelayStep(std::function<void(std::int64_t now)> hook);
+// Whether a visual theme draws the controls (IsThemeActive); on unless set.
+void SetThemeActive(bool on);
 
 // --- Message boxes ---------------------------------------------------------------------------------------
 // Answers given in order; a box with no answer left (or one it cannot give) fails the test by throwing
@@ -34,6 +36,9 @@ struct MessageRecord {
 };
 std::vector<MessageRecord> TakeMessageLog();
 int PendingMessageAnswers();
+// Scripting is on by default under the offscreen platform (no test can block on a box) and off otherwise;
+// off shows real boxes.
+void ScriptMessageBoxes(bool on);
 
 // --- Printing --------------------------------------------------------------------------------------------
 // The next print dialogs are answered: cancel, or a recording printer of a page size in device pixels and
