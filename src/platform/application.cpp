@@ -8,7 +8,6 @@
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
-#include <memory>
 
 #include "platform/environment.h"
 #include "platform/test_surface.h"
@@ -21,8 +20,10 @@ Environment& Env() {
 }
 
 namespace {
-std::unique_ptr<QApplication>& App() {
-  static std::unique_ptr<QApplication> app;
+// Deliberately not a static object: destroying the application during static destruction, after the
+// toolkit's own statics are gone, crashes. It ends in ShutdownPlatform or with the process.
+QApplication*& App() {
+  static QApplication* app = nullptr;
   return app;
 }
 QElapsedTimer& Ticks() {
@@ -32,7 +33,10 @@ QElapsedTimer& Ticks() {
 Date FromQDate(const QDate& d) { return Date{d.year(), d.month(), d.day()}; }
 }  // namespace
 
-void DestroyApplication() { App().reset(); }
+void DestroyApplication() {
+  delete App();
+  App() = nullptr;
+}
 
 }  // namespace pf::detail
 
@@ -44,7 +48,7 @@ void InitPlatform(int& argc, char** argv) {
     // Month and day names in date fields are English whatever the user's locale; number text never
     // goes through the toolkit's locale.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    detail::App() = std::make_unique<QApplication>(argc, argv);
+    detail::App() = new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
   }
   detail::Ticks().start();

@@ -28,9 +28,10 @@ constexpr FaceMapping kFaces[] = {
     {"ms shell dlg", "DejaVu Sans"},
 };
 
+// Never destroyed: fonts must not outlive the toolkit's font cache at process exit.
 std::map<int, QFont>& Fonts() {
-  static std::map<int, QFont> fonts;
-  return fonts;
+  static auto* fonts = new std::map<int, QFont>;
+  return *fonts;
 }
 
 int StoreFont(int number, QFont font) {

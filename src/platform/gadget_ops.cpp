@@ -211,7 +211,8 @@ void SetGadgetText(int gadget, const std::string& text) {
 void SetMaxLength(int gadget, int characters) {
   detail::Gadget* g = FindGadget(gadget);
   if (!g || g->kind != Kind::Field) return;
-  static_cast<QLineEdit*>(g->widget.data())->setMaxLength(characters > 0 ? characters : 32767);
+  // A limit on what the user types: a longer text that the program writes (a hint) stays whole.
+  if (auto* field = dynamic_cast<detail::FieldEdit*>(g->widget.data())) field->SetTypingLimit(characters);
 }
 
 void SetGadgetColour(int gadget, int type, Rgb colour) {

@@ -2,6 +2,7 @@
 #include "platform/gadget_widgets.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -46,15 +47,27 @@ bool FieldEdit::Allowed(const QString& text) const {
   return !judge || judge(number_, text.toStdString());
 }
 
+int FieldEdit::Room() const {
+  if (typingLimit_ <= 0) return 1 << 30;
+  return typingLimit_ - int(text().size()) + int(selectedText().size());
+}
+
 bool FieldEdit::JudgedPaste(const QString& text) {
   if (isReadOnly() || !Allowed(text)) return false;
-  insert(text);
+  insert(text.left(std::max(0, Room())));
   return true;
 }
 
 void FieldEdit::keyPressEvent(QKeyEvent* e) {
-  if (e->matches(QKeySequence::Paste) && !isReadOnly() &&
-      !Allowed(QGuiApplication::clipboard()->text(QClipboard::Clipboard))) {
+  if (e->matches(QKeySequence::Paste) && !isReadOnly()) {
+    JudgedPaste(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+    e->accept();
+    return;
+  }
+  const QString typed = e->text();
+  const bool printable = !typed.isEmpty() && typed.at(0).isPrint() &&
+                         !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  if (printable && Room() < int(typed.size())) {
     e->accept();
     return;
   }

@@ -35,6 +35,8 @@ class FieldEdit : public QLineEdit {
  public:
   FieldEdit(QWidget* parent, int number) : QLineEdit(parent), number_(number) {}
   bool JudgedPaste(const QString& text);  // false when the judge refused it
+  // The most characters the user can type or paste; the program's own writes are not cut.
+  void SetTypingLimit(int characters) { typingLimit_ = characters; }
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
@@ -44,7 +46,9 @@ class FieldEdit : public QLineEdit {
 
  private:
   bool Allowed(const QString& text) const;
+  int Room() const;  // characters the user may still add in place of the selection
   int number_;
+  int typingLimit_ = 0;
 };
 
 // Date fields: Tab leaves the field at once instead of walking its sections, and a mask that is all

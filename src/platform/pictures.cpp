@@ -17,9 +17,10 @@ struct PictureTable {
     pictures[0] = zero;
   }
 };
+// Never destroyed: images must not outlive the toolkit at process exit.
 PictureTable& Table() {
-  static PictureTable t;
-  return t;
+  static auto* t = new PictureTable;
+  return *t;
 }
 }  // namespace
 
