@@ -91,6 +91,12 @@ class ChainFilter : public QObject {
     if (!g) return false;
     const bool scrollWheel = g->kind == Kind::ScrollArea && e->type() == QEvent::Wheel;
     if (g->handlers.empty() && !scrollWheel) return false;
+    // Pointer events reach a control's chain once, where they arrive; the copies the toolkit passes up
+    // to the parents (a list's viewport to the list) are not spontaneous.
+    const QEvent::Type t = e->type();
+    const bool pointer = t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease ||
+                         t == QEvent::MouseButtonDblClick || t == QEvent::Wheel;
+    if (pointer && !e->spontaneous()) return false;
     Message m;
     if (!ToMessage(*g, part, e, m)) return false;
     const int number = g->number;
