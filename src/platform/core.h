@@ -84,6 +84,7 @@ bool IsEditableCombo(const Gadget& g);
 Gadget* CreateGadget(int number, Kind kind, unsigned flags, Rect r,
                      const std::function<QWidget*(QWidget* parent, int number)>& make);
 void ConnectButtonSignals(Gadget& g);
+void ReportRightClicks(QWidget* w, int number);
 void ClearFocusWithin(QWidget* w);  // the focus leaves w and its children (before hiding or disabling)
 
 // Events

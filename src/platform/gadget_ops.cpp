@@ -412,12 +412,20 @@ bool IsOptionChecked(int gadget) {
 
 namespace pf {
 
-// Selections in fields and editors, as character positions; the caret ends at `end`.
+namespace {
+// The single-line edit of a field or of an editable combo box.
+QLineEdit* LineEditOf(detail::Gadget& g) {
+  if (g.kind == Kind::Field) return static_cast<QLineEdit*>(g.widget.data());
+  if (detail::IsEditableCombo(g)) return static_cast<QComboBox*>(g.widget.data())->lineEdit();
+  return nullptr;
+}
+}  // namespace
+
+// Selections in fields, editable combo boxes and editors, as character positions; the caret ends at `end`.
 void SetGadgetSelection(int gadget, int start, int end) {
   detail::Gadget* g = FindGadget(gadget);
   if (!g) return;
-  if (g->kind == Kind::Field) {
-    auto* e = static_cast<QLineEdit*>(g->widget.data());
+  if (QLineEdit* e = LineEditOf(*g)) {
     const int len = int(e->text().size());
     start = std::clamp(start, 0, len);
     end = end < 0 ? len : std::clamp(end, 0, len);
@@ -439,8 +447,7 @@ void GetGadgetSelection(int gadget, int& start, int& end) {
   start = end = 0;
   detail::Gadget* g = FindGadget(gadget);
   if (!g) return;
-  if (g->kind == Kind::Field) {
-    auto* e = static_cast<QLineEdit*>(g->widget.data());
+  if (QLineEdit* e = LineEditOf(*g)) {
     if (e->hasSelectedText()) {
       start = int(e->selectionStart());
       end = int(e->selectionEnd());

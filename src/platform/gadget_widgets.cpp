@@ -35,9 +35,12 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e) {
 void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
   const bool click =
       clickable && pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+  const bool rightClick =
+      clickable && e->button() == Qt::RightButton && rect().contains(e->position().toPoint());
   if (e->button() == Qt::LeftButton) pressed_ = false;
   QLabel::mouseReleaseEvent(e);
   if (click) PostGadgetEvent(number_, GadgetEvent::LeftClick);
+  if (rightClick) PostGadgetEvent(number_, GadgetEvent::RightClick);
 }
 
 // --- FieldEdit -------------------------------------------------------------------------------------------

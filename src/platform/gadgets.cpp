@@ -154,6 +154,12 @@ Qt::Alignment TextAlignment(unsigned fl) {
 
 }  // namespace
 
+void ReportRightClicks(QWidget* w, int number) {
+  w->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(w, &QWidget::customContextMenuRequested, w,
+                   [number] { PostGadgetEvent(number, GadgetEvent::RightClick); });
+}
+
 // Shared by the kind-specific creators below and in other files.
 Gadget* CreateGadget(int number, Kind kind, unsigned fl, Rect r,
                      const std::function<QWidget*(QWidget*, int)>& make) {
@@ -288,6 +294,7 @@ int ListBoxGadget(int number, int x, int y, int w, int h, unsigned fl) {
   });
   QObject::connect(l, &QListWidget::itemClicked, l,
                    [n] { detail::PostGadgetEvent(n, GadgetEvent::LeftClick); });
+  detail::ReportRightClicks(l, n);
   return n;
 }
 
@@ -317,6 +324,7 @@ int ListViewGadget(int number, int x, int y, int w, int h, const std::string& fi
   });
   QObject::connect(t, &QTreeWidget::itemClicked, t,
                    [n] { detail::PostGadgetEvent(n, GadgetEvent::LeftClick); });
+  detail::ReportRightClicks(t, n);
   return n;
 }
 

@@ -183,7 +183,7 @@ void MoveFocus(bool backward);          // as a Tab (Shift+Tab) press does, sync
 void InjectTab(bool backward = false);  // a Tab press and release into the input queue (user origin)
 bool IsTabStop(int gadget);
 
-// Selection in fields and editors (0-based character positions).
+// Selection in fields, editable combo boxes and editors (0-based character positions).
 void SetGadgetSelection(int gadget, int start, int end);  // end -1: to the end
 void GetGadgetSelection(int gadget, int& start, int& end);
 

@@ -105,7 +105,9 @@ int OpenPopupWindow(int number, int x, int y, int w, int h) {
     number = c.nextWindow++;
   }
   if (number <= kMainWindow || c.windows.count(number)) return 0;
-  auto popup = std::make_unique<QWidget>(c.mainWindow.get(), Qt::Tool | Qt::FramelessWindowHint);
+  // A tool-tip kind of window: borderless, above its owner, and never given the activation (offscreen
+  // activates every other kind of window it shows).
+  auto popup = std::make_unique<QWidget>(c.mainWindow.get(), Qt::ToolTip | Qt::FramelessWindowHint);
   popup->setAttribute(Qt::WA_ShowWithoutActivating);
   popup->setMouseTracking(true);
   popup->setGeometry(x, y, w, h);

@@ -1,4 +1,6 @@
 // What controls show and read back: captions, colours, lists, dates, up-downs, geometry, scroll areas.
+#include <cstdio>
+
 #include "platform_fixture.h"
 
 namespace pf::testing {
@@ -69,12 +71,14 @@ TEST_F(PlatformTest, MultiSelectListTogglesOneItemPerClickOrSpace) {
   EXPECT_FALSE(IsGadgetItemSelected(l, 2)) << "a second click takes the item out again";
   EXPECT_TRUE(IsGadgetItemSelected(l, 1));
   EXPECT_EQ(GetCaretItem(l), 2);
+  test::DrainEvents();
   test::KeyPress(vk::kSpace);
-  Run();
+  const auto events = ControlEvents(Run());
   EXPECT_TRUE(IsGadgetItemSelected(l, 2)) << "Space toggles the caret item";
   EXPECT_TRUE(IsGadgetItemSelected(l, 1));
-  const auto events = ControlEvents(test::DrainEvents());
-  EXPECT_TRUE(events.empty());
+  ASSERT_EQ(events.size(), 1u) << Describe(events);
+  EXPECT_EQ(events[0].kind, GadgetEvent::Change);
+  EXPECT_EQ(events[0].origin, Origin::User);
   SetGadgetItemSelected(l, -1, false);
   EXPECT_EQ(GetGadgetState(l), -1);
   EXPECT_TRUE(test::DrainEvents().empty()) << "program selections raise nothing";
@@ -181,6 +185,54 @@ TEST_F(PlatformTest, ScrollRequestsPassTheChainAndMoveTheView) {
   SetScrollY(area, 100);
   EXPECT_EQ(GetScrollY(area), 100);
   EXPECT_EQ(GadgetAtPoint({GadgetScreenRect(area).x + 5, GadgetScreenRect(area).y + 5}), kNotAControl);
+}
+
+TEST_F(PlatformTest, PopupHoldsItsControlsAndLeavesTheMainWindowActive) {
+  const int popup = OpenPopupWindow(kAutoNumber, 300, 300, 200, 100);
+  const int text = TextGadget(kAutoNumber, 10, 10, 100, 20, "help");
+  CloseGadgetList();
+  const int back = TextGadget(kAutoNumber, 0, 0, 10, 10, "main");
+  EXPECT_EQ(GadgetWindow(text), popup);
+  EXPECT_EQ(GadgetWindow(back), kMainWindow);
+  EXPECT_FALSE(IsWindowVisible(popup));
+  ShowWindow(popup, true);
+  Run();
+  EXPECT_TRUE(IsWindowVisible(popup));
+  EXPECT_EQ(ActiveWindow(), kMainWindow);
+  ResizeWindow(popup, 320, kIgnoreValue, kIgnoreValue, 50);
+  EXPECT_EQ(WindowRect(popup), (Rect{320, 300, 200, 50}));
+  EXPECT_EQ(GadgetAtPoint({335, 315}), text);
+  ShowWindow(popup, false);
+  EXPECT_FALSE(IsWindowVisible(popup));
+}
+
+TEST_F(PlatformTest, BitmapButtonShowsItsFaceWhole) {
+  const int face = CreatePicture(kAutoNumber, 80, 24, 0xC00000);
+  const int b =
+      ButtonGadget(kAutoNumber, 20, 20, 80, 24, "Go", button_style::kCentre | button_style::kBitmap);
+  SetButtonFace(b, face);
+  EXPECT_EQ(GetButtonFace(b), face);
+  EXPECT_EQ(GetButtonStyle(b), button_style::kCentre | button_style::kBitmap);
+  const std::string path = ::testing::TempDir() + "bitmap_button.png";
+  ASSERT_TRUE(test::SaveScreenshot(path));
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(f, nullptr);
+  std::vector<unsigned char> png(1 << 20);
+  png.resize(std::fread(png.data(), 1, png.size(), f));
+  std::fclose(f);
+  const int shot = DecodePicture(kAutoNumber, png.data(), png.size());
+  ASSERT_NE(shot, 0);
+  EXPECT_EQ(PicturePixel(shot, 22, 22), 0xC00000u);
+  EXPECT_EQ(PicturePixel(shot, 98, 42), 0xC00000u);
+  EXPECT_EQ(PicturePixel(shot, 10, 10), 0x000000u) << "the window is black around it";
+}
+
+TEST_F(PlatformTest, ClickableTextReportsRightClicks) {
+  const int t = TextGadget(kAutoNumber, 10, 10, 100, 20, "tile", flags::kClickable);
+  test::RightClick(t);
+  const auto events = ControlEvents(test::DrainEvents());
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].kind, GadgetEvent::RightClick);
 }
 
 }  // namespace

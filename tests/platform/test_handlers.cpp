@@ -1,4 +1,6 @@
 // Handler chains: order, consuming, passing on, previous(), and the messages that reach them.
+#include <cctype>
+
 #include "platform_fixture.h"
 
 namespace pf::testing {
@@ -195,6 +197,55 @@ TEST_F(HandlersTest, MouseMessagesCarryControlCoordinates) {
   EXPECT_EQ(seen[0].pos.y, 8);
   EXPECT_EQ(seen[1].type, Msg::RightDown);
   EXPECT_EQ(seen[2].delta, -120);
+}
+
+}  // namespace
+}  // namespace pf::testing
+
+namespace pf::testing {
+namespace {
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// Completion in an editable combo box from the characters typed into its edit part.
+TEST_F(PlatformTest, ComboEditCharactersReachTheCombosChain) {
+  const int combo = ComboGadget(kAutoNumber, 10, 10, 200, 24, flags::kEditable);
+  AddGadgetItem(combo, -1, "Assembly");
+  AddGadgetItem(combo, -1, "Accounting");
+  AddGadgetHandler(combo, [combo](Message& m, const CallPrevious&) {
+    if (m.type != Msg::Char || !m.fromEdit || m.key < 32) return false;
+    int s = 0, e = 0;
+    GetGadgetSelection(combo, s, e);
+    const std::string t = GetGadgetText(combo);
+    if (e != int(t.size())) return false;
+    const std::string typed = t.substr(0, size_t(s)) + m.text;
+    int match = -1, matches = 0;
+    for (int i = 0; i < CountGadgetItems(combo); ++i)
+      if (Lower(GetGadgetItemText(combo, i).substr(0, typed.size())) == Lower(typed)) {
+        match = i;
+        ++matches;
+      }
+    if (matches != 1) return false;
+    SetGadgetText(combo, typed + GetGadgetItemText(combo, match).substr(typed.size()));
+    SetGadgetSelection(combo, s + 1, e + 999);
+    return true;
+  });
+  SetActiveGadget(combo);
+  Run();
+  test::TypeText("a");
+  Run();
+  EXPECT_EQ(test::ComboEditText(combo), "a") << "two items match: nothing completed";
+  test::TypeText("s");
+  Run();
+  EXPECT_EQ(test::ComboEditText(combo), "assembly");
+  int s = 0, e = 0;
+  GetGadgetSelection(combo, s, e);
+  EXPECT_EQ(s, 2);
+  EXPECT_EQ(e, 8);
+  EXPECT_TRUE(ControlEvents(test::DrainEvents()).empty()) << "typing into a combo box raises nothing";
 }
 
 }  // namespace

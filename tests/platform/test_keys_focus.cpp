@@ -181,6 +181,26 @@ TEST_F(PlatformTest, TabSkipsHiddenDisabledStaticAndNoStopControlsAndWraps) {
   EXPECT_FALSE(IsTabStop(area));
 }
 
+TEST_F(PlatformTest, TabLeavesADateFieldAtOnce) {
+  const int before = FieldGadget(kAutoNumber, 0, 0, 50, 20, "");
+  const int date = DateGadget(kAutoNumber, 0, 30, 200, 24, "%mm/%dd/%yyyy");
+  const int after = FieldGadget(kAutoNumber, 0, 60, 50, 20, "");
+  SetActiveGadget(before);
+  Run();
+  test::PressTab();
+  auto events = ControlEvents(Run());
+  EXPECT_EQ(GetActiveGadget(), date);
+  ASSERT_EQ(events.size(), 2u) << Describe(events);
+  EXPECT_EQ(events[1].gadget, date);
+  EXPECT_EQ(events[1].kind, GadgetEvent::Focus);
+  test::PressTab();
+  events = ControlEvents(Run());
+  EXPECT_EQ(GetActiveGadget(), after);
+  ASSERT_EQ(events.size(), 2u) << Describe(events);
+  EXPECT_EQ(events[0].gadget, date);
+  EXPECT_EQ(events[0].kind, GadgetEvent::LostFocus);
+}
+
 TEST_F(PlatformTest, OptionGroupIsVisitedAtItsCheckedButton) {
   const int field = FieldGadget(kAutoNumber, 0, 0, 50, 20, "");
   OptionGadget(kAutoNumber, 0, 30, 80, 20, "one");
