@@ -9,9 +9,10 @@
 
 namespace pf::detail {
 
+// Never destroyed: its widgets must not be torn down after the toolkit's own statics at process exit.
 CoreState& Core() {
-  static CoreState state;
-  return state;
+  static auto* state = new CoreState;
+  return *state;
 }
 
 Window* FindWindow(int number) {
