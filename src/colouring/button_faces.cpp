@@ -47,7 +47,9 @@ void DrawOneLineCaption(int w, int h, const std::string& caption, unsigned style
 // Word-broken between 4-pixel insets and centred vertically. A caption taller than the face starts at
 // the top, so its first words stay readable, and its last visible line ends in "...".
 void DrawMultiLineCaption(int w, int h, const std::string& caption, unsigned style) {
-  const unsigned across = AlignedRight(style) ? pf::kAlignRight : AlignedLeft(style) ? pf::kAlignLeft : pf::kAlignCentre;
+  const unsigned across = AlignedRight(style)  ? pf::kAlignRight
+                          : AlignedLeft(style) ? pf::kAlignLeft
+                                               : pf::kAlignCentre;
   const int areaWidth = w - 8;
   const int top = std::max(0, (h - pf::TextBoxHeight(areaWidth, caption)) / 2);
   pf::DrawTextBox(pf::Rect{4, top, areaWidth, h - top}, caption, across | pf::kAlignTop);

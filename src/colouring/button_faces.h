@@ -5,8 +5,8 @@
 #include "colouring/colour_records.h"
 
 bool ColourParentWindowProc(int window, int gadget);
-void RenderButtonFaces(int gadget, int window, pf::Rgb textColour, pf::Rgb faceColour, pf::Rgb pressedTextColour,
-                       pf::Rgb pressedFaceColour, unsigned savedStyle);
+void RenderButtonFaces(int gadget, int window, pf::Rgb textColour, pf::Rgb faceColour,
+                       pf::Rgb pressedTextColour, pf::Rgb pressedFaceColour, unsigned savedStyle);
 bool ColouredButtonProc(pf::Message& message, const pf::CallPrevious& previous);
 void DisableVisualStyles(int gadget);
 int GetDCTextHeight();

@@ -6,9 +6,9 @@
 
 // The drawing cursor, kept between calls and never reset: each drawing passes explicit left, right and
 // y on its first paragraph.
-inline int PrintX = 0;       // where the next text or mark is drawn
-inline int PrintY = 0;       // top of the current line
-inline int PrintLeft = 0;    // wrapped and new lines start here
+inline int PrintX = 0;         // where the next text or mark is drawn
+inline int PrintY = 0;         // top of the current line
+inline int PrintLeft = 0;      // wrapped and new lines start here
 inline int PrintRight = 9999;  // a line must end left of it
 
 // Draws one paragraph and returns the y of its last line. left, right and y of -1 keep the cursor's;
