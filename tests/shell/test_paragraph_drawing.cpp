@@ -151,7 +151,8 @@ TEST_P(Marks, StandBeforeTheTextWhichStartsOneWIFurtherAndWrapsUnderItself) {
   const int right = 40 + wi + pf::TextWidth("one two ") + 1;
   DrawParagraph("one two three", 1.0, 40, right, 300, 0, c.style, -20);
 
-  const auto& ops = Pages().at(0).ops;
+  const auto pages = Pages();
+  const auto& ops = pages.at(0).ops;
   std::vector<Op> shapes, texts;
   for (const auto& op : ops) (op.type == Op::Type::Text ? texts : shapes).push_back(op);
   ASSERT_EQ(int(shapes.size()), c.shapes);
