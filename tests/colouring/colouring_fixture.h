@@ -24,7 +24,8 @@ class ColouringTest : public ::testing::Test {
     pf::InitPlatform(argc, argv);
     StartLibrary();
     pf::OpenMainWindow("Colouring", 0, 0, 800, 600, true);
-    font_ = pf::LoadFontPixels(pf::kAutoNumber, "Arial", 14);
+    // The program gives its controls font 99, the number the layer draws with when a control has none.
+    font_ = pf::LoadFontPixels(99, "Arial", 14);
     pf::SetDefaultGadgetFont(font_);
     pf::test::RecordPictureDrawing(true);
   }
