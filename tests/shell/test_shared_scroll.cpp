@@ -45,6 +45,7 @@ class SharedScrollTest : public TestPage {
 TEST_F(SharedScrollTest, TheBarMovesTheUpperAreaUpToTheSplitThenTheLowerArea) {
   for (bool pi : {false, true}) {
     SCOPED_TRACE(pi ? "intervention" : "summary");
+    if (pi) pf::OpenGadgetList(PageHolder);
     Build(pi);
     struct Case {
       int drag, upperY, lowerY;
