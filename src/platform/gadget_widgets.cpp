@@ -1,0 +1,143 @@
+// The small widget subclasses behind static texts, fields, date fields, buttons and up-downs.
+#include "platform/gadget_widgets.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolButton>
+#include <memory>
+
+#include "platform/core.h"
+
+namespace pf::detail {
+
+// --- ClickLabel ------------------------------------------------------------------------------------------
+
+void ClickLabel::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) pressed_ = true;
+  QLabel::mousePressEvent(e);
+}
+
+// The second press of a double click counts as a press, so a double click gives one more click.
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) pressed_ = true;
+  QLabel::mouseDoubleClickEvent(e);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
+  const bool click =
+      clickable && pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+  if (e->button() == Qt::LeftButton) pressed_ = false;
+  QLabel::mouseReleaseEvent(e);
+  if (click) PostGadgetEvent(number_, GadgetEvent::LeftClick);
+}
+
+// --- FieldEdit -------------------------------------------------------------------------------------------
+
+bool FieldEdit::Allowed(const QString& text) const {
+  const auto& judge = Core().pasteJudge;
+  return !judge || judge(number_, text.toStdString());
+}
+
+bool FieldEdit::JudgedPaste(const QString& text) {
+  if (isReadOnly() || !Allowed(text)) return false;
+  insert(text);
+  return true;
+}
+
+void FieldEdit::keyPressEvent(QKeyEvent* e) {
+  if (e->matches(QKeySequence::Paste) && !isReadOnly() &&
+      !Allowed(QGuiApplication::clipboard()->text(QClipboard::Clipboard))) {
+    e->accept();
+    return;
+  }
+  QLineEdit::keyPressEvent(e);
+}
+
+void FieldEdit::contextMenuEvent(QContextMenuEvent* e) {
+  std::unique_ptr<QMenu> menu(createStandardContextMenu());
+  for (QAction* a : menu->actions()) {
+    if (a->objectName() != QLatin1String("edit-paste")) continue;
+    QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+    QObject::connect(a, &QAction::triggered, this,
+                     [this] { JudgedPaste(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
+  }
+  menu->exec(e->globalPos());
+}
+
+// A middle click pastes the primary selection where the system has one.
+void FieldEdit::mouseReleaseEvent(QMouseEvent* e) {
+  const QClipboard* cb = QGuiApplication::clipboard();
+  if (e->button() == Qt::MiddleButton && cb->supportsSelection() && !isReadOnly() &&
+      !Allowed(cb->text(QClipboard::Selection))) {
+    e->accept();
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(e);
+}
+
+void FieldEdit::dropEvent(QDropEvent* e) {
+  if (e->mimeData() && e->mimeData()->hasText() && !Allowed(e->mimeData()->text())) {
+    e->ignore();
+    return;
+  }
+  QLineEdit::dropEvent(e);
+}
+
+// --- DateField -------------------------------------------------------------------------------------------
+
+void DateField::SetLiteralText(const QString* text) {
+  literal_ = text != nullptr;
+  literalText_ = text ? *text : QString();
+  // Re-render the display with the current date.
+  const QDate d = date();
+  setDate(d.addDays(1));
+  setDate(d);
+}
+
+QString DateField::textFromDateTime(const QDateTime& dt) const {
+  return literal_ ? literalText_ : QDateEdit::textFromDateTime(dt);
+}
+
+// --- FaceButton ------------------------------------------------------------------------------------------
+
+void FaceButton::paintEvent(QPaintEvent* e) {
+  if (face.isNull()) {
+    QPushButton::paintEvent(e);
+    return;
+  }
+  QPainter p(this);
+  if (!pictureButton) {
+    p.drawImage(0, 0, face);
+    return;
+  }
+  // A picture button shows its picture centred, pressed in by one pixel while held down.
+  const int shift = isDown() ? 1 : 0;
+  p.drawImage((width() - face.width()) / 2 + shift, (height() - face.height()) / 2 + shift, face);
+}
+
+// --- UpDownWidget ----------------------------------------------------------------------------------------
+
+UpDownWidget::UpDownWidget(QWidget* parent, std::function<void(bool)> step)
+    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
+  up_->setArrowType(Qt::UpArrow);
+  down_->setArrowType(Qt::DownArrow);
+  for (QToolButton* b : {up_, down_}) b->setFocusPolicy(Qt::NoFocus);
+  QObject::connect(up_, &QToolButton::clicked, this, [step] { step(true); });
+  QObject::connect(down_, &QToolButton::clicked, this, [step] { step(false); });
+}
+
+void UpDownWidget::resizeEvent(QResizeEvent*) {
+  const int half = height() / 2;
+  up_->setGeometry(0, 0, width(), half);
+  down_->setGeometry(0, half, width(), height() - half);
+}
+
+}  // namespace pf::detail

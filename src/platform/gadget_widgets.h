@@ -1,0 +1,91 @@
+// Inside the layer: the small toolkit widget subclasses behind some control kinds.
+#pragma once
+
+#include <QDateEdit>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <functional>
+
+class QToolButton;
+
+namespace pf::detail {
+
+// Static texts and picture controls: a clickable one raises a left click when the button is released over
+// it after being pressed on it.
+class ClickLabel : public QLabel {
+ public:
+  ClickLabel(QWidget* parent, int number) : QLabel(parent), number_(number) {}
+  bool clickable = false;
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+
+ private:
+  int number_;
+  bool pressed_ = false;
+};
+
+// Single-line fields: every way of pasting goes through the program's paste judge first.
+class FieldEdit : public QLineEdit {
+ public:
+  FieldEdit(QWidget* parent, int number) : QLineEdit(parent), number_(number) {}
+  bool JudgedPaste(const QString& text);  // false when the judge refused it
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
+
+ private:
+  bool Allowed(const QString& text) const;
+  int number_;
+};
+
+// Date fields: Tab leaves the field at once instead of walking its sections, and a mask that is all
+// literal text (no day, month or year section) is shown as it is.
+class DateField : public QDateEdit {
+ public:
+  explicit DateField(QWidget* parent) : QDateEdit(parent) {}
+  void SetLiteralText(const QString* text);  // nullptr: show the display format
+
+ protected:
+  bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+  QString textFromDateTime(const QDateTime& dt) const override;
+
+ private:
+  bool literal_ = false;
+  QString literalText_;
+};
+
+// Push buttons and picture buttons: with a face picture the button shows that picture whole.
+class FaceButton : public QPushButton {
+ public:
+  explicit FaceButton(QWidget* parent) : QPushButton(parent) {}
+  QImage face;  // a copy of the picture as it was when set; null: the toolkit's own look
+  bool pictureButton = false;
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+};
+
+// Up-down: two arrow buttons; every step writes the buddy field's number within the range.
+class UpDownWidget : public QWidget {
+ public:
+  UpDownWidget(QWidget* parent, std::function<void(bool up)> step);
+  QToolButton* Arrow(bool up) const { return up ? up_ : down_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+
+ private:
+  QToolButton* up_;
+  QToolButton* down_;
+};
+
+}  // namespace pf::detail

@@ -1,0 +1,198 @@
+// Scroll areas: an inner canvas of its own size, a scroll step, and vertical scroll requests that pass
+// through the control's handler chain before the view moves. The user's own scroll-bar moves reach the
+// chain too, so a handler can tie several areas to one bar.
+#include <QScrollArea>
+#include <QScrollBar>
+#include <memory>
+
+#include "platform/core.h"
+
+namespace pf::detail {
+namespace {
+
+QScrollArea* Area(int gadget) {
+  Gadget* g = FindGadget(gadget);
+  return g && g->kind == Kind::ScrollArea ? static_cast<QScrollArea*>(g->widget.data()) : nullptr;
+}
+
+void MoveView(Gadget& g, ScrollKind kind, int position) {
+  QScrollBar* bar = static_cast<QScrollArea*>(g.widget.data())->verticalScrollBar();
+  int v = bar->value();
+  switch (kind) {
+    case ScrollKind::LineUp:
+      v -= bar->singleStep();
+      break;
+    case ScrollKind::LineDown:
+      v += bar->singleStep();
+      break;
+    case ScrollKind::PageUp:
+      v -= bar->pageStep();
+      break;
+    case ScrollKind::PageDown:
+      v += bar->pageStep();
+      break;
+    case ScrollKind::Top:
+      v = bar->minimum();
+      break;
+    case ScrollKind::Bottom:
+      v = bar->maximum();
+      break;
+    case ScrollKind::ThumbTrack:
+    case ScrollKind::ThumbPosition:
+      v = position;
+      break;
+  }
+  ProgramScope program;
+  bar->setValue(std::clamp(v, bar->minimum(), bar->maximum()));
+}
+
+ScrollKind KindOfAction(int action) {
+  switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+      return ScrollKind::LineUp;
+    case QAbstractSlider::SliderSingleStepAdd:
+      return ScrollKind::LineDown;
+    case QAbstractSlider::SliderPageStepSub:
+      return ScrollKind::PageUp;
+    case QAbstractSlider::SliderPageStepAdd:
+      return ScrollKind::PageDown;
+    case QAbstractSlider::SliderToMinimum:
+      return ScrollKind::Top;
+    case QAbstractSlider::SliderToMaximum:
+      return ScrollKind::Bottom;
+    case QAbstractSlider::SliderMove:
+      return ScrollKind::ThumbTrack;
+    default:
+      return ScrollKind::ThumbPosition;
+  }
+}
+
+// The user moved the bar: the view has moved already, so the chain's default does nothing, and a handler
+// that consumes the request puts the view back.
+void WatchUserScrolls(Gadget& g) {
+  QScrollBar* bar = static_cast<QScrollArea*>(g.widget.data())->verticalScrollBar();
+  struct Track {
+    int last = 0;
+    ScrollKind kind = ScrollKind::ThumbPosition;
+  };
+  auto track = std::make_shared<Track>();
+  const int n = g.number;
+  QObject::connect(bar, &QAbstractSlider::actionTriggered, bar,
+                   [track](int action) { track->kind = KindOfAction(action); });
+  QObject::connect(bar, &QAbstractSlider::valueChanged, bar, [track, n, bar](int v) {
+    const int old = track->last;
+    track->last = v;
+    Gadget* target = FindGadget(n);
+    if (InProgramWrite() || !target || target->handlers.empty()) return;
+    Message m;
+    m.type = Msg::Scroll;
+    m.gadget = n;
+    m.scrollKind = track->kind;
+    m.position = v;
+    track->kind = ScrollKind::ThumbPosition;
+    bool defaulted = false;
+    if (RunHandlers(*target, m, [&] { defaulted = true; }) && !defaulted) {
+      ProgramScope program;
+      bar->setValue(old);
+      track->last = old;
+    }
+  });
+}
+
+}  // namespace
+
+void RunScrollChain(Gadget& g, ScrollKind kind, int position) {
+  Message m;
+  m.type = Msg::Scroll;
+  m.gadget = g.number;
+  m.scrollKind = kind;
+  m.position = position;
+  const int n = g.number;
+  if (!RunHandlers(g, m, [n, kind, position] {
+        if (Gadget* target = FindGadget(n)) MoveView(*target, kind, position);
+      }))
+    MoveView(g, kind, position);
+}
+
+}  // namespace pf::detail
+
+namespace pf {
+using detail::Area;
+
+int ScrollAreaGadget(int number, int x, int y, int w, int h, int innerW, int innerH, int step, unsigned fl) {
+  QWidget* canvas = nullptr;
+  detail::Gadget* g = detail::CreateGadget(number, Kind::ScrollArea, fl, {x, y, w, h}, [&](QWidget* p, int) {
+    auto* a = new QScrollArea(p);
+    a->setFocusPolicy(Qt::NoFocus);
+    a->setWidgetResizable(false);
+    if (!(fl & flags::kBorder)) a->setFrameStyle(QFrame::NoFrame);
+    canvas = new QWidget;
+    canvas->resize(innerW, innerH);
+    canvas->setFocusPolicy(Qt::NoFocus);
+    a->setWidget(canvas);
+    a->verticalScrollBar()->setSingleStep(std::max(1, step));
+    a->horizontalScrollBar()->setSingleStep(std::max(1, step));
+    return a;
+  });
+  if (!g) return 0;
+  auto* a = static_cast<QScrollArea*>(g->widget.data());
+  g->inner = canvas;
+  detail::RegisterPart(*g, canvas);
+  detail::RegisterPart(*g, a->viewport());
+  detail::AttachChain(*g, canvas);
+  detail::AttachChain(*g, a->viewport());
+  detail::PrepareWidgetTree(a);
+  detail::WatchUserScrolls(*g);
+  return g->number;
+}
+
+void SetScrollAreaInner(int gadget, int innerW, int innerH) {
+  if (QScrollArea* a = Area(gadget)) a->widget()->resize(innerW, innerH);
+}
+
+int ScrollAreaInnerWidth(int gadget) {
+  QScrollArea* a = Area(gadget);
+  return a ? a->widget()->width() : 0;
+}
+
+int ScrollAreaInnerHeight(int gadget) {
+  QScrollArea* a = Area(gadget);
+  return a ? a->widget()->height() : 0;
+}
+
+int ScrollAreaViewWidth(int gadget) {
+  QScrollArea* a = Area(gadget);
+  return a ? a->viewport()->width() : 0;
+}
+
+int ScrollAreaViewHeight(int gadget) {
+  QScrollArea* a = Area(gadget);
+  return a ? a->viewport()->height() : 0;
+}
+
+int GetScrollX(int gadget) {
+  QScrollArea* a = Area(gadget);
+  return a ? a->horizontalScrollBar()->value() : 0;
+}
+
+int GetScrollY(int gadget) {
+  QScrollArea* a = Area(gadget);
+  return a ? a->verticalScrollBar()->value() : 0;
+}
+
+void SetScrollX(int gadget, int x) {
+  detail::ProgramScope program;
+  if (QScrollArea* a = Area(gadget)) a->horizontalScrollBar()->setValue(x);
+}
+
+void SetScrollY(int gadget, int y) {
+  detail::ProgramScope program;
+  if (QScrollArea* a = Area(gadget)) a->verticalScrollBar()->setValue(y);
+}
+
+void SendScrollRequest(int gadget, ScrollKind kind, int position) {
+  if (!Area(gadget)) return;
+  detail::RunScrollChain(*detail::FindGadget(gadget), kind, position);
+}
+
+}  // namespace pf

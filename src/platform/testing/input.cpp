@@ -1,0 +1,233 @@
+// Test input through the real path: key events go to the focused widget as the window system would send
+// them (so they meet the key pipeline), mouse events enter through the window.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QSpontaneKeyEvent>
+#include <QTest>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <QWindow>
+
+#include "platform/core.h"
+#include "platform/gadget_widgets.h"
+#include "platform/test_surface.h"
+
+namespace pf::test {
+namespace {
+
+using detail::Core;
+
+QWidget* KeyReceiver() {
+  QWidget* f = QApplication::focusWidget();
+  if (f && detail::WindowOfWidget(f)) return f;
+  return detail::MainWindowWidget();
+}
+
+std::string DefaultText(int key) {
+  switch (key) {
+    case vk::kTab:
+      return "\t";
+    case vk::kReturn:
+      return "\r";
+    case vk::kBack:
+      return "\b";
+    case vk::kSpace:
+      return " ";
+    case vk::kEscape:
+      return "\x1b";
+    default:
+      return {};
+  }
+}
+
+void SendKey(QEvent::Type type, int key, std::string text, unsigned modifiers, bool autoRepeat) {
+  QWidget* receiver = KeyReceiver();
+  if (!receiver) return;
+  bool keypad = false;
+  Qt::Key k = detail::QtKeyOf(key, &keypad);
+  if (k == Qt::Key_Tab && (modifiers & mods::kShift)) k = Qt::Key_Backtab;
+  Qt::KeyboardModifiers m = detail::QtModifiers(modifiers);
+  if (keypad) m |= Qt::KeypadModifier;
+  if (text.empty()) text = DefaultText(key);
+  QKeyEvent e(type, k, m, QString::fromStdString(text), autoRepeat);
+  QSpontaneKeyEvent::setSpontaneous(&e);
+  qApp->notify(receiver, &e);
+}
+
+// The top-level window under a screen point: a shown popup before the main window.
+QWidget* TopAt(QPoint global) {
+  for (auto& [n, p] : Core().popups)
+    if (p->isVisible() && p->geometry().contains(global)) return p.get();
+  return detail::MainWindowWidget();
+}
+
+QPoint PointIn(int gadget, int dx, int dy) {
+  const Rect r = GadgetScreenRect(gadget);
+  return QPoint(r.x + (dx < 0 ? r.w / 2 : dx), r.y + (dy < 0 ? r.h / 2 : dy));
+}
+
+enum class MouseAction { Click, Press, Release, DoubleClick, Move };
+
+void Mouse(MouseAction action, QPoint global, Qt::MouseButton button = Qt::LeftButton) {
+  QWidget* top = TopAt(global);
+  if (!top || !top->windowHandle()) return;
+  QWindow* w = top->windowHandle();
+  const QPoint local = top->mapFromGlobal(global);
+  switch (action) {
+    case MouseAction::Click:
+      QTest::mouseClick(w, button, {}, local);
+      break;
+    case MouseAction::Press:
+      QTest::mousePress(w, button, {}, local);
+      break;
+    case MouseAction::Release:
+      QTest::mouseRelease(w, button, {}, local);
+      break;
+    case MouseAction::DoubleClick:
+      QTest::mouseDClick(w, button, {}, local);
+      break;
+    case MouseAction::Move:
+      QTest::mouseMove(w, local);
+      break;
+  }
+}
+
+template <typename Pred>
+void WaitFor(Pred pred) {
+  (void)QTest::qWaitFor(pred, 2000);
+}
+
+}  // namespace
+
+void KeyPress(int key, const std::string& text, unsigned modifiers) {
+  SendKey(QEvent::KeyPress, key, text, modifiers, false);
+  SendKey(QEvent::KeyRelease, key, text, modifiers, false);
+}
+
+void TypeText(const std::string& text) {
+  for (char c : text) {
+    const std::string s(1, c);
+    if (c >= '0' && c <= '9')
+      KeyPress(c, s);
+    else if (c >= 'a' && c <= 'z')
+      KeyPress(c - 'a' + 'A', s);
+    else if (c >= 'A' && c <= 'Z')
+      KeyPress(c, s, mods::kShift);
+    else if (c == '.')
+      KeyPress(vk::kOemPeriod, s);
+    else if (c == '-')
+      KeyPress(vk::kOemMinus, s);
+    else if (c == ' ')
+      KeyPress(vk::kSpace, s);
+    else
+      KeyPress(0, s);
+  }
+}
+
+void PressTab(bool backward) { KeyPress(vk::kTab, "\t", backward ? mods::kShift : 0); }
+void PressEnter() { KeyPress(vk::kReturn, "\r"); }
+
+void KeyDownOnly(int key, const std::string& text, unsigned modifiers, bool autoRepeat) {
+  SendKey(QEvent::KeyPress, key, text, modifiers, autoRepeat);
+}
+
+void KeyUpOnly(int key, unsigned modifiers) { SendKey(QEvent::KeyRelease, key, "", modifiers, false); }
+
+void Paste(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+  KeyPress('V', "\x16", mods::kControl);
+}
+
+void MoveMouse(Point screenPos) {
+  Core().cursor = screenPos;
+  Mouse(MouseAction::Move, QPoint(screenPos.x, screenPos.y));
+}
+
+void MoveMouseTo(int gadget, int dx, int dy) {
+  const QPoint p = PointIn(gadget, dx, dy);
+  MoveMouse(Point{p.x(), p.y()});
+}
+
+void Click(int gadget, int dx, int dy) { Mouse(MouseAction::Click, PointIn(gadget, dx, dy)); }
+void ClickAt(Point screenPos) { Mouse(MouseAction::Click, QPoint(screenPos.x, screenPos.y)); }
+void RightClick(int gadget, int dx, int dy) {
+  Mouse(MouseAction::Click, PointIn(gadget, dx, dy), Qt::RightButton);
+}
+void DoubleClick(int gadget, int dx, int dy) { Mouse(MouseAction::DoubleClick, PointIn(gadget, dx, dy)); }
+void LeftDown(int gadget, int dx, int dy) { Mouse(MouseAction::Press, PointIn(gadget, dx, dy)); }
+void LeftUp(int gadget, int dx, int dy) { Mouse(MouseAction::Release, PointIn(gadget, dx, dy)); }
+
+void Wheel(int gadget, int delta) {
+  const QPoint global = PointIn(gadget, -1, -1);
+  QWidget* top = TopAt(global);
+  if (!top) return;
+  QWidget* target = top->childAt(top->mapFromGlobal(global));
+  if (!target) target = top;
+  const QPointF local = target->mapFromGlobal(QPointF(global));
+  QWheelEvent e(local, QPointF(global), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                Qt::NoScrollPhase, false);
+  QSpontaneKeyEvent::setSpontaneous(&e);
+  qApp->notify(target, &e);
+}
+
+void SetLeftButtonDown(bool down) { Core().leftButtonDown = down; }
+
+void ResizeMainWindow(int clientW, int clientH) {
+  if (QWidget* m = detail::MainWindowWidget()) m->resize(clientW, clientH);
+}
+
+void ActivateOther() {
+  auto& other = Core().otherWindow;
+  if (!other) {
+    other = std::make_unique<QWidget>(nullptr, Qt::FramelessWindowHint);
+    other->setGeometry(0, 0, 1, 1);
+  }
+  other->show();
+  other->activateWindow();
+  WaitFor([&] { return QApplication::activeWindow() == other.get(); });
+}
+
+void ActivateMain() {
+  QWidget* m = detail::MainWindowWidget();
+  if (!m) return;
+  if (Core().otherWindow) Core().otherWindow->hide();
+  m->activateWindow();
+  WaitFor([m] { return QApplication::activeWindow() == m; });
+}
+
+void RequestClose() {
+  if (QWidget* m = detail::MainWindowWidget()) m->close();
+}
+
+void ChooseComboItem(int gadget, int item) {
+  detail::Gadget* g = detail::FindGadget(gadget);
+  if (!g || g->kind != Kind::Combo) return;
+  auto* c = static_cast<QComboBox*>(g->widget.data());
+  if (item < 0 || item >= c->count()) return;
+  c->showPopup();
+  QAbstractItemView* view = c->view();
+  WaitFor([view] { return view->isVisible(); });
+  view->setCurrentIndex(c->model()->index(item, c->modelColumn()));
+  QTest::keyClick(view, Qt::Key_Return);
+  WaitFor([view] { return !view->isVisible(); });
+}
+
+void ChangeDate(int gadget, Date date) {
+  detail::Gadget* g = detail::FindGadget(gadget);
+  if (!g || g->kind != Kind::Date) return;
+  // As the drop-down calendar does it.
+  static_cast<QDateEdit*>(g->widget.data())->setDate(QDate(date.year, date.month, date.day));
+}
+
+void StepUpDown(int gadget, bool up) {
+  detail::Gadget* g = detail::FindGadget(gadget);
+  if (!g || g->kind != Kind::UpDown) return;
+  QToolButton* arrow = static_cast<detail::UpDownWidget*>(g->widget.data())->Arrow(up);
+  QTest::mouseClick(arrow, Qt::LeftButton);
+}
+
+}  // namespace pf::test

@@ -1,0 +1,88 @@
+// Driving the loop from a test, and reading back what the controls show.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "platform/core.h"
+#include "platform/test_surface.h"
+
+namespace pf::test {
+namespace {
+
+// Lets the toolkit deliver what is posted and applies the loop's decisions on held keys, so that
+// everything the last turn caused is in the queue.
+void Settle() {
+  detail::FlushHeldInput();
+  detail::ProcessPendingQtEvents();
+  detail::FlushHeldInput();
+}
+
+}  // namespace
+
+void Pump(const std::function<void(const Event&)>& handle) {
+  for (;;) {
+    Settle();
+    Event e;
+    if (!detail::NextQueuedEvent(e)) return;
+    if (handle) handle(e);
+  }
+}
+
+bool HasPendingEvents() {
+  Settle();
+  return !detail::Core().queue.empty();
+}
+
+std::vector<Event> DrainEvents() {
+  std::vector<Event> out;
+  for (;;) {
+    Settle();
+    Event e;
+    if (!detail::NextQueuedEvent(e)) return out;
+    out.push_back(std::move(e));
+  }
+}
+
+std::string DisplayedText(int gadget) {
+  detail::Gadget* g = detail::FindGadget(gadget);
+  if (!g) return {};
+  QWidget* w = g->widget;
+  switch (g->kind) {
+    case Kind::Text:
+      return static_cast<QLabel*>(w)->text().toStdString();
+    case Kind::Field:
+      return static_cast<QLineEdit*>(w)->text().toStdString();
+    case Kind::Editor:
+      return static_cast<QPlainTextEdit*>(w)->toPlainText().toStdString();
+    case Kind::Combo:
+      return static_cast<QComboBox*>(w)->currentText().toStdString();
+    case Kind::Date:
+      return static_cast<QDateEdit*>(w)->text().toStdString();
+    case Kind::Button:
+    case Kind::PictureButton:
+    case Kind::Option:
+      return static_cast<QAbstractButton*>(w)->text().toStdString();
+    default:
+      return GetGadgetText(gadget);
+  }
+}
+
+bool HasFocus(int gadget) { return gadget > 0 && GetActiveGadget() == gadget; }
+
+std::string ComboEditText(int gadget) {
+  detail::Gadget* g = detail::FindGadget(gadget);
+  if (!g || g->kind != Kind::Combo) return {};
+  QLineEdit* e = static_cast<QComboBox*>(g->widget.data())->lineEdit();
+  return e ? e->text().toStdString() : std::string();
+}
+
+bool SaveScreenshot(const std::string& path) {
+  QWidget* m = detail::MainWindowWidget();
+  return m && m->grab().save(QString::fromStdString(path), "PNG");
+}
+
+}  // namespace pf::test

@@ -1,0 +1,208 @@
+// The main window, the borderless popup, activation and the end of the platform.
+#include <QApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QScreen>
+
+#include "platform/core.h"
+#include "platform/environment.h"
+
+namespace pf::detail {
+
+CoreState& Core() {
+  static CoreState state;
+  return state;
+}
+
+Window* FindWindow(int number) {
+  auto it = Core().windows.find(number);
+  return it == Core().windows.end() || !it->second.widget ? nullptr : &it->second;
+}
+
+QWidget* MainWindowWidget() { return Core().mainWindow.get(); }
+
+int WindowOfWidget(const QWidget* w) {
+  if (!w) return 0;
+  const QWidget* top = w->window();
+  for (const auto& [number, win] : Core().windows)
+    if (win.widget == top) return number;
+  return 0;
+}
+
+bool Headless() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
+
+namespace {
+
+void PaintBackground(QWidget* w, Rgb colour) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::Window, QColor(Red(colour), Green(colour), Blue(colour)));
+  w->setPalette(pal);
+  w->setAutoFillBackground(true);
+}
+
+// Offscreen activates a shown window later, from the event queue; wait for it so the program starts with
+// its window active as on a desktop.
+void ActivateNow(QWidget* w) {
+  w->activateWindow();
+  for (int i = 0; i < 20 && QApplication::activeWindow() != w; ++i) QCoreApplication::processEvents();
+}
+
+void CreateControlZero(QWidget* main) {
+  auto* zero = new QLabel(main);
+  zero->setGeometry(0, 0, 0, 0);
+  zero->setFocusPolicy(Qt::NoFocus);
+  zero->hide();
+  Core().zero = zero;
+}
+
+}  // namespace
+
+void ForgetWindows() {
+  auto& c = Core();
+  c.windows.clear();
+  c.popups.clear();
+  c.otherWindow.reset();
+  c.mainWindow.reset();
+}
+
+}  // namespace pf::detail
+
+namespace pf {
+using detail::Core;
+
+int OpenMainWindow(const std::string& title, int x, int y, int w, int h, bool maximised) {
+  auto& c = Core();
+  if (c.mainWindow || !qApp) return c.mainWindow ? kMainWindow : 0;
+  detail::InstallEventFilter();
+  c.mainWindow = std::make_unique<QWidget>();
+  QWidget* win = c.mainWindow.get();
+  win->setWindowTitle(QString::fromStdString(title));
+  win->setMouseTracking(true);
+  detail::PaintBackground(win, 0x000000);
+  c.windows[kMainWindow] = detail::Window{kMainWindow, win, false};
+  detail::CreateControlZero(win);
+  const Rect area = WorkArea();
+  if (detail::Env().workArea && maximised) {
+    // No window manager to maximise it under test: fill the work area exactly.
+    win->setGeometry(area.x, area.y, area.w, area.h);
+    win->show();
+  } else if (maximised) {
+    win->setGeometry(area.x + (area.w - w) / 2, area.y + (area.h - h) / 2, w, h);
+    win->showMaximized();
+  } else {
+    win->setGeometry(x ? x : area.x + (area.w - w) / 2, y ? y : area.y + (area.h - h) / 2, w, h);
+    win->show();
+  }
+  detail::ActivateNow(win);
+  return kMainWindow;
+}
+
+int OpenPopupWindow(int number, int x, int y, int w, int h) {
+  auto& c = Core();
+  if (!c.mainWindow) return 0;
+  if (number == kAutoNumber) {
+    while (c.windows.count(c.nextWindow)) ++c.nextWindow;
+    number = c.nextWindow++;
+  }
+  if (number <= kMainWindow || c.windows.count(number)) return 0;
+  auto popup = std::make_unique<QWidget>(c.mainWindow.get(), Qt::Tool | Qt::FramelessWindowHint);
+  popup->setAttribute(Qt::WA_ShowWithoutActivating);
+  popup->setMouseTracking(true);
+  popup->setGeometry(x, y, w, h);
+  c.windows[number] = detail::Window{number, popup.get(), true};
+  c.popups[number] = std::move(popup);
+  // Controls created next go into the popup until the list is closed.
+  c.lists.push_back(detail::ListTarget{0, number});
+  return number;
+}
+
+bool WindowExists(int window) { return detail::FindWindow(window) != nullptr; }
+
+void SetWindowColour(int window, Rgb colour) {
+  if (auto* win = detail::FindWindow(window)) detail::PaintBackground(win->widget, colour);
+}
+
+void ResizeWindow(int window, int x, int y, int w, int h) {
+  auto* win = detail::FindWindow(window);
+  if (!win) return;
+  QWidget* wd = win->widget;
+  const QRect g = wd->geometry();
+  const QPoint frame = wd->frameGeometry().topLeft();
+  wd->move(x == kIgnoreValue ? frame.x() : x, y == kIgnoreValue ? frame.y() : y);
+  wd->resize(w == kIgnoreValue ? g.width() : w, h == kIgnoreValue ? g.height() : h);
+}
+
+void ShowWindow(int window, bool show) {
+  auto* win = detail::FindWindow(window);
+  if (!win) return;
+  if (!show) {
+    win->widget->hide();
+    return;
+  }
+  win->widget->show();
+  if (win->popup) win->widget->raise();
+}
+
+bool IsWindowVisible(int window) {
+  auto* win = detail::FindWindow(window);
+  return win && win->widget->isVisible();
+}
+
+Rect WindowRect(int window) {
+  auto* win = detail::FindWindow(window);
+  if (!win) return {};
+  const QRect r = win->widget->frameGeometry();
+  return Rect{r.x(), r.y(), r.width(), r.height()};
+}
+
+int WindowClientWidth(int window) {
+  auto* win = detail::FindWindow(window);
+  return win ? win->widget->width() : 0;
+}
+
+int WindowClientHeight(int window) {
+  auto* win = detail::FindWindow(window);
+  return win ? win->widget->height() : 0;
+}
+
+Point ClientToScreen(int window, Point p) {
+  auto* win = detail::FindWindow(window);
+  if (!win) return p;
+  const QPoint g = win->widget->mapToGlobal(QPoint(p.x, p.y));
+  return Point{g.x(), g.y()};
+}
+
+int ActiveWindow() { return detail::WindowOfWidget(QApplication::activeWindow()); }
+
+void CloseWindow(int window) {
+  auto& c = Core();
+  auto* win = detail::FindWindow(window);
+  if (!win) return;
+  std::vector<int> doomed;
+  for (const auto& [n, g] : c.gadgets)
+    if (g->window == window && g->parent == 0) doomed.push_back(n);
+  for (int n : doomed) detail::FreeGadgetTree(n);
+  if (window == kMainWindow) {
+    detail::DestroyGadgets();
+    detail::ForgetWindows();
+    return;
+  }
+  c.windows.erase(window);
+  c.popups.erase(window);
+}
+
+void RepaintWindow(int window) {
+  if (auto* win = detail::FindWindow(window)) win->widget->repaint();
+}
+
+void ShutdownPlatform() {
+  detail::DestroyGadgets();
+  detail::ClearHeldInput();
+  detail::ForgetWindows();
+  detail::RemoveEventFilter();
+  Core().queue.clear();
+  Core().lists.clear();
+  detail::DestroyApplication();
+}
+
+}  // namespace pf

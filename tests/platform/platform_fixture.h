@@ -1,0 +1,46 @@
+// A started platform with the main window open at a fixed work area, and helpers to collect events.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/test_surface.h"
+
+namespace pf::testing {
+
+class PlatformTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    static char arg0[] = "platform_tests";
+    static char* argv[] = {arg0, nullptr};
+    static int argc = 1;
+    test::SetWorkArea(1024, 708);
+    test::SetScreenDpi(96);
+    test::UseVirtualClock(true);
+    InitPlatform(argc, argv);
+    ASSERT_EQ(OpenMainWindow("Test", 0, 0, 768, 531, true), kMainWindow);
+  }
+  void TearDown() override { ShutdownPlatform(); }
+
+  // Every queued event, handled by `turn` the way the program's loop would.
+  std::vector<Event> Run(const std::function<void(const Event&)>& turn = nullptr) {
+    std::vector<Event> seen;
+    test::Pump([&](const Event& e) {
+      seen.push_back(e);
+      if (turn) turn(e);
+    });
+    return seen;
+  }
+
+  static std::vector<Event> ControlEvents(const std::vector<Event>& all) {
+    std::vector<Event> out;
+    for (const Event& e : all)
+      if (e.type == EventType::Gadget) out.push_back(e);
+    return out;
+  }
+};
+
+}  // namespace pf::testing
