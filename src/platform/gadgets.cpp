@@ -396,6 +396,10 @@ void OpenGadgetList(int container) {
     detail::Core().lists.push_back(detail::ListTarget{container, 0});
 }
 
+void OpenWindowGadgetList(int window) {
+  if (detail::FindWindow(window)) detail::Core().lists.push_back(detail::ListTarget{0, window});
+}
+
 void CloseGadgetList() {
   auto& lists = detail::Core().lists;
   if (!lists.empty()) lists.pop_back();
