@@ -40,7 +40,9 @@ struct CoreState {
   int defaultFont = 0;
   std::deque<Event> queue;
   int fillDepth = 0;
-  std::vector<Origin> origins;  // innermost scope last; none: user input dispatched by the toolkit
+  std::map<int, bool> reportedActive;  // per window: the activation the loop was told last
+  int paints = 0;                      // paint events of our windows (read back by tests)
+  std::vector<Origin> origins;         // innermost scope last; none: user input dispatched by the toolkit
   PasteJudge pasteJudge;
   std::optional<bool> themeActive;
   std::optional<bool> leftButtonDown;

@@ -43,6 +43,21 @@ void ReportPointer(QWidget* w, int window, QEvent* e) {
   PostEvent(ev);
 }
 
+// A drop-down list takes the activation for a moment; the window counts as active all along, so the
+// loop sees a change only when another window really took it (or gave it back).
+void ReportActivation(QWidget* w, bool active) {
+  const int window = WindowOfWidget(w);
+  auto& shown = Core().reportedActive;
+  const QWidget* now = QApplication::activeWindow();
+  if (!active && (QApplication::activePopupWidget() || (now && now->windowType() == Qt::Popup))) return;
+  if (shown.count(window) && shown[window] == active) return;
+  shown[window] = active;
+  Event ev;
+  ev.type = active ? EventType::ActivateWindow : EventType::DeactivateWindow;
+  ev.window = window;
+  PostEvent(ev);
+}
+
 bool IsInput(QEvent::Type t) {
   switch (t) {
     case QEvent::KeyPress:
@@ -72,6 +87,9 @@ class AppFilter : public QObject {
       return false;
     }
     switch (t) {
+      case QEvent::Paint:
+        if (WindowOfWidget(w)) ++Core().paints;
+        return false;
       case QEvent::FocusIn:
       case QEvent::FocusOut:
         if (WindowOfWidget(w)) ReportFocus(w, static_cast<QFocusEvent*>(e));
@@ -97,12 +115,7 @@ class AppFilter : public QObject {
         return false;
       case QEvent::WindowActivate:
       case QEvent::WindowDeactivate:
-        if (w->isWindow() && WindowOfWidget(w)) {
-          Event ev;
-          ev.type = t == QEvent::WindowActivate ? EventType::ActivateWindow : EventType::DeactivateWindow;
-          ev.window = WindowOfWidget(w);
-          PostEvent(ev);
-        }
+        if (w->isWindow() && WindowOfWidget(w)) ReportActivation(w, t == QEvent::WindowActivate);
         return false;
       default:
         return false;

@@ -22,6 +22,7 @@ class PlatformTest : public ::testing::Test {
     test::UseVirtualClock(true);
     InitPlatform(argc, argv);
     ASSERT_EQ(OpenMainWindow("Test", 0, 0, 768, 531, true), kMainWindow);
+    test::DrainEvents();  // the window's own opening
   }
   void TearDown() override { ShutdownPlatform(); }
 
@@ -33,6 +34,15 @@ class PlatformTest : public ::testing::Test {
       if (turn) turn(e);
     });
     return seen;
+  }
+
+  // For failure messages: "type/gadget/kind" of each event.
+  static std::string Describe(const std::vector<Event>& events) {
+    std::string out;
+    for (const Event& e : events)
+      out += std::to_string(int(e.type)) + "/" + std::to_string(e.gadget) + "/" +
+             std::to_string(int(e.kind)) + " ";
+    return out;
   }
 
   static std::vector<Event> ControlEvents(const std::vector<Event>& all) {

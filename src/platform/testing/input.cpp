@@ -214,6 +214,12 @@ void ChooseComboItem(int gadget, int item) {
   view->setCurrentIndex(c->model()->index(item, c->modelColumn()));
   QTest::keyClick(view, Qt::Key_Return);
   WaitFor([view] { return !view->isVisible(); });
+  // Offscreen lets a drop-down take the activation, and nothing gives it back, unlike a window manager.
+  QWidget* main = detail::MainWindowWidget();
+  if (QApplication::activeWindow() != main) {
+    main->activateWindow();
+    WaitFor([main] { return QApplication::activeWindow() == main; });
+  }
 }
 
 void ChangeDate(int gadget, Date date) {

@@ -85,4 +85,6 @@ bool SaveScreenshot(const std::string& path) {
   return m && m->grab().save(QString::fromStdString(path), "PNG");
 }
 
+int PaintCount() { return detail::Core().paints; }
+
 }  // namespace pf::test
