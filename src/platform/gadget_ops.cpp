@@ -412,12 +412,18 @@ bool IsOptionChecked(int gadget) {
 
 namespace pf {
 
+// The line edit of a single-line field or of an editable combo box's edit part.
+static QLineEdit* LineEditOf(detail::Gadget& g) {
+  if (g.kind == Kind::Field) return static_cast<QLineEdit*>(g.widget.data());
+  if (g.kind == Kind::Combo) return static_cast<QComboBox*>(g.widget.data())->lineEdit();
+  return nullptr;
+}
+
 // Selections in fields and editors, as character positions; the caret ends at `end`.
 void SetGadgetSelection(int gadget, int start, int end) {
   detail::Gadget* g = FindGadget(gadget);
   if (!g) return;
-  if (g->kind == Kind::Field) {
-    auto* e = static_cast<QLineEdit*>(g->widget.data());
+  if (QLineEdit* e = LineEditOf(*g)) {
     const int len = int(e->text().size());
     start = std::clamp(start, 0, len);
     end = end < 0 ? len : std::clamp(end, 0, len);
@@ -439,8 +445,7 @@ void GetGadgetSelection(int gadget, int& start, int& end) {
   start = end = 0;
   detail::Gadget* g = FindGadget(gadget);
   if (!g) return;
-  if (g->kind == Kind::Field) {
-    auto* e = static_cast<QLineEdit*>(g->widget.data());
+  if (QLineEdit* e = LineEditOf(*g)) {
     if (e->hasSelectedText()) {
       start = int(e->selectionStart());
       end = int(e->selectionEnd());

@@ -21,3 +21,11 @@ inline int IncidentSaveAnotherButton = 0, IncidentSaveReturnButton = 0, Incident
 // Single pages.
 inline int AnalysisChoicePage = 0, AboutPage = 0, UnderstandingPage = 0, ExamplesPage = 0, GlossaryPage = 0;
 inline int UnderstandingReturnButton = 0, ExamplesList = 0, GlossaryTermList = 0;
+
+// The two content areas that share one scroll bar: the Multiple Incidents Summary (areas 1 the bar, 2 the
+// upper area, 3 the lower area) and step 3 of the Potential Intervention analysis. The split is the bar
+// position at which scrolling passes from the upper to the lower area.
+inline BoundedArray<int, 3> MIScrollArea;
+inline int MIScrollSplit = 0;
+inline int PIStep3ScrollBar = 0, PIStep3UpperArea = 0, PIStep3LowerArea = 0, PIStep3ScrollSplit = 0;
+inline int PIDatabaseMark = 0;  // its gadget data: 0 database approach, 1 summary approach
