@@ -11,6 +11,8 @@ void RecalcIncident();
 void RecalcBA();
 void RecalcCG();
 void RecalcPI();
+// How often each worksheet kind (1-4) was recalculated; kept by the stand-ins until the worksheets exist.
+inline int StubRecalcCount[5] = {};
 
 // The one dispatch of every control event; `CurrentEvent` holds the event being handled.
 void DispatchGadgetEvent(int gadget, pf::GadgetEvent kind);
@@ -35,6 +37,9 @@ void BuildUnderstandingPage();
 void BuildExamplesPage();
 void BuildGlossaryPage();
 void ShowUnderstandingTopic(int list, int item);
+
+// A push button's face and text colours (the control-colouring library); returns its mode bits.
+int SetButtonColours(int control, pf::Rgb textColour, pf::Rgb faceColour);
 
 // Hover looks and the help popup.
 void AttachHelpPopupProcedures();
