@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "colouring/colour_library.h"
 #include "shell/design_grid.h"
 #include "shell/page_globals.h"
 #include "shell/shell_globals.h"

@@ -9,7 +9,6 @@ void RecalcIncident() { ++StubRecalcCount[KindIncident]; }
 void RecalcBA() { ++StubRecalcCount[KindBA]; }
 void RecalcCG() { ++StubRecalcCount[KindCG]; }
 void RecalcPI() { ++StubRecalcCount[KindPI]; }
-int SetButtonColours(int, pf::Rgb, pf::Rgb) { return 0; }
 int AskSaveModified(int) { return 0; }
 void OpenRecordDatabase() {}
 std::string UpdateCompanyName(const std::string&) { return {}; }

@@ -38,9 +38,6 @@ void BuildExamplesPage();
 void BuildGlossaryPage();
 void ShowUnderstandingTopic(int list, int item);
 
-// A push button's face and text colours (the control-colouring library); returns its mode bits.
-int SetButtonColours(int control, pf::Rgb textColour, pf::Rgb faceColour);
-
 // Hover looks and the help popup.
 void AttachHelpPopupProcedures();
 void OnMouseMove(const pf::Event& event);
