@@ -1,6 +1,6 @@
 #include "shell/hover_help.h"
 
-#include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "colouring/colour_library.h"
