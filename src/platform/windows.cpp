@@ -106,7 +106,8 @@ int OpenPopupWindow(int number, int x, int y, int w, int h) {
     number = c.nextWindow++;
   }
   if (number <= kMainWindow || c.windows.count(number)) return 0;
-  auto popup = std::make_unique<QWidget>(c.mainWindow.get(), Qt::Tool | Qt::FramelessWindowHint);
+  // A tool-tip window: shown above the others, never takes activation or the keyboard focus.
+  auto popup = std::make_unique<QWidget>(c.mainWindow.get(), Qt::ToolTip | Qt::FramelessWindowHint);
   popup->setAttribute(Qt::WA_ShowWithoutActivating);
   popup->setMouseTracking(true);
   popup->setGeometry(x, y, w, h);
