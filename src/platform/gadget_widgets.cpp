@@ -2,7 +2,6 @@
 #include "platform/gadget_widgets.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -13,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 #include "platform/core.h"

@@ -1,6 +1,7 @@
 // Scroll areas: an inner canvas of its own size, a scroll step, and vertical scroll requests that pass
 // through the control's handler chain before the view moves. The user's own scroll-bar moves reach the
 // chain too, so a handler can tie several areas to one bar.
+#include <QCoreApplication>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <memory>
@@ -13,6 +14,13 @@ namespace {
 QScrollArea* Area(int gadget) {
   Gadget* g = FindGadget(gadget);
   return g && g->kind == Kind::ScrollArea ? static_cast<QScrollArea*>(g->widget.data()) : nullptr;
+}
+
+// Scroll bars are shown or hidden by a queued call after a size change; make it now, so that sizes read
+// right after creating or resizing hold.
+QScrollArea* LaidOut(QScrollArea* a) {
+  if (a) QCoreApplication::sendPostedEvents(a, QEvent::MetaCall);
+  return a;
 }
 
 void MoveView(Gadget& g, ScrollKind kind, int position) {
@@ -164,12 +172,12 @@ int ScrollAreaInnerHeight(int gadget) {
 }
 
 int ScrollAreaViewWidth(int gadget) {
-  QScrollArea* a = Area(gadget);
+  QScrollArea* a = detail::LaidOut(Area(gadget));
   return a ? a->viewport()->width() : 0;
 }
 
 int ScrollAreaViewHeight(int gadget) {
-  QScrollArea* a = Area(gadget);
+  QScrollArea* a = detail::LaidOut(Area(gadget));
   return a ? a->viewport()->height() : 0;
 }
 
