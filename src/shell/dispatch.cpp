@@ -18,6 +18,23 @@ void ShowHome(int, pf::GadgetEvent) {
   SelectTopTab(4);
 }
 
+int Home(int i) { return HomeTile(i); }
+
+// A home tile opens its area; the tabbed area takes the front page's place.
+void ChooseHomeTile(int i, pf::GadgetEvent) {
+  static constexpr int kTopTabOfTile[] = {0, 3, 2, 1};
+  if (i == 1) {
+    pf::HideGadget(TabbedArea, false);
+    pf::HideGadget(FrontPageHolder, true);
+  }
+  SelectTopTab(kTopTabOfTile[i]);
+  ShowPage(-1, -1, -1);
+  if (i != 1) {
+    pf::HideGadget(TabbedArea, false);
+    pf::HideGadget(FrontPageHolder, true);
+  }
+}
+
 void ChooseTopTab(int i, pf::GadgetEvent) {
   SelectTopTab(i);
   ShowPage(-1, -1, -1);
@@ -35,6 +52,7 @@ void ChooseThirdTab(int i, pf::GadgetEvent) {
 
 constexpr DispatchEntry kTabBarEntries[] = {
     {TopTab, 4, 4, nullptr, ShowHome},
+    {Home, 1, 3, nullptr, ChooseHomeTile},
     {TopTab, 1, 3, nullptr, ChooseTopTab},
     {SecondTab, 1, 9, nullptr, ChooseSecondTab},
     {ThirdTab, 1, 9, nullptr, ChooseThirdTab},

@@ -20,6 +20,7 @@ inline int IncidentPreviousButton = 0, IncidentNextButton = 0;
 inline int IncidentSaveAnotherButton = 0, IncidentSaveReturnButton = 0, IncidentPrintReportButton = 0;
 
 // Single pages.
+inline int HomePage = 0;
 inline int AnalysisChoicePage = 0, AboutPage = 0, UnderstandingPage = 0, ExamplesPage = 0, GlossaryPage = 0;
 inline int UnderstandingReturnButton = 0, ExamplesList = 0, GlossaryTermList = 0;
 
