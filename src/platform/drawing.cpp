@@ -133,6 +133,7 @@ void DrawingFont(int font) {
 }
 
 void FrontColour(Rgb colour) { S().front = colour & 0xFFFFFF; }
+Rgb CurrentFrontColour() { return S().front; }
 void BackColour(Rgb colour) { S().back = colour & 0xFFFFFF; }
 
 void DrawText(int x, int y, const std::string& text) {

@@ -16,6 +16,8 @@ namespace {
 
 void ReportFocus(QWidget* w, QFocusEvent* e) {
   if (e->reason() == Qt::PopupFocusReason) return;  // a combo box's drop-down coming and going
+  // The focus coming back with the window is no new focus: the field keeps its selection as it was.
+  if (e->type() == QEvent::FocusIn && e->reason() == Qt::ActiveWindowFocusReason) return;
   Gadget* g = GadgetOfPart(w);
   if (!g || FocusTarget(*g) != w) return;
   // A click and the window's own activation are the user's doing whatever scope is open.

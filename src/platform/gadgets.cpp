@@ -249,6 +249,7 @@ int EditorGadget(int number, int x, int y, int w, int h, unsigned fl) {
   if (!g) return 0;
   auto* e = static_cast<QPlainTextEdit*>(g->widget.data());
   detail::RegisterPart(*g, e->viewport());
+  detail::AttachChain(*g, e->viewport());  // mouse presses land on the view, not on the editor itself
   return g->number;
 }
 

@@ -407,6 +407,7 @@ void DrawingMode(DrawMode mode);
 void DrawingFont(int font);
 void FrontColour(Rgb colour);
 void BackColour(Rgb colour);
+Rgb CurrentFrontColour();  // the front colour set last on the current target (black after a start)
 void DrawText(int x, int y, const std::string& text);  // from the top-left corner of the text cell
 int TextWidth(const std::string& text);
 int TextHeight(const std::string& text);

@@ -149,6 +149,9 @@ int ScrollAreaGadget(int number, int x, int y, int w, int h, int innerW, int inn
   detail::RegisterPart(*g, a->viewport());
   detail::AttachChain(*g, canvas);
   detail::AttachChain(*g, a->viewport());
+  // The bar is part of the area: a wheel turn over it reaches the area's chain like one over the view.
+  detail::RegisterPart(*g, a->verticalScrollBar());
+  detail::AttachChain(*g, a->verticalScrollBar());
   detail::PrepareWidgetTree(a);
   detail::WatchUserScrolls(*g);
   return g->number;

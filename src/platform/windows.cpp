@@ -1,5 +1,8 @@
 // The main window, the borderless popup, activation and the end of the platform.
 #include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
@@ -9,9 +12,10 @@
 
 namespace pf::detail {
 
+// Never destroyed: its widgets must not be torn down after the toolkit's own statics at process exit.
 CoreState& Core() {
-  static CoreState state;
-  return state;
+  static auto* state = new CoreState;
+  return *state;
 }
 
 Window* FindWindow(int number) {
@@ -89,6 +93,13 @@ int OpenMainWindow(const std::string& title, int x, int y, int w, int h, bool ma
   } else if (maximised) {
     win->setGeometry(area.x + (area.w - w) / 2, area.y + (area.h - h) / 2, w, h);
     win->showMaximized();
+    // The window manager maximises it a moment later; the layout is computed from the size it gets, so
+    // wait for it. Without a window manager nothing happens, and the window fills the work area itself.
+    QElapsedTimer waited;
+    waited.start();
+    while (win->width() < area.w * 9 / 10 && waited.elapsed() < 1500)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (win->width() < area.w * 9 / 10) win->setGeometry(area.x, area.y, area.w, area.h);
   } else {
     win->setGeometry(x ? x : area.x + (area.w - w) / 2, y ? y : area.y + (area.h - h) / 2, w, h);
     win->show();

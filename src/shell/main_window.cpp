@@ -84,8 +84,7 @@ void BuildFrame() {
 
 void CreateHelpPopup() {
   HelpPopupWindow = pf::OpenPopupWindow(AutoNumber, 300, 300, 599, 100);
-  pf::SetWindowColour(HelpPopupWindow, PageColour);
-  pf::OpenWindowGadgetList(HelpPopupWindow);
+  pf::SetWindowColour(HelpPopupWindow, PageColour);  // its controls go into it until the list closes
   HelpPopupPanel = pf::ContainerGadget(AutoNumber, 0, -1, RoundHalfEven(599 * ScaleX) + 1, DY(100),
                                        pf::flags::kBorder);
   pf::SetGadgetColour(HelpPopupPanel, BackColourType, PageColour);

@@ -120,7 +120,11 @@ void ServeUnderstanding() {
   const int item = int(std::lround((UnderstandingTopic - list) * 10));
   pf::SetActiveGadget(UnderstandingTopicList(list));
   pf::SetGadgetState(UnderstandingTopicList(list), item);
-  ShowUnderstandingTopic(list, item);
+  // The first list holds the two opening documents themselves, as choosing one of its items shows.
+  if (list == 1)
+    ShowUnderstandingTopic(item, 1);
+  else
+    ShowUnderstandingTopic(list, item);
   pf::HideGadget(UnderstandingReturnButton, true);
 }
 

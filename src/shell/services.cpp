@@ -3,10 +3,12 @@
 // page. They are replaced one by one as the worksheets, the record store and the pages arrive.
 #include "shell/services.h"
 
-void RecalcIncident() {}
-void RecalcBA() {}
-void RecalcCG() {}
-void RecalcPI() {}
+#include "shell/shell_globals.h"
+
+void RecalcIncident() { ++StubRecalcCount[KindIncident]; }
+void RecalcBA() { ++StubRecalcCount[KindBA]; }
+void RecalcCG() { ++StubRecalcCount[KindCG]; }
+void RecalcPI() { ++StubRecalcCount[KindPI]; }
 int AskSaveModified(int) { return 0; }
 void OpenRecordDatabase() {}
 std::string UpdateCompanyName(const std::string&) { return {}; }

@@ -11,6 +11,8 @@ void RecalcIncident();
 void RecalcBA();
 void RecalcCG();
 void RecalcPI();
+// How often each worksheet kind (1-4) was recalculated; kept by the stand-ins until the worksheets exist.
+inline int StubRecalcCount[5] = {};
 
 // The one dispatch of every control event; `CurrentEvent` holds the event being handled.
 void DispatchGadgetEvent(int gadget, pf::GadgetEvent kind);

@@ -124,3 +124,7 @@ inline int LastShownTopTab = 0, LastShownSecondTab = 0, LastShownThirdTab = 0;
 inline int ShownRoot = 0;
 inline double UnderstandingTopic = 0;
 inline int GlossaryTermIndex = 0;
+
+// ---- Subclassed controls ---------------------------------------------------------------------------------
+inline int ImageButtonEnterDown = 0;  // 1 while Enter is held on a next-step picture button
+inline int FieldClickFocus = 0;       // 7 after a press on a worksheet multi-line field, 5 after its release

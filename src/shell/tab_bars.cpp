@@ -39,7 +39,8 @@ int CaptionWidth(int font, const std::string& caption) {
 
 // Draws the caption centred in a tab picture, opaque on the tab colour; `yOffset` lowers it.
 void DrawCaption(int picture, int font, const std::string& caption, Rgb colour, Rgb background, int yOffset) {
-  if (!pf::StartDrawingOnPicture(picture)) return;
+  // A cell without a tab names the blank picture 0, which must stay blank.
+  if (picture == ImageZero || !pf::StartDrawingOnPicture(picture)) return;
   const int w = pf::PictureWidth(picture), h = pf::PictureHeight(picture);
   pf::DrawingMode(pf::DrawMode::Default);
   pf::DrawingFont(font);
@@ -51,6 +52,7 @@ void DrawCaption(int picture, int font, const std::string& caption, Rgb colour, 
 
 void DrawTopTab(int tab, Rgb tabColour, Rgb captionColour) {
   const int picture = TopTabImage(tab);
+  if (picture == ImageZero) return;
   if (pf::StartDrawingOnPicture(picture)) {
     const int w = pf::PictureWidth(picture), h = pf::PictureHeight(picture);
     pf::DrawingMode(pf::DrawMode::Default);

@@ -23,5 +23,8 @@ class ProgramTest : public ::testing::Test {
     Pump();
   }
 
+  // The toolkit's objects must go before the process's static data does.
+  void TearDown() override { pf::ShutdownPlatform(); }
+
   void Pump() { pf::test::Pump(HandleEvent); }
 };

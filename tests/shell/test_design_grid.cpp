@@ -26,13 +26,13 @@ TEST(DesignGrid, ScalesForWindowSizesAndScreens) {
 }
 
 TEST(DesignGrid, FontSizesFollowTheirRules) {
-  EXPECT_EQ(ScaledFontPoints(12, 0.615), 7);   // truncated from 7.38
-  EXPECT_EQ(ScaledFontPoints(13, 0.8), 10);    // truncated from 10.4
+  EXPECT_EQ(ScaledFontPoints(12, 0.615), 7);  // truncated from 7.38
+  EXPECT_EQ(ScaledFontPoints(13, 0.8), 10);   // truncated from 10.4
   EXPECT_EQ(ScaledFontPoints(12, 1.0), 12);
-  EXPECT_EQ(ScaledFontPoints(13, 1.25), 16);   // rounded from 16.25
+  EXPECT_EQ(ScaledFontPoints(13, 1.25), 16);  // rounded from 16.25
   EXPECT_EQ(DefaultFontPoints(1.0), 8);
   EXPECT_EQ(DefaultFontPoints(0.8), 6);
-  EXPECT_EQ(DefaultFontPoints(1.05), 9);       // rounded up above 1.0
+  EXPECT_EQ(DefaultFontPoints(1.05), 9);  // rounded up above 1.0
 }
 
 TEST(DesignGrid, HalvesRoundToEven) {

@@ -66,3 +66,19 @@ TEST_F(ProgramTest, ClosingWithNothingModifiedEndsTheProgram) {
   EXPECT_TRUE(ExitRequested);
   EXPECT_TRUE(pf::test::TakeMessageLog().size() == 1);  // only the start-up notice
 }
+
+TEST_F(ProgramTest, HomeTilesLeadIntoTheirAreas) {
+  const struct {
+    int tile, top;
+  } cases[] = {{3, 1}, {2, 2}, {1, 3}};
+  for (const auto& c : cases) {
+    pf::HideGadget(FrontPageHolder, false);
+    pf::HideGadget(TabbedArea, true);
+    pf::test::Click(HomeTile(c.tile));
+    Pump();
+    EXPECT_EQ(CurrentTopTab, c.top) << "tile " << c.tile;
+    EXPECT_TRUE(pf::IsGadgetVisible(TabbedArea));
+    EXPECT_FALSE(pf::IsGadgetVisible(FrontPageHolder));
+  }
+  EXPECT_EQ(pf::GetGadgetText(HomeTile(2)), "\rINCIDENT COST\rCALCULATOR");
+}

@@ -1,0 +1,63 @@
+#include "shell/gadget_helpers.h"
+
+#include <algorithm>
+
+#include "shell/subclassed_controls.h"
+
+void AddGadgetItemWithData(int gadget, int position, const std::string& text, int code) {
+  pf::AddGadgetItem(gadget, position, text, code);
+}
+
+void FillGadgetFromList(int gadget, const std::vector<CategoryEntry>& list) {
+  for (const CategoryEntry& entry : list) AddGadgetItemWithData(gadget, -1, entry.name, entry.code);
+}
+
+void SelectItemByData(int gadget, int code) {
+  const int count = pf::CountGadgetItems(gadget);
+  for (int item = 0; item < count; ++item) {
+    if (pf::GetGadgetItemData(gadget, item) == code) {
+      pf::SetGadgetState(gadget, item);
+      return;
+    }
+  }
+}
+
+void SetGadgetColours(int gadget, Rgb back, Rgb text, int font) {
+  if (font != -1) pf::SetGadgetFont(gadget, font);
+  pf::SetGadgetColour(gadget, BackColourType, back);
+  pf::SetGadgetColour(gadget, FrontColourType, text);
+}
+
+int GadgetBottom(int gadget) { return pf::GadgetY(gadget) + pf::GadgetHeight(gadget); }
+
+void ShowMessage(const std::string& text) { pf::MessageRequester("", text, pf::Buttons::Ok); }
+
+namespace {
+
+GadgetProperty* FindGadgetProperty(int gadget, const std::string& name) {
+  auto found = std::find_if(GadgetProperties.begin(), GadgetProperties.end(),
+                            [&](const GadgetProperty& p) { return p.gadget == gadget && p.name == name; });
+  return found == GadgetProperties.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+void SetGadgetProperty(int gadget, const std::string& name, std::int64_t value) {
+  if (GadgetProperty* property = FindGadgetProperty(gadget, name))
+    property->value = value;
+  else
+    GadgetProperties.push_back({gadget, name, value});
+}
+
+std::int64_t GetGadgetProperty(int gadget, const std::string& name) {
+  const GadgetProperty* property = FindGadgetProperty(gadget, name);
+  return property ? property->value : 0;
+}
+
+// The combo box's edit part reports to the combo's own handler chain, so the handler goes on the combo.
+void AttachComboAutoComplete(int gadget) {
+  pf::AddGadgetHandler(gadget, ComboAutoCompleteProc);
+  pf::SetGadgetColour(gadget, BackColourType, kAutoCompleteComboColour);
+}
+
+void AttachExclusiveFirstItem(int gadget) { pf::AddGadgetHandler(gadget, ExclusiveFirstItemProc); }

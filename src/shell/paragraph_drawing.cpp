@@ -1,0 +1,140 @@
+// Marks (h = the height of "H"; each drawn at the cursor before the text, which then starts the width of
+// "WI" further right, continuation lines aligned under it):
+//   1 filled circle, radius h/4;  2 square outline h/2;  3 circle outline, then the default drawing mode;
+//   5 orange rule from x 0 to PrintX + 1000;  6 black rule across the page;
+//   7 black bar |barHeight| high across the page;  8 the same bar in the front colour;
+//   other values of 0 or more: no shape.
+// Wrapping is greedy from the end of the text: a line ends at the last space that leaves it strictly
+// left of PrintRight, and the space stays with the line.
+#include "shell/paragraph_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/platform.h"
+#include "shell/shell_globals.h"
+
+namespace {
+
+// The first `count` characters of a UTF-8 text.
+std::string CharacterPrefix(const std::string& text, int count) {
+  std::size_t end = 0;
+  for (int n = 0; n < count && end < text.size(); ++n) {
+    ++end;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+  }
+  return text.substr(0, end);
+}
+
+// Only a printer has pages: a picture drawn after a report was printed must not be cut by that
+// printer's page height. Tested before every line, so a long paragraph never runs off the page.
+void BreakPageIfFull() {
+  const int height = pf::PrinterPageHeight();
+  if (!pf::IsDrawingOnPrinter() || height <= 0) return;
+  if (PrintY > std::lround(height * 0.98)) {
+    pf::NewPrinterPage();
+    PrintY = 0;
+  }
+}
+
+void NewLine(int x, const std::string& measured) {
+  PrintX = x;
+  PrintY += pf::TextHeight(measured);
+  BreakPageIfFull();
+}
+
+// Draws the mark of a style and returns the new hanging indent.
+int DrawMark(int style, int barHeight, int hang) {
+  const int h = pf::TextHeight("H");
+  const int r = h / 4;
+  const int bar = std::abs(barHeight);
+  switch (style) {
+    case -1:
+      return hang;
+    case 1:
+      pf::Circle(PrintX + r, PrintY + 2 * r, r, pf::CurrentFrontColour());
+      break;
+    case 2:
+      DrawFrame(PrintX, PrintY + h / 4, h / 2, h / 2);
+      break;
+    case 3:
+      pf::DrawingMode(pf::DrawMode::Outlined);
+      pf::Circle(PrintX + r, PrintY + 2 * r, r, pf::CurrentFrontColour());
+      pf::DrawingMode(pf::DrawMode::Default);
+      break;
+    case 5:
+      pf::LineXY(0, PrintY, PrintX + 1000, PrintY, OrangeColour);
+      break;
+    case 6:
+      pf::LineXY(0, PrintY, pf::PrinterPageWidth(), PrintY, kBlack);
+      break;
+    case 7:
+    case 8:
+      pf::Box(0, PrintY, pf::PrinterPageWidth(), bar, style == 7 ? kBlack : pf::CurrentFrontColour());
+      PrintY += bar;
+      break;
+    default:
+      break;
+  }
+  PrintX += pf::TextWidth("WI");
+  return PrintX - PrintLeft;
+}
+
+// Draws a text wider than the room left on the line, line by line; returns the last piece drawn.
+std::string DrawWrapped(std::string text, int hang) {
+  text += ' ';
+  for (;;) {
+    std::size_t i = text.size();
+    while (i > 0 && !(text[i - 1] == ' ' && PrintX + pf::TextWidth(text.substr(0, i)) < PrintRight)) --i;
+    if (i == 0 && PrintX != PrintLeft) {
+      NewLine(PrintLeft, "H");  // the first word does not fit after what is on the line
+      continue;
+    }
+    // A word wider than the whole line gets a line of its own, so the paragraph always ends.
+    if (i == 0) i = text.find(' ') + 1;
+    const std::string piece = text.substr(0, i);
+    pf::DrawText(PrintX, PrintY, piece);
+    if (i == text.size()) return piece;
+    text.erase(0, i);
+    NewLine(PrintLeft + hang, text);
+  }
+}
+
+}  // namespace
+
+void DrawFrame(int x, int y, int width, int height) {
+  const pf::Rgb colour = pf::CurrentFrontColour();
+  pf::LineXY(x, y, x + width, y, colour);
+  pf::LineXY(x + width, y, x + width, y + height, colour);
+  pf::LineXY(x + width, y + height, x, y + height, colour);
+  pf::LineXY(x, y + height, x, y, colour);
+}
+
+int DrawParagraph(const std::string& paragraph, double lineFactor, int left, int right, int y, int hang,
+                  int style, int barHeight) {
+  std::string text = paragraph;
+  std::replace(text.begin(), text.end(), '\r', ' ');
+  lineFactor = std::max(lineFactor, 0.0);
+  hang = std::max(hang, 0);
+  if (left != -1) PrintLeft = PrintX = left;
+  if (right != -1) PrintRight = right;
+  if (y != -1) PrintY = y;
+  if (hang != 0) hang = pf::TextWidth(CharacterPrefix(text, hang));
+  BreakPageIfFull();
+  hang = DrawMark(style, barHeight, hang);
+
+  std::string last = text;
+  if (text.empty() || PrintX + pf::TextWidth(text) <= PrintRight) {
+    if (!text.empty()) pf::DrawText(PrintX, PrintY, text);
+  } else {
+    last = DrawWrapped(text, hang);
+  }
+  const int lastLineY = PrintY;
+  PrintX += pf::TextWidth(last);
+  if (lineFactor != 0) {
+    PrintX = PrintLeft;
+    PrintY += static_cast<int>(std::lround(pf::TextHeight(last.empty() ? "L" : last) * lineFactor));
+  }
+  return lastLineY;
+}

@@ -1,0 +1,19 @@
+// Word-wrapped paragraphs with optional marks, drawn at a cursor that every drawing shares, on whatever
+// target (picture or printer page) the caller has opened with its font, colours and mode.
+#pragma once
+
+#include <string>
+
+// The drawing cursor, kept between calls and never reset: each drawing passes explicit left, right and
+// y on its first paragraph.
+inline int PrintX = 0;         // where the next text or mark is drawn
+inline int PrintY = 0;         // top of the current line
+inline int PrintLeft = 0;      // wrapped and new lines start here
+inline int PrintRight = 9999;  // a line must end left of it
+
+// Draws one paragraph and returns the y of its last line. left, right and y of -1 keep the cursor's;
+// style -1 draws no mark. See paragraph_drawing.cpp for the marks and the wrapping.
+int DrawParagraph(const std::string& text, double lineFactor, int left, int right, int y, int hang, int style,
+                  int barHeight);
+// The outline of the rectangle from (x, y) to (x + width, y + height) in the current front colour.
+void DrawFrame(int x, int y, int width, int height);
