@@ -78,7 +78,5 @@ bool RunHandlers(Gadget& g, Message& m, const std::function<void()>& defaultActi
 void PostGadgetEvent(int gadget, GadgetEvent kind);
 bool DeliveringUserInput();
 
-// The printer chosen by the last PrintRequester (printing.cpp); painter target for StartDrawingOnPrinter.
-bool Headless();  // offscreen platform: no real dialogs
 
 }  // namespace pf::detail
