@@ -10,7 +10,7 @@
 #include <cstring>
 #include <vector>
 
-// jpeglib.h needs FILE and size_t declared before it.
+// jpeglib.h needs FILE and size_t declared before it (<cstdio> above).
 #include <jerror.h>
 #include <jpeglib.h>
 

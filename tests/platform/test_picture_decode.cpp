@@ -163,6 +163,7 @@ TEST_F(PictureDecodeTest, BrokenDataGivesZeroAndKeepsThePictureThere) {
       {"jpeg signature only", Truncated(jpeg, 3)},
       {"jpeg cut in half", Truncated(jpeg, jpeg.size() / 2)},
       {"jpeg header only", Truncated(jpeg, 200)},
+      {"jpeg without the end of its pixel data", Truncated(jpeg, jpeg.size() - 8)},
       {"jpeg with garbage after the signature",
        [] {
          Bytes b = {0xFF, 0xD8, 0xFF};
