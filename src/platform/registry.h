@@ -58,6 +58,8 @@ Gadget* FindGadget(int number);
 Gadget* GadgetOfWidget(const QWidget* w);  // the control whose widget or inner part this is
 Window* FindWindow(int number);
 QWidget* MainWindowWidget();
+// The offscreen platform: no real dialogs can be answered there (windows.cpp).
+bool Headless();
 
 // Pictures and fonts by number (drawing.cpp, fonts.cpp).
 QImage* FindPicture(int number);
