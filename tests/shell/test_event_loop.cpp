@@ -1,6 +1,6 @@
 #include <string>
 
-#include "program_fixture.h"
+#include "test_page.h"
 #include "shell/numeric_filter.h"
 #include "shell/shell_globals.h"
 
@@ -8,27 +8,17 @@ namespace {
 
 // A page of test fields inside the running program: a numeric field, a plain white field and another
 // numeric field after them in Tab order.
-class LoopTest : public ProgramTest {
+class LoopTest : public TestPage {
  protected:
   void SetUp() override {
-    ProgramTest::SetUp();
-    pf::test::TakeMessageLog();
-    pf::HideGadget(FrontPageHolder, true);
-    pf::HideGadget(TabbedArea, false);
-    pf::OpenGadgetList(PageHolder);
+    TestPage::SetUp();
     numeric = pf::FieldGadget(AutoNumber, 10, 10, 100, 20, "");
     pf::SetGadgetColour(numeric, BackColourType, NumberFieldColour);
     plain = pf::FieldGadget(AutoNumber, 10, 40, 100, 20, "");
     pf::SetGadgetColour(plain, BackColourType, kWhite);
     next = pf::FieldGadget(AutoNumber, 10, 70, 100, 20, "");
     pf::SetGadgetColour(next, BackColourType, RequiredFieldColour);
-    pf::CloseGadgetList();
-    Pump();
-  }
-
-  void Focus(int gadget) {
-    pf::SetActiveGadget(gadget);
-    Pump();
+    Built();
   }
 
   int numeric = 0, plain = 0, next = 0;

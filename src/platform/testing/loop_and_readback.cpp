@@ -48,27 +48,10 @@ std::vector<Event> DrainEvents() {
 }
 
 std::string DisplayedText(int gadget) {
-  detail::Gadget* g = detail::FindGadget(gadget);
-  if (!g) return {};
-  QWidget* w = g->widget;
-  switch (g->kind) {
-    case Kind::Text:
-      return static_cast<QLabel*>(w)->text().toStdString();
-    case Kind::Field:
-      return static_cast<QLineEdit*>(w)->text().toStdString();
-    case Kind::Editor:
-      return static_cast<QPlainTextEdit*>(w)->toPlainText().toStdString();
-    case Kind::Combo:
-      return static_cast<QComboBox*>(w)->currentText().toStdString();
-    case Kind::Date:
-      return static_cast<QDateEdit*>(w)->text().toStdString();
-    case Kind::Button:
-    case Kind::PictureButton:
-    case Kind::Option:
-      return static_cast<QAbstractButton*>(w)->text().toStdString();
-    default:
-      return GetGadgetText(gadget);
-  }
+  // Only a static text shows something other than its text: "&&" as "&", "\r" as a line break.
+  const detail::Gadget* g = detail::FindGadget(gadget);
+  if (g && g->kind == Kind::Text) return static_cast<QLabel*>(g->widget.data())->text().toStdString();
+  return GetGadgetText(gadget);
 }
 
 bool HasFocus(int gadget) { return gadget > 0 && GetActiveGadget() == gadget; }
