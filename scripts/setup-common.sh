@@ -6,7 +6,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(build-essential cmake ninja-build pkg-config
   qt6-base-dev libsqlite3-dev libpng-dev libjpeg-dev libgtest-dev
   fonts-liberation fonts-liberation2 fonts-crosextra-carlito fonts-roboto-slab fonts-dejavu-core
-  poppler-utils xvfb xauth)
+  poppler-utils xvfb xauth libbenchmark-dev sqlite3)
 
 install_missing_packages() {
   local missing=()
