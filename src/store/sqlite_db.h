@@ -1,0 +1,104 @@
+// A thin RAII layer over the SQLite C library: one connection, prepared statements with bound values, and a
+// transaction guard that rolls back unless committed. Failures come back as the database's own message, so the
+// procedures above can show it to the user as it stands.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace sql {
+
+// What an operation did: ok, or the database's message (and its result code).
+struct Outcome {
+  bool ok = true;
+  int code = 0;
+  std::string message;
+  explicit operator bool() const { return ok; }
+};
+
+class Database {
+ public:
+  Database() = default;
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+  Database(Database&& other) noexcept;
+  Database& operator=(Database&& other) noexcept;
+
+  // Opens an existing file read/write, or creates it when `create` is set. A failed open leaves it closed.
+  Outcome Open(const std::string& path, bool create);
+  void Close();
+  bool IsOpen() const { return handle_ != nullptr; }
+  sqlite3* Handle() const { return handle_; }
+
+  // Runs constant SQL text (schema batches); never used with values from the user.
+  Outcome Execute(const std::string& sqlText);
+  Outcome SetBusyTimeout(int milliseconds);
+  std::int64_t LastInsertId() const;
+  int Changes() const;
+  std::string LastMessage() const;
+  int LastCode() const;
+
+ private:
+  sqlite3* handle_ = nullptr;
+};
+
+class Statement {
+ public:
+  enum class Step { Row, Done, Error };
+
+  Statement(Database& db, std::string_view sqlText);
+  ~Statement();
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+
+  // Whether the text compiled; when not, `Failure()` has the database's message.
+  bool Prepared() const { return stmt_ != nullptr; }
+  const Outcome& Failure() const { return failure_; }
+
+  // Parameters count from 1, as in the library.
+  Statement& Bind(int index, std::string_view text);
+  Statement& Bind(int index, std::int64_t value);
+  Statement& Bind(int index, double value);
+  Statement& BindNull(int index);
+
+  Step Next();
+  // Steps to the end; ok when every step succeeded.
+  Outcome Run();
+  void Reset();
+
+  int ColumnCount() const;
+  std::string ColumnName(int index) const;
+  std::string Text(int index) const;  // NULL reads as ""
+  std::int64_t Integer(int index) const;
+  double Real(int index) const;
+  bool IsNull(int index) const;
+
+ private:
+  Database& db_;
+  sqlite3_stmt* stmt_ = nullptr;
+  Outcome failure_;
+};
+
+// Begins on construction; rolls back on destruction unless Commit() succeeded.
+class Transaction {
+ public:
+  explicit Transaction(Database& db);
+  ~Transaction();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+
+  const Outcome& Started() const { return started_; }
+  Outcome Commit();
+
+ private:
+  Database& db_;
+  Outcome started_;
+  bool open_ = false;
+};
+
+}  // namespace sql
