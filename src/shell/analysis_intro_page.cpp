@@ -69,8 +69,8 @@ void BuildAnalysisChoicePage() {
       pf::CloseGadgetList();
     }
     BuildText(DX(400), y + DY(30), DX(600), DY(100), row.description, kBlack, PageColour, 4);
-    *links[k] = BuildText(DX(400), titleBottom + DY(row.linkOffset), DX(600), DY(30), "Learn more", LinkColour,
-                          PageColour, 4, pf::flags::kClickable);
+    *links[k] = BuildText(DX(400), titleBottom + DY(row.linkOffset), DX(600), DY(30), "Learn more",
+                          LinkColour, PageColour, 4, pf::flags::kClickable);
   }
   pf::CloseGadgetList();
 }

@@ -85,7 +85,8 @@ int FindViewerLine(int viewer, const std::string& needle) {
 
 void ScrollViewerToLine(int viewer, int line) {
   // A second pass corrects a first scroll that the viewer did not complete.
-  for (int pass = 0; pass < 2; ++pass) pf::ViewerScrollLines(viewer, line - pf::ViewerFirstVisibleLine(viewer));
+  for (int pass = 0; pass < 2; ++pass)
+    pf::ViewerScrollLines(viewer, line - pf::ViewerFirstVisibleLine(viewer));
 }
 
 void ShowUnderstandingTopic(int document, int topic) {

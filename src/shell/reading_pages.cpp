@@ -1,5 +1,7 @@
 // The three reading pages of the ABOUT area: the Understanding guide with its six topic lists, the worked
 // Examples and the Glossary. Each is built once, on its first display.
+#include "shell/reading_pages.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -10,7 +12,6 @@
 #include "shell/gadget_helpers.h"
 #include "shell/hover_help.h"
 #include "shell/page_globals.h"
-#include "shell/reading_pages.h"
 #include "shell/services.h"
 #include "shell/shell_globals.h"
 
@@ -48,19 +49,68 @@ constexpr TopicListRow kTopicLists[] = {
 };
 
 constexpr const char* kGlossaryTerms[] = {
-    "Absenteeism", "Absence costs", "Accident", "Amortization", "Analysis", "Assessable payroll",
-    "Basic change limit", "Before & After Analysis", "Benefit expenses", "Benefit to cost ratio", "Concurrent",
-    "Concurrent Groups Analysis", "Costs and consequences", "Cost-benefit analysis", "Disability",
-    "Disability management", "Discount rate", "Double counting", "Effect", "Economic evaluation", "Ergonomics",
-    "Expenditures", "Experience Rating", "Experience Rating Program", "Full-time equivalent worker",
-    "General sickness absence", "Harm", "Hazard", "Hazardous situation", "Zevova promotion", "Immediate costs",
-    "Incident", "Incremental costs", "Indirect costs", "Industry code", "Interest costs", "Intervention",
-    "Lost-time work injury/illness", "Modified work", "Near miss", "Net return",
-    "No lost-time work injury/illness", "No time-loss claims", "Outcome", "Payback period",
-    "Potential Intervention Analysis", "Productivity", "Profit Margin", "Restated rate", "Revenue",
-    "Return to Work", "Short-term disability insurance", "Long-term disability insurance",
-    "Sickness absence or general sickness absence", "Status quo", "Time-loss claims", "Turnover costs",
-    "Validity", "WCB", "WCB average rate", "Work-related injury/illness", "Workers\u2019 compensation",
+    "Absenteeism",
+    "Absence costs",
+    "Accident",
+    "Amortization",
+    "Analysis",
+    "Assessable payroll",
+    "Basic change limit",
+    "Before & After Analysis",
+    "Benefit expenses",
+    "Benefit to cost ratio",
+    "Concurrent",
+    "Concurrent Groups Analysis",
+    "Costs and consequences",
+    "Cost-benefit analysis",
+    "Disability",
+    "Disability management",
+    "Discount rate",
+    "Double counting",
+    "Effect",
+    "Economic evaluation",
+    "Ergonomics",
+    "Expenditures",
+    "Experience Rating",
+    "Experience Rating Program",
+    "Full-time equivalent worker",
+    "General sickness absence",
+    "Harm",
+    "Hazard",
+    "Hazardous situation",
+    "Zevova promotion",
+    "Immediate costs",
+    "Incident",
+    "Incremental costs",
+    "Indirect costs",
+    "Industry code",
+    "Interest costs",
+    "Intervention",
+    "Lost-time work injury/illness",
+    "Modified work",
+    "Near miss",
+    "Net return",
+    "No lost-time work injury/illness",
+    "No time-loss claims",
+    "Outcome",
+    "Payback period",
+    "Potential Intervention Analysis",
+    "Productivity",
+    "Profit Margin",
+    "Restated rate",
+    "Revenue",
+    "Return to Work",
+    "Short-term disability insurance",
+    "Long-term disability insurance",
+    "Sickness absence or general sickness absence",
+    "Status quo",
+    "Time-loss claims",
+    "Turnover costs",
+    "Validity",
+    "WCB",
+    "WCB average rate",
+    "Work-related injury/illness",
+    "Workers\u2019 compensation",
 };
 
 struct ExampleRow {
@@ -68,10 +118,14 @@ struct ExampleRow {
   int marker;  // -1: a sector heading
 };
 constexpr ExampleRow kExamples[] = {
-    {"MANUFACTURING SECTOR", -1},         {"Before & After Analysis", 0},
-    {"Concurrent Groups Analysis", 1},    {"Potential Intervention Analysis", 2},
-    {"SERVICE SECTOR", -1},               {"Before & After Analysis", 3},
-    {"Concurrent Groups Analysis", 4},    {"Potential Intervention Analysis", 5},
+    {"MANUFACTURING SECTOR", -1},
+    {"Before & After Analysis", 0},
+    {"Concurrent Groups Analysis", 1},
+    {"Potential Intervention Analysis", 2},
+    {"SERVICE SECTOR", -1},
+    {"Before & After Analysis", 3},
+    {"Concurrent Groups Analysis", 4},
+    {"Potential Intervention Analysis", 5},
 };
 
 int BuildViewer(int x, int y, int w, int h, std::string_view document, unsigned flags = 0) {
@@ -102,8 +156,8 @@ int ScaledToWidth(int picture, double s) {
 
 void BuildReturnBar(int pageWidth, int pageHeight) {
   const int barH = DY(52);
-  const int bar = pf::ContainerGadget(AutoNumber, -1, pageHeight - barH, pageWidth + 2, barH + 2,
-                                      pf::flags::kBorder);
+  const int bar =
+      pf::ContainerGadget(AutoNumber, -1, pageHeight - barH, pageWidth + 2, barH + 2, pf::flags::kBorder);
   pf::SetGadgetColour(bar, BackColourType, BlueColour);
   pf::OpenGadgetList(bar);
   const double s = std::min(ScaleX, 1.0);
@@ -160,14 +214,15 @@ void BuildUnderstandingPage() {
     y += pf::GadgetHeight(UnderstandingTopicList(k)) + DY(5);
   }
   pf::CloseGadgetList();
-  UnderstandingViewerPanel = BuildPanel(DY(300), titleBottom, w - DY(300), barTop - titleBottom, kUnderstandingBack);
+  UnderstandingViewerPanel =
+      BuildPanel(DY(300), titleBottom, w - DY(300), barTop - titleBottom, kUnderstandingBack);
   pf::AddGadgetHandler(UnderstandingViewerPanel, ViewerClickFlagProc);
   pf::OpenGadgetList(UnderstandingViewerPanel);
   BuildZeroSizeField(true);
   const std::string_view guides = assets::GuideDocuments();
-  UnderstandingViewer = BuildViewer(10, 0, pf::GadgetWidth(UnderstandingViewerPanel) - 13, DY(508),
-                                    guides.substr(std::min(HelpDocument(0), guides.size())),
-                                    pf::flags::kNoTabStop);
+  UnderstandingViewer =
+      BuildViewer(10, 0, pf::GadgetWidth(UnderstandingViewerPanel) - 13, DY(508),
+                  guides.substr(std::min(HelpDocument(0), guides.size())), pf::flags::kNoTabStop);
   pf::AddGadgetHandler(UnderstandingViewer, ReadOnlyEditorProc);
   pf::CloseGadgetList();
   pf::CloseGadgetList();
@@ -214,7 +269,8 @@ void BuildGlossaryPage() {
   for (const char* term : kGlossaryTerms) pf::AddGadgetItem(GlossaryTermList, -1, term);
   pf::AddGadgetHandler(GlossaryTermList, TermListKeysProc);
   const int listRight = DY(370);
-  GlossaryViewerPanel = BuildPanel(listRight, titleBottom, w + DX(28) - listRight, h - titleBottom, PageColour);
+  GlossaryViewerPanel =
+      BuildPanel(listRight, titleBottom, w + DX(28) - listRight, h - titleBottom, PageColour);
   pf::AddGadgetHandler(GlossaryViewerPanel, FocusEditChildProc);
   pf::OpenGadgetList(GlossaryViewerPanel);
   GlossaryFocusField = BuildZeroSizeField(false);

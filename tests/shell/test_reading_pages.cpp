@@ -206,7 +206,8 @@ TEST_F(ReadingTest, EveryGlossaryTermFindsItsOwnEntry) {
     EXPECT_EQ(GlossaryTermIndex, i);
     const int line = FindViewerLine(GlossaryViewer, term + ":");
     ASSERT_GE(line, 0);
-    EXPECT_EQ(pf::ViewerLineText(GlossaryViewer, line).rfind(term + ":", 0), 0u) << "found inside another entry";
+    EXPECT_EQ(pf::ViewerLineText(GlossaryViewer, line).rfind(term + ":", 0), 0u)
+        << "found inside another entry";
     EXPECT_TRUE(ScrolledTo(GlossaryViewer, term + ":"));
   }
 }
@@ -215,8 +216,9 @@ TEST_F(ReadingTest, GlossaryKeysAndWheelFollowTheLastClick) {
   OpenGlossary();
   EXPECT_TRUE(pf::test::HasFocus(GlossaryTermList));
   ClickItem(GlossaryTermList, 10);  // "Concurrent"
-  EXPECT_EQ(pf::ViewerLineText(GlossaryViewer, pf::ViewerFirstVisibleLine(GlossaryViewer)).rfind("Concurrent: ", 0),
-            0u);
+  EXPECT_EQ(
+      pf::ViewerLineText(GlossaryViewer, pf::ViewerFirstVisibleLine(GlossaryViewer)).rfind("Concurrent: ", 0),
+      0u);
   Click(GlossaryViewer);
   EXPECT_TRUE(pf::test::HasFocus(GlossaryTermList));
   const int first = pf::ViewerFirstVisibleLine(GlossaryViewer);
