@@ -27,6 +27,10 @@ std::vector<EmbeddedPicture> MakePictureTable() {
   return table;
 }
 
+std::string_view AsText(std::span<const unsigned char> bytes) {
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
 }  // namespace
 
 std::span<const EmbeddedPicture> Pictures() {
@@ -34,11 +38,12 @@ std::span<const EmbeddedPicture> Pictures() {
   return table;
 }
 
-std::string_view GuideDocuments() {
-  const std::span<const unsigned char> bytes = embedded::GuideDocumentBytes();
-  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
-}
+std::string_view GuideDocuments() { return AsText(embedded::GuideDocumentBytes()); }
 
 std::array<std::size_t, 7> GuideDocumentOffsets() { return embedded::GuideDocumentStarts(); }
+
+std::string_view ExamplesDocument() { return AsText(embedded::ExamplesDocumentBytes()); }
+
+std::string_view GlossaryDocument() { return AsText(embedded::GlossaryDocumentBytes()); }
 
 }  // namespace assets

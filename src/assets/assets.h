@@ -1,4 +1,4 @@
-// The pictures and guide documents built into the program.
+// The pictures and the rich-text documents built into the program.
 #pragma once
 
 #include <array>
@@ -25,5 +25,9 @@ std::string_view GuideDocuments();
 
 // Where each guide document starts within GuideDocuments().
 std::array<std::size_t, 7> GuideDocumentOffsets();
+
+// The worked examples and the glossary (RTF), each followed by one zero byte, which the view includes.
+std::string_view ExamplesDocument();
+std::string_view GlossaryDocument();
 
 }  // namespace assets

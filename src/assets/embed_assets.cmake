@@ -1,5 +1,6 @@
-# Writes OUTPUT: a C++ source holding every picture_<number>.png/.jpg of PICTURE_DIR and the seven
-# guide documents guide_0.rtf ... guide_6.rtf of DOCUMENT_DIR as byte arrays (see embedded_data.h).
+# Writes OUTPUT: a C++ source holding every picture_<number>.png/.jpg of PICTURE_DIR, the seven guide
+# documents guide_0.rtf ... guide_6.rtf and the examples.rtf and glossary.rtf documents of DOCUMENT_DIR as
+# byte arrays (see embedded_data.h).
 #   cmake -DPICTURE_DIR=... -DDOCUMENT_DIR=... -DOUTPUT=... -P embed_assets.cmake
 
 foreach(var PICTURE_DIR DOCUMENT_DIR OUTPUT)
@@ -63,10 +64,20 @@ string(APPEND documents_hex "00")
 bytes_as_initialiser("${documents_hex}" document_bytes)
 string(APPEND text "const unsigned char guide_documents[] = {\n${document_bytes}};\n\n")
 
+# The examples and glossary documents, each on its own and followed by one zero byte.
+foreach(name examples glossary)
+  file(READ "${DOCUMENT_DIR}/${name}.rtf" hex HEX)
+  string(REGEX REPLACE "(0d|0a|20|09)+$" "" hex "${hex}")
+  bytes_as_initialiser("${hex}00" bytes)
+  string(APPEND text "const unsigned char ${name}_document[] = {\n${bytes}};\n\n")
+endforeach()
+
 string(APPEND text "const PictureFile picture_files[] = {\n${table}};\n\n}  // namespace\n\n")
 string(APPEND text "std::span<const PictureFile> PictureFiles()\n{\n  return picture_files;\n}\n\n")
 string(APPEND text "std::span<const unsigned char> GuideDocumentBytes()\n{\n  return guide_documents;\n}\n\n")
 string(APPEND text "std::array<std::size_t, 7> GuideDocumentStarts()\n{\n  return {${offsets}};\n}\n\n")
+string(APPEND text "std::span<const unsigned char> ExamplesDocumentBytes()\n{\n  return examples_document;\n}\n\n")
+string(APPEND text "std::span<const unsigned char> GlossaryDocumentBytes()\n{\n  return glossary_document;\n}\n\n")
 string(APPEND text "}  // namespace assets::embedded\n")
 
 # Rewrite only on a change, so an unchanged result does not recompile.

@@ -20,4 +20,8 @@ std::span<const PictureFile> PictureFiles();
 std::span<const unsigned char> GuideDocumentBytes();
 std::array<std::size_t, 7> GuideDocumentStarts();
 
+// The examples and the glossary document, each followed by one zero byte.
+std::span<const unsigned char> ExamplesDocumentBytes();
+std::span<const unsigned char> GlossaryDocumentBytes();
+
 }  // namespace assets::embedded

@@ -15,6 +15,8 @@ struct DispatchEntry {
 
 // The rows of the tab bars and the HOME tab.
 std::span<const DispatchEntry> TabBarEntries();
+// The rows of the introduction pages, the About page and the guide, examples and glossary pages.
+std::span<const DispatchEntry> ReadingPageEntries();
 
 // The row that handles an event of `gadget`, or nullptr; `slot` receives the matching slot.
 const DispatchEntry* FindDispatchEntry(int gadget, pf::GadgetEvent kind, int& slot);

@@ -35,9 +35,3 @@ void BuildIncidentPages() {
   pf::CloseGadgetList();
 }
 
-void BuildAnalysisChoicePage() { AnalysisChoicePage = EmptyPage(); }
-void BuildAboutPage() { AboutPage = EmptyPage(); }
-void BuildUnderstandingPage() { UnderstandingPage = EmptyPage(); }
-void BuildExamplesPage() { ExamplesPage = EmptyPage(); }
-void BuildGlossaryPage() { GlossaryPage = EmptyPage(); }
-void ShowUnderstandingTopic(int, int) {}
