@@ -1,0 +1,80 @@
+// What the four printed reports share: the print job, the printer-scaled fonts, the page header, section
+// headings and the break that sends a section to a new page, the grey band over an occupational group, and
+// the few line patterns every label, value and rule of a report is laid out in. All layout goes through
+// DrawParagraph's cursor; positions are device pixels of the chosen printer.
+#pragma once
+
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <vector>
+
+// The page width W and the printer scale s (its vertical dpi over 96), read when a report starts.
+inline int ReportWidth = 0;
+inline double ReportScale = 1.0;
+
+inline constexpr int ReportFont = 101;           // header, titles, labels, values
+inline constexpr int ReportUnderlineFont = 102;  // column and row headings
+inline constexpr int ReportBoldFont = 103;       // loaded for completeness, never selected
+inline constexpr int ReportSmallFont = 104;      // the incident report's absence grid
+
+// Pure layout arithmetic, kept apart so it can be checked without a printer.
+int ReportFontSize(double points, double scale);     // nearest whole size, halves to even
+int ReportColumn(double fraction, int pageWidth);    // f x W, halves to even
+int ReportBarHeight(double k, double scale);         // round(k x s), halves to even
+bool GroupHoursInUse(const std::string& totalHours); // the leading whole number is above 0
+std::string ReportUpper(const std::string& text);    // capital letters of the ASCII range
+
+// Shows the print dialog and starts the job "Report" with fonts, black ink and the header. False when the
+// user cancelled (nothing happens) or the job could not start (the user is told).
+bool BeginReport();
+// Ends the job; a printer that refuses the end of the job is reported.
+void EndReport();
+
+int ReportColumn(double fraction);  // of the current page width
+int ReportPageHeight();
+
+// Reads the cursor y without moving it.
+int ReportCursorY();
+// A section title in capitals, a bar of 3 under it, then `advance` lines.
+void ReportSectionHeading(const std::string& title, double advance = 2);
+// The default test before a section: past half the page, the section starts on a new page at y 10.
+void ReportSectionBreak();
+// Starts a new page when the cursor y is beyond `limit`.
+void ReportBreakBeyond(int limit);
+void ReportNewPage();
+
+// A thin rule (style 6) or a bar of k (style 7) across the page, then `advance` lines.
+int ReportRule(double advance = 0.75);
+int ReportBar(double k, double advance = 0.75);
+
+// The grey band over an occupational group: a and b bound the two value columns the name is centred over.
+void ReportGroupBand(int group, const std::string& occupation, int a, int b);
+void ReportTotalsBand();
+
+// "• " + text with its continuation lines under the text.
+int ReportBullet(const std::string& text, double lineFactor, int left, int right, int y = -1);
+
+// Label + ":" ending at a, the value from b with the right limit in force, advancing f lines.
+void ReportDescriptionLine(const std::string& label, const std::string& value, int a, int b, double f);
+
+struct ReportValue {
+  std::string text;  // prefix, value and suffix as printed
+  int edge = 0;      // where the text ends
+};
+// Values right-aligned at their edges on the label's first line, the label at 10..right, 1.5 lines, then
+// the row's rule: a thin rule, or a bar of `bar` when bar > 0.
+void ReportValueRow(const std::string& label, std::span<const ReportValue> values, int right, double bar = 0,
+                    double ruleAdvance = 0.75);
+// Texts right-aligned at their edges in `font`, staying on the line; then `advance` lines and font 101.
+void ReportHeadings(std::span<const ReportValue> headings, int font, double advance);
+// Right-aligns one text at an edge, staying on the line.
+void ReportRightAligned(const std::string& text, int edge);
+
+// The vertical separators of a grid: started at its top rule, drawn down to every row's rule.
+struct ReportSeparators {
+  std::vector<int> xs;
+  int y1 = 0;
+  void Start(int y) { y1 = y; }
+  void Down(int y2);
+};

@@ -1,0 +1,151 @@
+// The frame every report is printed in: the job, the scaled fonts, the header, section breaks, bands and
+// value rows, printed on a recording printer.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/drawing_fixture.h"
+#include "platform/platform.h"
+#include "platform/test_surface.h"
+#include "reports/report_frame.h"
+#include "shell/paragraph_drawing.h"
+#include "shell/shell_globals.h"
+
+namespace {
+
+using Op = pf::test::DrawOp;
+
+TEST(ReportLayout, ScalesFontsAndBarsToThePrinterWithHalvesToEven) {
+  const double s600 = 600 / 96.0;  // 6.25
+  EXPECT_EQ(ReportFontSize(12, s600), 75);
+  EXPECT_EQ(ReportFontSize(10, s600), 62);  // 62.5
+  EXPECT_EQ(ReportBarHeight(3, s600), 19);  // 18.75
+  EXPECT_EQ(ReportBarHeight(2, s600), 12);  // 12.5
+  EXPECT_EQ(ReportBarHeight(1, s600), 6);   // 6.25
+  EXPECT_EQ(ReportColumn(0.65, 5100), 3315);
+  EXPECT_EQ(ReportColumn(0.5, 5101), 2550);  // 2550.5
+  EXPECT_EQ(ReportColumn(0.5, 5103), 2552);  // 2551.5
+}
+
+TEST(ReportLayout, AGroupIsInUseWhenTheWholeHoursAreAboveZero) {
+  const struct {
+    const char* hours;
+    bool inUse;
+  } cases[] = {{"12.7", true}, {"1", true},     {"0.9", false}, {"0", false},  {"", false},
+               {"-5", false},  {"abc", false}, {"1,200", true}, {" 3", true}, {"99999999999999999999", true}};
+  for (const auto& c : cases) EXPECT_EQ(GroupHoursInUse(c.hours), c.inUse) << c.hours;
+}
+
+class ReportFrameTest : public drawing_tests::PlatformTest {
+ protected:
+  void SetUp() override {
+    PlatformTest::SetUp();
+    pf::test::ScriptMessageBoxes(true);
+  }
+  void TearDown() override { pf::ShutdownPlatform(); }
+
+  static std::vector<std::string> Texts(const pf::test::PrintedPage& page) {
+    std::vector<std::string> texts;
+    for (const auto& op : page.ops)
+      if (op.type == Op::Type::Text) texts.push_back(op.text);
+    return texts;
+  }
+};
+
+TEST_F(ReportFrameTest, ACancelledDialogPrintsNothingAndLoadsNoFont) {
+  pf::test::ScriptPrintCancel();
+  EXPECT_FALSE(BeginReport());
+  EXPECT_TRUE(pf::test::TakePrintJobs().empty());
+  EXPECT_FALSE(pf::FontExists(ReportFont));
+  EXPECT_TRUE(pf::test::TakeMessageLog().empty());
+}
+
+TEST_F(ReportFrameTest, AJobThatCannotStartIsReportedNotPrinted) {
+  pf::test::ScriptPrinter(5100, 6600, 600, "/nonexistent-folder/for/report.pdf");
+  pf::test::ScriptMessageAnswers({pf::Answer::Ok});
+  EXPECT_FALSE(BeginReport());
+  const auto log = pf::test::TakeMessageLog();
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_NE(log[0].text.find("could not be printed"), std::string::npos);
+}
+
+TEST_F(ReportFrameTest, HeaderOnTheFirstPageOnlyAndSectionsBreakPastHalfThePage) {
+  pf::test::ScriptPrinter(5100, 6600, 600);
+  ASSERT_TRUE(BeginReport());
+  EXPECT_EQ(ReportWidth, 5100);
+  EXPECT_DOUBLE_EQ(ReportScale, 6.25);
+  ReportSectionHeading("first section");
+  // Exactly at half the page the next section stays; one pixel lower it moves to a new page at y 10.
+  DrawParagraph("", 0, 0, -1, 3300, 0, -1, 0);
+  ReportSectionBreak();
+  EXPECT_EQ(ReportCursorY(), 3300);
+  DrawParagraph("", 0, 0, -1, 3301, 0, -1, 0);
+  ReportSectionBreak();
+  EXPECT_EQ(ReportCursorY(), 10);
+  ReportSectionHeading("second");
+  EndReport();
+
+  auto jobs = pf::test::TakePrintJobs();
+  ASSERT_EQ(jobs.size(), 1u);
+  EXPECT_EQ(jobs[0].name, "Report");
+  EXPECT_TRUE(jobs[0].ended);
+  ASSERT_EQ(jobs[0].pages.size(), 2u);
+  const auto first = Texts(jobs[0].pages[0]);
+  EXPECT_NE(std::find(first.begin(), first.end(), "FIRST SECTION"), first.end());
+  const auto second = Texts(jobs[0].pages[1]);
+  ASSERT_FALSE(second.empty());
+  EXPECT_EQ(second.front(), "SECOND");
+  // The section bar under a title is 3 x s high across the page.
+  const auto& ops = jobs[0].pages[1].ops;
+  const auto bar = std::find_if(ops.begin(), ops.end(), [](const Op& op) { return op.type == Op::Type::Box; });
+  ASSERT_NE(bar, ops.end());
+  EXPECT_EQ(bar->w, 5100);
+  EXPECT_EQ(bar->h, 19);
+}
+
+TEST_F(ReportFrameTest, ValuesEndAtTheirEdgesOnTheLabelsFirstLine) {
+  pf::test::ScriptPrinter(5100, 6600, 600);
+  ASSERT_TRUE(BeginReport());
+  const int y = ReportCursorY();
+  const ReportValue values[] = {{"$1,234.50", 3315}, {"$7.00", 4845}};
+  ReportValueRow("Regular wage rate of the workers in this group", values, ReportColumn(0.5));
+  const int w1 = pf::TextWidth("$1,234.50"), w2 = pf::TextWidth("$7.00");
+  EndReport();
+  const auto jobs = pf::test::TakePrintJobs();
+  ASSERT_EQ(jobs.size(), 1u);
+  for (const auto& op : jobs[0].pages[0].ops) {
+    if (op.type != Op::Type::Text || op.text.find('$') == std::string::npos) continue;
+    EXPECT_EQ(op.y, y) << op.text;
+    EXPECT_TRUE(op.x + w1 == 3315 || op.x + w2 == 4845) << op.text;
+  }
+}
+
+TEST_F(ReportFrameTest, GroupBandsAreGreyAndTheBackgroundReturnsToWhite) {
+  pf::test::ScriptPrinter(5100, 6600, 600);
+  ASSERT_TRUE(BeginReport());
+  ReportGroupBand(1, "welders", 3000, 4400);
+  DrawParagraph("after", 1, 0, -1, -1, 0, -1, 0);
+  const int nameWidth = pf::TextWidth("WELDERS");
+  EndReport();
+  const auto jobs = pf::test::TakePrintJobs();
+  ASSERT_EQ(jobs.size(), 1u);
+  bool sawName = false, sawAfter = false;
+  for (const auto& op : jobs[0].pages[0].ops) {
+    if (op.type != Op::Type::Text) continue;
+    if (op.text == "WELDERS") {
+      sawName = true;
+      EXPECT_EQ(op.back, pf::MakeRgb(220, 220, 220));
+      EXPECT_EQ(op.x, 3000 + (1400 - nameWidth) / 2);
+    }
+    if (op.text == "after") {
+      sawAfter = true;
+      EXPECT_EQ(op.back, pf::MakeRgb(255, 255, 255));
+    }
+  }
+  EXPECT_TRUE(sawName);
+  EXPECT_TRUE(sawAfter);
+}
+
+}  // namespace
