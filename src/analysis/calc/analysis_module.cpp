@@ -5,29 +5,33 @@
 #include "shell/shell_globals.h"
 
 const AnalysisModule& BAModule() {
-  static const AnalysisModule m{KindBA,          Comparison::BeforeAfter,  BAGadget,        BALabour,
-                                BAIndustryCodes, BAIndustryCodesSummary, BADatabaseMark, BALastClaimCodes};
+  static const AnalysisModule m{KindBA,          Comparison::BeforeAfter, BAGadget,       BALabour,
+                                BAIndustryCodes, BAIndustryCodesSummary,  BADatabaseMark, BALastClaimCodes};
   return m;
 }
 
 const AnalysisModule& CGModule() {
-  static const AnalysisModule m{KindCG,          Comparison::Concurrent,   CGGadget,        CGLabour,
+  static const AnalysisModule m{KindCG,          Comparison::Concurrent, CGGadget,       CGLabour,
                                 CGIndustryCodes, CGIndustryCodesSummary, CGDatabaseMark, CGLastClaimCodes};
   return m;
 }
 
 const AnalysisModule& PIModule() {
-  static const AnalysisModule m{KindPI,          Comparison::Potential,    PIGadget,        PILabour,
+  static const AnalysisModule m{KindPI,          Comparison::Potential,  PIGadget,       PILabour,
                                 PIIndustryCodes, PIIndustryCodesSummary, PIDatabaseMark, PILastClaimCodes};
   return m;
 }
 
 const AnalysisModule* ModuleOfKind(int kind) {
   switch (kind) {
-    case KindBA: return &BAModule();
-    case KindCG: return &CGModule();
-    case KindPI: return &PIModule();
-    default: return nullptr;
+    case KindBA:
+      return &BAModule();
+    case KindCG:
+      return &CGModule();
+    case KindPI:
+      return &PIModule();
+    default:
+      return nullptr;
   }
 }
 

@@ -12,9 +12,9 @@
 using WorksheetGadgets = BoundedArray<int, 10, 40, 2, 10>;
 
 enum class Comparison {
-  BeforeAfter,   // two periods; the first scaled to the second's work hours
-  Concurrent,    // two departments over one period; scaled likewise
-  Potential,     // existing situation against a potential scenario; no scaling
+  BeforeAfter,  // two periods; the first scaled to the second's work hours
+  Concurrent,   // two departments over one period; scaled likewise
+  Potential,    // existing situation against a potential scenario; no scaling
 };
 
 struct AnalysisModule {

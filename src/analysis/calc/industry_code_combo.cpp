@@ -82,7 +82,8 @@ void CopyBackIndustryCode(const AnalysisModule& m) {
     if (cells.Cell(kStep7, row, 1, 2)) e.s[std::size_t(field)] = cells.Text(kStep7, row, 1, 2);
   };
   copy(kYearField, 4);
-  for (int row = kFirstInputRow; row <= kLastInputRow; ++row) copy(kAverageRateField + row - kFirstInputRow, row);
+  for (int row = kFirstInputRow; row <= kLastInputRow; ++row)
+    copy(kAverageRateField + row - kFirstInputRow, row);
   if (const int limit = LimitCombo(m)) {
     e.s[kLimitDataField] = std::to_string(pf::GetGadgetItemData(limit, pf::GetGadgetState(limit)));
     e.s[kLimitTextField] = pf::GetGadgetText(limit);

@@ -26,9 +26,8 @@ std::string TrimBlanks(std::string_view text) {
 
 bool SameIndustryCode(std::string_view a, std::string_view b) {
   const std::string x = TrimBlanks(a), y = TrimBlanks(b);
-  return x.size() == y.size() && std::equal(x.begin(), x.end(), y.begin(), [](char p, char q) {
-           return Upper(p) == Upper(q);
-         });
+  return x.size() == y.size() &&
+         std::equal(x.begin(), x.end(), y.begin(), [](char p, char q) { return Upper(p) == Upper(q); });
 }
 
 int FindIndustryCode(const IndustryCodeList& list, std::string_view code) {
@@ -52,7 +51,8 @@ ClaimMerge MergeClaimLines(IndustryCodeList& list, const std::array<std::vector<
       const int found = FindIndustryCode(list, code);
       if (found >= 0) {
         auto& e = list[std::size_t(found)];
-        e.s[std::size_t(field)] = FixedText(TextNumber(e.s[std::size_t(field)], 2) + lostTime + noLostTime, 2);
+        e.s[std::size_t(field)] =
+            FixedText(TextNumber(e.s[std::size_t(field)], 2) + lostTime + noLostTime, 2);
         if (potential) e.s[kHiddenField].clear();
       } else if (!code.empty()) {
         IndustryCodeEntry e;

@@ -13,11 +13,10 @@ constexpr double kAdministrationFactor = 1.15;
 
 const std::map<std::string, double, std::less<>>& LimitTable() {
   static const std::map<std::string, double, std::less<>> table = {
-      {"0.10lower", -5},   {"0.10higher", 20},  {"0.20lower", -5},   {"0.20higher", 30},
-      {"0.30lower", -5},   {"0.30higher", 40},  {"0.40lower", -5},   {"0.40higher", 50},
-      {"0.50lower", -5},   {"0.50higher", 50},  {"-0.05lower", -10}, {"-0.05higher", 10},
-      {"-0.10lower", -15}, {"-0.10higher", 10}, {"-0.15lower", -20}, {"-0.15higher", 10},
-      {"-0.20lower", -25}, {"-0.20higher", 10}, {"-0.25lower", -25}, {"-0.25higher", 10},
+      {"0.10lower", -5},   {"0.10higher", 20},  {"0.20lower", -5},   {"0.20higher", 30},  {"0.30lower", -5},
+      {"0.30higher", 40},  {"0.40lower", -5},   {"0.40higher", 50},  {"0.50lower", -5},   {"0.50higher", 50},
+      {"-0.05lower", -10}, {"-0.05higher", 10}, {"-0.10lower", -15}, {"-0.10higher", 10}, {"-0.15lower", -20},
+      {"-0.15higher", 10}, {"-0.20lower", -25}, {"-0.20higher", 10}, {"-0.25lower", -25}, {"-0.25higher", 10},
       {"0.00lower", -5},   {"0.00higher", 10},
   };
   return table;
@@ -36,7 +35,8 @@ std::string LimitKey(double limitPercent, bool lower) {
   return FixedText(limitPercent * 0.01, 2) + (lower ? "lower" : "higher");
 }
 
-double ModelRate(const RateInputs& in, int w, double hoursRatio, double a1, double a2, LimitStepMemory& memory) {
+double ModelRate(const RateInputs& in, int w, double hoursRatio, double a1, double a2,
+                 LimitStepMemory& memory) {
   const double claims = in.directClaims - w * (in.claims1 * a1 * hoursRatio - in.claims2 * a2);
   double weighted = 0;
   for (int i = 0; i < 5; ++i) weighted += in.pastPayroll[i] * kPayrollWeight[i];
@@ -62,7 +62,9 @@ double PremiumChange(const RateInputs& in, double hoursRatio, double a1, double 
   return in.payroll * with / 100 - in.payroll * without / 100;
 }
 
-double DisabilityChange(double first, double second, double hoursRatio) { return second - first * hoursRatio; }
+double DisabilityChange(double first, double second, double hoursRatio) {
+  return second - first * hoursRatio;
+}
 
 double SummaryDisabilityChange(double firstLostTime, double firstSickness, double secondLostTime,
                                double secondSickness, double hoursRatio) {

@@ -17,8 +17,8 @@ struct RateInputs {
   double claims1 = 0, claims2 = 0;  // claim costs of the two columns
   double averageRate = 0;           // the board's average rate
   double restatedRate = 0;
-  double payroll = 0;                 // year Y
-  double pastPayroll[5] = {};         // years Y-1 to Y-5
+  double payroll = 0;          // year Y
+  double pastPayroll[5] = {};  // years Y-1 to Y-5
   double directClaims = 0;
   double lowerBound = 0, upperBound = 0;
   double limitPercent = 0;
@@ -30,7 +30,8 @@ struct LimitStepMemory {
 };
 
 // Premium rate for w = 0 (claims as they were) or w = 1 (claims reduced by the intervention's savings).
-double ModelRate(const RateInputs& in, int w, double hoursRatio, double a1, double a2, LimitStepMemory& memory);
+double ModelRate(const RateInputs& in, int w, double hoursRatio, double a1, double a2,
+                 LimitStepMemory& memory);
 
 // Premium change for the code: payroll x (rate with - rate without) / 100; a saving is negative.
 double PremiumChange(const RateInputs& in, double hoursRatio, double a1, double a2, LimitStepMemory& memory);

@@ -41,7 +41,8 @@ void PeriodLengths(Run& run) {
   std::int64_t days[3] = {};
   for (int j = 1; j <= columns; ++j) days[j] = AnalysisPeriodDays(FieldDate(run, 2, j), FieldDate(run, 3, j));
   if (columns == 1) days[2] = days[1];
-  for (int j = 1; j <= 2; ++j) run.cells.Write(kStep8, 2, j, 2, AddThousandsSeparators(std::to_string(days[j])));
+  for (int j = 1; j <= 2; ++j)
+    run.cells.Write(kStep8, 2, j, 2, AddThousandsSeparators(std::to_string(days[j])));
   run.a1 = AnnualisationFactor(days[1]);
   run.a2 = AnnualisationFactor(days[2]);
 }
@@ -50,7 +51,8 @@ void Step2Labour(Run& run) {
   const auto& c = run.cells;
   for (int j = 1; j <= 2; ++j) {
     const double hours = c.Number(kStep2, 6, j, 2), overtime = c.Number(kStep2, 8, j, 2);
-    const double cost = GroupLabourCost(hours, c.Number(kStep2, 7, j, 2), overtime, c.Number(kStep2, 9, j, 2));
+    const double cost =
+        GroupLabourCost(hours, c.Number(kStep2, 7, j, 2), overtime, c.Number(kStep2, 9, j, 2));
     c.Write(kStep2, 15, j, 2, DisplayNumber(cost, 2));
     c.Write(kStep2, 17, j, 2, DisplayNumber(hours + overtime, 0));
   }
@@ -149,10 +151,10 @@ void Steps4To6(Run& run) {
   run.h2 = LabourWorkHours(run.m.labour, 1);
   run.r = HoursRatio(run.h1, run.h2);
   const double turnover =
-      run.Potential()
-          ? PotentialTurnoverChange(c.Number(kStep6, 2, 1, 2), c.Number(kStep6, 3, 1, 2), c.Number(kStep6, 4, 1, 2))
-          : ScaledTurnoverChange(c.Number(kStep6, 2, 1, 2), c.Number(kStep6, 3, 1, 2), c.Number(kStep6, 2, 2, 2),
-                                 c.Number(kStep6, 3, 2, 2), run.r);
+      run.Potential() ? PotentialTurnoverChange(c.Number(kStep6, 2, 1, 2), c.Number(kStep6, 3, 1, 2),
+                                                c.Number(kStep6, 4, 1, 2))
+                      : ScaledTurnoverChange(c.Number(kStep6, 2, 1, 2), c.Number(kStep6, 3, 1, 2),
+                                             c.Number(kStep6, 2, 2, 2), c.Number(kStep6, 3, 2, 2), run.r);
   c.Write(kStep6, 5, 2, 2, DisplayNumber(turnover, 2));
 }
 
@@ -168,12 +170,14 @@ void Step7Prompts(Run& run) {
       c.Force(kStep7, rows[i], 1, 0, prompts[std::size_t(i)]);
   }
   for (int k = 0; k <= 5; ++k)
-    c.Force(kStep7, 14 + k, 1, 1, (run.m.comparison == Comparison::BeforeAfter ? "" : " ") + std::to_string(year - k));
+    c.Force(kStep7, 14 + k, 1, 1,
+            (run.m.comparison == Comparison::BeforeAfter ? "" : " ") + std::to_string(year - k));
 }
 
 void Step3PeriodTexts(const Run& run) {
   for (int j = 1; j <= 2; ++j) {
-    const std::string start = PeriodDateText(FieldDate(run, 2, j)), end = PeriodDateText(FieldDate(run, 3, j));
+    const std::string start = PeriodDateText(FieldDate(run, 2, j)),
+                      end = PeriodDateText(FieldDate(run, 3, j));
     run.cells.Force(kStep3, 2, j, 2, start);
     run.cells.Force(kStep3, 18, j, 2, start);
     run.cells.Force(kStep3, 3, j, 2, end);
@@ -277,7 +281,8 @@ void Step8Summary(const Run& run) {
 
 void RecordTitle(const Run& run) {
   if (!run.cells.Cell(kStep1, 2, 1, 2) || !RecordTitleText) return;
-  const std::string title = InterventionTitle(run.cells.Text(0, 0, 0, 0) == "\n", run.cells.Text(kStep1, 2, 1, 2));
+  const std::string title =
+      InterventionTitle(run.cells.Text(0, 0, 0, 0) == "\n", run.cells.Text(kStep1, 2, 1, 2));
   if (pf::GetGadgetText(RecordTitleText) != title) pf::SetGadgetText(RecordTitleText, title);
 }
 

@@ -7,14 +7,14 @@
 
 // What the result rows are computed from, each as its row shows it.
 struct SummaryInputs {
-  double labour1 = 0, labour2 = 0;      // labour costs compared (second after productivity)
+  double labour1 = 0, labour2 = 0;  // labour costs compared (second after productivity)
   double incidents1 = 0, incidents2 = 0;
-  double interventionCost = 0;          // T13
-  double turnoverChange = 0;            // T14
-  double premiumChange = 0;             // T15
-  double shortTermChange = 0;           // T16
-  double longTermChange = 0;            // T17
-  double periodDays = 0;                // length of the period the benefits were seen in
+  double interventionCost = 0;  // T13
+  double turnoverChange = 0;    // T14
+  double premiumChange = 0;     // T15
+  double shortTermChange = 0;   // T16
+  double longTermChange = 0;    // T17
+  double periodDays = 0;        // length of the period the benefits were seen in
 };
 
 // Texts of the three result rows, in the order middle (calculated value), left (benefits less 10 %) and

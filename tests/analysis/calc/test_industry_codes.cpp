@@ -39,7 +39,11 @@ TEST(ClaimMerge, SumsEveryLineOfACodeIntoOneRecord) {
   EXPECT_EQ(list[1].s[kClaims1Field], "5.0000000000");
   EXPECT_EQ(list[1].s[kClaims2Field], "7.50");
   EXPECT_EQ(merge.seen, (std::vector<std::string>{"72100", "72100", "x9", "X9", "72100"}));
-  EXPECT_EQ(merge.claimCodes, "\x1b" "72100\x1b" "72100\x1b\x1bx9\x1bX9\x1b" "72100");
+  EXPECT_EQ(merge.claimCodes,
+            "\x1b"
+            "72100\x1b"
+            "72100\x1b\x1bx9\x1bX9\x1b"
+            "72100");
 }
 
 TEST(ClaimMerge, AnUncodedLineWithAmountsCountsAsSeenOnlyInThePotentialAnalysis) {
@@ -86,7 +90,12 @@ TEST(StoredCodes, RoundTripAndDamagedTexts) {
   EXPECT_EQ(back[1].s[kLoadMarkField], "");
 
   const IndustryCodeList damaged = IndustryCodesFromText(
-      "A\x1b" "2010\x1b\r" + std::string(30, '\x1b') + "X\r" "B\x1b" "unterminated");
+      "A\x1b"
+      "2010\x1b\r" +
+      std::string(30, '\x1b') +
+      "X\r"
+      "B\x1b"
+      "unterminated");
   ASSERT_EQ(damaged.size(), 2u);
   EXPECT_EQ(damaged[0].s[kCodeField], "A");
   EXPECT_EQ(damaged[0].s[kYearField], "2010");

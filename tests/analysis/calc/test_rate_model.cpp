@@ -41,7 +41,7 @@ TEST(RateModel, LimitKeysFollowTheBoardsTable) {
     double step;
   };
   const Case cases[] = {
-      {10, false, "0.10higher", 20}, {50, false, "0.50higher", 50}, {-25, true, "-0.25lower", -25},
+      {10, false, "0.10higher", 20}, {50, false, "0.50higher", 50},   {-25, true, "-0.25lower", -25},
       {-5, true, "-0.05lower", -10}, {-20, false, "-0.20higher", 10}, {0, true, "0.00lower", -5},
       {0, false, "0.00higher", 10},  {-0.0, false, "0.00higher", 10},
   };
@@ -76,20 +76,24 @@ TEST(RateModel, GuardedCasesGiveFiniteChanges) {
     double rate0, rate1, premium;
   };
   const Case cases[] = {
-      {"no past payroll, claims", [](RateInputs& in) { for (double& p : in.pastPayroll) p = 0; }, 2.4, 2.4, 0},
+      {"no past payroll, claims",
+       [](RateInputs& in) {
+         for (double& p : in.pastPayroll) p = 0;
+       },
+       2.4, 2.4, 0},
       {"no payroll and no claims",
        [](RateInputs& in) {
          for (double& p : in.pastPayroll) p = 0;
          in.directClaims = in.claims1 = in.claims2 = 0;
        },
        2.4, 2.4, 0},
-      {"crossed rate range: lower boundary wins", [](RateInputs& in) { in.lowerBound = 5, in.upperBound = 1; },
-       5, 5, 0},
+      {"crossed rate range: lower boundary wins",
+       [](RateInputs& in) { in.lowerBound = 5, in.upperBound = 1; }, 5, 5, 0},
       {"empty rate range", [](RateInputs& in) { in.lowerBound = in.upperBound = 0; }, 0, 0, 0},
       {"equal claims in both columns", [](RateInputs& in) { in.claims2 = in.claims1; }, 2.380952380952381,
        2.380952380952381, 0},
-      {"no restated rate", [](RateInputs& in) { in.restatedRate = 0, in.upperBound = 100, in.lowerBound = 0; },
-       0, 0, 0},
+      {"no restated rate",
+       [](RateInputs& in) { in.restatedRate = 0, in.upperBound = 100, in.lowerBound = 0; }, 0, 0, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

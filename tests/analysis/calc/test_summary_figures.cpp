@@ -36,7 +36,8 @@ TEST(SummaryFigures, WorkedExampleWithSensitivity) {
 
 TEST(SummaryFigures, UndefinedFiguresShowZero) {
   SummaryInputs empty;
-  ExpectTexts(empty, {{"$0", "$0", "$0"}, {"0.00 months", "0.00 months", "0.00 months"}, {"0.00", "0.00", "0.00"}});
+  ExpectTexts(empty,
+              {{"$0", "$0", "$0"}, {"0.00 months", "0.00 months", "0.00 months"}, {"0.00", "0.00", "0.00"}});
 
   SummaryInputs noCost = WorkedSummary();
   noCost.interventionCost = 0;  // payback 0 / benefits, no ratio without a cost
@@ -52,9 +53,9 @@ TEST(SummaryFigures, UndefinedFiguresShowZero) {
 TEST(SummaryFigures, BreakEvenShowsRatioOneAndThePeriodAsPayback) {
   SummaryInputs in = WorkedSummary();
   in.incidents2 = 10000;  // benefits equal the cost
-  ExpectTexts(in, {{"$0", "$-500", "$500"},
-                   {"12.17 months", "13.52 months", "11.06 months"},
-                   {"1.00", "0.90", "1.10"}});
+  ExpectTexts(
+      in,
+      {{"$0", "$-500", "$500"}, {"12.17 months", "13.52 months", "11.06 months"}, {"1.00", "0.90", "1.10"}});
 }
 
 TEST(SummaryFigures, NegativeAndNearZeroReturns) {

@@ -10,7 +10,8 @@ TEST(HoursRatio, GuardsAnEmptyFirstColumn) {
   struct Case {
     double h1, h2, r;
   };
-  for (const Case c : {Case{0, 100, 0}, Case{0, 0, 1}, Case{100, 150, 1.5}, Case{100, 100, 1}, Case{-50, 100, -2}}) {
+  for (const Case c :
+       {Case{0, 100, 0}, Case{0, 0, 1}, Case{100, 150, 1.5}, Case{100, 100, 1}, Case{-50, 100, -2}}) {
     EXPECT_DOUBLE_EQ(HoursRatio(c.h1, c.h2), c.r) << c.h1 << " " << c.h2;
   }
 }
@@ -78,8 +79,9 @@ TEST(Periods, LengthsCountBothEndsAndNeverDropBelowOneDay) {
     std::int64_t days;
   };
   const Case cases[] = {
-      {{2009, 1, 1}, {2009, 12, 31}, 365}, {{2010, 1, 1}, {2010, 6, 30}, 181}, {{2010, 3, 3}, {2010, 3, 3}, 1},
-      {{2008, 1, 1}, {2008, 12, 31}, 366}, {{2010, 5, 1}, {2010, 4, 1}, 1},   {{}, {}, 1},
+      {{2009, 1, 1}, {2009, 12, 31}, 365}, {{2010, 1, 1}, {2010, 6, 30}, 181},
+      {{2010, 3, 3}, {2010, 3, 3}, 1},     {{2008, 1, 1}, {2008, 12, 31}, 366},
+      {{2010, 5, 1}, {2010, 4, 1}, 1},     {{}, {}, 1},
   };
   for (const auto& c : cases) EXPECT_EQ(AnalysisPeriodDays(c.start, c.end), c.days) << c.start.year;
   EXPECT_DOUBLE_EQ(AnnualisationFactor(0), 365);
