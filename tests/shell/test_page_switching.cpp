@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/calc/calc_globals.h"
 #include "program_fixture.h"
 #include "shell/page_globals.h"
 #include "shell/page_switching.h"
@@ -141,12 +142,12 @@ TEST_F(TabsTest, PagesAreBuiltOnceAndWorksheetsRecalculateWhenTheyShow) {
   };
   int firstRoots[3] = {};
   for (const auto& v : visits) {
-    const int before[3] = {StubRecalcCount[KindIncident], StubRecalcCount[KindBA], StubRecalcCount[KindCG]};
+    const int before[3] = {StubRecalcCount[KindIncident], RecalcCount[KindBA], RecalcCount[KindCG]};
     ShowPage(v.top, v.second, v.third);
     SCOPED_TRACE(Key());
     EXPECT_EQ(StubRecalcCount[KindIncident] - before[0], v.incident);
-    EXPECT_EQ(StubRecalcCount[KindBA] - before[1], v.ba);
-    EXPECT_EQ(StubRecalcCount[KindCG] - before[2], v.cg);
+    EXPECT_EQ(RecalcCount[KindBA] - before[1], v.ba);
+    EXPECT_EQ(RecalcCount[KindCG] - before[2], v.cg);
     Pump();
     const int roots[3] = {BARoot, CGRoot, IncidentRoot};
     for (int i = 0; i < 3; ++i) {
