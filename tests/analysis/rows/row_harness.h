@@ -25,9 +25,10 @@ class RowHarness : public TestPage {
   // Opens a fresh row area of the module's root (shown, the others hidden) at the area's top.
   void OpenArea(Module m, int height = 2000) {
     if (area) pf::CloseGadgetList();
+    if (lastArea) pf::HideGadget(lastArea, true);  // one area on screen at a time
     for (int root : {BARoot, CGRoot, PIRoot}) pf::HideGadget(root, root != Root(m));
     pf::OpenGadgetList(Root(m));
-    area = pf::ContainerGadget(AutoNumber, 0, 0, pf::GadgetWidth(Root(m)), height);
+    area = lastArea = pf::ContainerGadget(AutoNumber, 0, 0, pf::GadgetWidth(Root(m)), height);
     pf::CloseGadgetList();
     pf::OpenGadgetList(area);
   }
@@ -62,5 +63,5 @@ class RowHarness : public TestPage {
     Built();
   }
 
-  int area = 0;
+  int area = 0, lastArea = 0;
 };
