@@ -9,6 +9,3 @@ void RecalcIncident() { ++StubRecalcCount[KindIncident]; }
 void RecalcBA() { ++StubRecalcCount[KindBA]; }
 void RecalcCG() { ++StubRecalcCount[KindCG]; }
 void RecalcPI() { ++StubRecalcCount[KindPI]; }
-int AskSaveModified(int) { return 0; }
-void OpenRecordDatabase() {}
-std::string UpdateCompanyName(const std::string&) { return {}; }
