@@ -6,6 +6,3 @@
 #include "shell/shell_globals.h"
 
 void RecalcIncident() { ++StubRecalcCount[KindIncident]; }
-int AskSaveModified(int) { return 0; }
-void OpenRecordDatabase() {}
-std::string UpdateCompanyName(const std::string&) { return {}; }

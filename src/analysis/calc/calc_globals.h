@@ -3,9 +3,9 @@
 
 #include <string>
 
-// The database-approach marks of the first two analyses; their gadget data is the step-3 approach flag
-// (0 stored incidents, 1 typed summary). The third analysis's mark is a shell global (PIDatabaseMark).
-inline int BADatabaseMark = 0, CGDatabaseMark = 0;
+// The database-approach marks (BADatabaseMark, CGDatabaseMark, PIDatabaseMark) hold the step-3 approach
+// flag in their gadget data (0 stored incidents, 1 typed summary); the pages create them.
+#include "analysis/pages/pages_globals.h"
 
 // The claim-code text of each analysis's last industry-code combo refill; survives new records and loads.
 inline std::string BALastClaimCodes, CGLastClaimCodes, PILastClaimCodes;
