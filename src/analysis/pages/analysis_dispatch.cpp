@@ -147,8 +147,9 @@ void SwitchLabourGroup(int slot, pf::GadgetEvent) {
   GadgetArray& x = *m.gadget;
   auto& lab = *m.labour;
   const int field = x(7, 4, 1, 2);
-  const int shown = pf::GetGadgetData(field);
-  if (shown >= 1 && shown <= 10) {
+  // A record that never named its group shows group 1, as a new one does.
+  const int stored = pf::GetGadgetData(field), shown = stored >= 1 && stored <= 10 ? stored : 1;
+  {
     lab(shown, 0, 0) = pf::GetGadgetText(x(7, 4, 2, 2));
     for (int r = 1; r <= 5; ++r)
       for (int j = 1; j <= 2; ++j) lab(shown, j - 1, r) = pf::GetGadgetText(x(7, r + 4, j, 2));
