@@ -47,6 +47,7 @@ int Build(const RowCall& call, const RowSpec& spec) {
     case Shape::Heading: {
       const int panel = OpenRowPanel(call, 35, spec.border, HeadingGreyColour);
       RowLabel(call, spec, HeadingGreyColour, OrangeColour);
+      pf::CloseGadgetList();
       return panel;
     }
     case Shape::Line:
@@ -78,7 +79,6 @@ int AddRow(Module module, int kind, int page, int row, const std::string& label,
   }
   const RowCall call{module, kind, page, row, label, Rgb(backColour), runningY + dy, prefix, suffix, required};
   const int panel = Build(call, *spec);
-  pf::CloseGadgetList();
   AddHelpIcon(module, panel);
   runningY = GadgetBottom(panel);
   return runningY;
