@@ -35,7 +35,8 @@ void SetUpDownHorizontal(int gadget) {
   detail::Gadget* g = detail::FindGadget(gadget);
   if (!g || g->kind != Kind::UpDown) return;
   auto* w = static_cast<detail::UpDownWidget*>(g->widget.data());
-  if (w->findChild<SideBySide*>(QString(), Qt::FindDirectChildrenOnly)) return;
+  if (w->property("pfSideBySide").toBool()) return;
+  w->setProperty("pfSideBySide", true);
   w->Arrow(false)->setArrowType(Qt::LeftArrow);
   w->Arrow(true)->setArrowType(Qt::RightArrow);
   w->installEventFilter(new SideBySide(w));

@@ -39,6 +39,7 @@ struct AnalysisRow {
 struct FrameCaption {
   const char* text;
   int x, y, w, h;
+  const Rgb* back = nullptr;  // nullptr: BlueColour
 };
 
 struct ModuleDescription;
@@ -115,10 +116,23 @@ struct ModuleDescription {
   int *saveAnotherButton, *saveReturnButton, *printReportButton;
   int* savedBanner;
 
-  // The store's routines for the module, called by the end sequence (nullptr while not built).
+  // The store's routines for the module (nullptr until the store provides them).
   void (*fillList)();
   void (*newRecord)();
+  void (*loadRecord)(int uid);  // -1: the row selected in the stored-records list
+  void (*loadExample)();
+
+  // What the dispatch needs besides the controls.
+  BoundedArray<std::string, 10, 2, 10>* labour;
+  void (*recalc)();
+  void (*syncDates)();            // after a step-2 date change
+  unsigned copiedRows;            // bit r: step-2 row r's column 1 is copied into column 2
+  bool copyOnUserEditsOnly;       // a loaded or example column 2 is kept
+  double understandingTopics[3];  // of the need, accuracy and understanding links
 };
+
+// The modules built so far, by NoticeGadget row (1 BA, 2 CG, 3 PI); nullptr until built.
+inline const ModuleDescription* BuiltModules[4] = {};
 
 // ---- The frame --------------------------------------------------------------------------------------------
 // Builds the whole module once (called with the page holder open).
@@ -128,8 +142,12 @@ void BuildModule(const ModuleDescription& m);
 // Runs the rows through the module's row builder, registering each row's help text right after it;
 // returns the running y (pixels).
 int BuildRows(const ModuleDescription& m, int page, std::span<const AnalysisRow> rows);
-// A thin-bordered BlueColour strip below the page's header with orange captions; returns its bottom (px).
+// A thin-bordered BlueColour strip across the page being built, at `top` (px) and `height` design units
+// high, with orange v-centred captions; returns its bottom (px).
 int ColumnStrip(int top, int height, std::span<const FrameCaption> captions);
+// The size of the step page being built (pixels).
+int CurrentPageWidth();
+int CurrentPageHeight();
 // A page-coloured scroll area (pixels), out of the Tab order when `tabStop` is false; opened when `open`.
 int StepScrollArea(int x, int y, int w, int h, int innerW, int innerH, int step, bool sunken, bool tabStop);
 // A vertical black line 3 px wide.

@@ -36,3 +36,6 @@ inline int BASavedBanner = 0, CGSavedBanner = 0, PISavedBanner = 0;
 // The window procedure that the next-step buttons' ImageButtonProc replaced (kept for the store's banner
 // and the reports, which compare with it).
 inline int OldImageButtonProc = 0;
+
+// The top tab that the Understanding page's return button goes back to (1 after an analysis link).
+inline int ReturnTopTab = 0;

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "analysis/rows/row_builders.h"
-#include "analysis/rows/row_spec.h"
+#include "analysis/rows/row_frame.h"
 #include "analysis/rows/rows_globals.h"
 #include "shell/page_globals.h"
-#include "test_page.h"
+#include "shell/test_page.h"
 
 class RowHarness : public TestPage {
  protected:
@@ -44,7 +44,7 @@ class RowHarness : public TestPage {
     return 0;
   }
 
-  int Cell(Module m, int page, int row, int column, int slot) {
+  int At(Module m, int page, int row, int column, int slot) {
     switch (m) {
       case Module::BA: return BAGadget(page, row, column, slot);
       case Module::CG: return CGGadget(page, row, column, slot);
