@@ -7,6 +7,7 @@
 #include "analysis/pages/pages_globals.h"
 #include "analysis/rows/row_builders.h"
 #include "analysis/rows/rows_globals.h"
+#include "shell/date_fields.h"
 #include "shell/design_grid.h"
 #include "shell/gadget_helpers.h"
 #include "shell/services.h"
@@ -240,6 +241,12 @@ ModuleDescription MakeDescription() {
   m.saveAnotherButton = &CGSaveAnotherButton, m.saveReturnButton = &CGSaveReturnButton,
   m.printReportButton = &CGPrintReportButton;
   m.savedBanner = &CGSavedBanner;
+  m.labour = &CGLabour;
+  m.recalc = RecalcCG;
+  m.syncDates = SyncCGDates;
+  m.copiedRows = 1u << 7 | 1u << 9;
+  m.copyOnUserEditsOnly = false;
+  m.understandingTopics[0] = 5.4, m.understandingTopics[1] = 5.6, m.understandingTopics[2] = 5.1;
   return m;
 }
 

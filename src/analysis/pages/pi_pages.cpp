@@ -9,6 +9,7 @@
 #include "analysis/pages/pi_step3.h"
 #include "analysis/rows/row_builders.h"
 #include "analysis/rows/rows_globals.h"
+#include "shell/date_fields.h"
 #include "shell/design_grid.h"
 #include "shell/gadget_helpers.h"
 #include "shell/services.h"
@@ -224,6 +225,12 @@ ModuleDescription MakeDescription() {
   m.saveAnotherButton = &PISaveAnotherButton, m.saveReturnButton = &PISaveReturnButton,
   m.printReportButton = &PIPrintReportButton;
   m.savedBanner = &PISavedBanner;
+  m.labour = &PILabour;
+  m.recalc = RecalcPI;
+  m.syncDates = SyncPIDates;
+  m.copiedRows = 1u << 5 | 1u << 6 | 1u << 7 | 1u << 8 | 1u << 9;
+  m.copyOnUserEditsOnly = false;
+  m.understandingTopics[0] = 6.4, m.understandingTopics[1] = 6.6, m.understandingTopics[2] = 6.1;
   return m;
 }
 
