@@ -13,7 +13,10 @@ namespace {
 
 class CGPagesTest : public ProgramTest {
  protected:
+  // The worksheet on screen, as the DO ANALYSIS tab shows it.
   void ShowStep(int step) {
+    pf::HideGadget(FrontPageHolder, true);
+    pf::HideGadget(TabbedArea, false);
     ShowPage(1, 2, 9 - step);
     Pump();
   }

@@ -14,7 +14,10 @@ namespace {
 
 class PIPagesTest : public ProgramTest {
  protected:
+  // The worksheet on screen, as the DO ANALYSIS tab shows it.
   void ShowStep(int step) {
+    pf::HideGadget(FrontPageHolder, true);
+    pf::HideGadget(TabbedArea, false);
     ShowPage(1, 1, 9 - step);
     Pump();
   }
