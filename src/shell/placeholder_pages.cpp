@@ -23,8 +23,6 @@ void BuildEmptyModule(int& root, BoundedArray<int, 11>& pages) {
 
 }  // namespace
 
-void BuildCGPages() { BuildEmptyModule(CGRoot, CGPage); }
-void BuildPIPages() { BuildEmptyModule(PIRoot, PIPage); }
 
 void BuildIncidentPages() {
   BuildEmptyModule(IncidentRoot, IncidentPage);
