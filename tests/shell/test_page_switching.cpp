@@ -207,8 +207,11 @@ TEST_F(TabsTest, FocusIsParkedThenMovedOnAsTabPressesDo) {
     for (int i = 0; i < 3; ++i) fields.push_back(pf::FieldGadget(AutoNumber, 10, 10 + 30 * i, 100, 20, ""));
     pf::CloseGadgetList();
     ClickTab(kThird, 8);
-    // A module built for real receives the focus in its own first field of step 1.
-    const int own = m.second == 3 ? BAGadget(8, 1, 1, 2) : 0;
+    // A module built for real receives the focus in its own first field of step 1 (the second and third
+    // analyses pass their number field).
+    const int own = m.second == 3   ? BAGadget(8, 1, 1, 2)
+                    : m.second == 2 ? CGGadget(8, 2, 1, 2)
+                                    : PIGadget(8, 2, 1, 2);
     EXPECT_EQ(pf::GetActiveGadget(), own ? own : fields[m.focusedField]) << m.second;
     ClickTab(kThird, 7);  // steps other than step 1 keep the focus parked
     EXPECT_EQ(pf::GetActiveGadget(), FocusParkField) << m.second;

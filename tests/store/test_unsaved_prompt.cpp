@@ -1,3 +1,4 @@
+#include "shell/services.h"
 #include "shell/design_grid.h"
 #include "store/worksheet_fixture.h"
 
@@ -5,10 +6,14 @@ namespace {
 
 using PromptTest = WorksheetTest;
 
+// The real Before & After worksheet, named as a new analysis is.
 void MakeBAIdentity() {
-  BAGadget(0, 0, 0, 0) = pf::TextGadget(-1, 0, 0, 0, 0, "");
-  BAGadget(8, 1, 1, 2) = pf::FieldGadget(-1, 0, 0, 80, 20, "NEW ANALYSIS");
-  BAGadget(8, 2, 1, 2) = pf::FieldGadget(-1, 0, 0, 80, 20, "Lift Study");
+  pf::OpenGadgetList(PageHolder);
+  BuildBAPages();
+  pf::CloseGadgetList();
+  pf::HideGadget(BARoot, true);
+  pf::SetGadgetText(BAGadget(8, 1, 1, 2), "NEW ANALYSIS");
+  pf::SetGadgetText(BAGadget(8, 2, 1, 2), "Lift Study");
 }
 
 struct AnswerCase {

@@ -44,7 +44,7 @@ inline CellMap ActualCells(const BoundedArray<int, 10, 40, 2, 10>& gadgets) {
   return actual;
 }
 
-// Compares kinds and, where given, texts; reports every difference.
+// Compares kinds and, where given, the texts of inputs; reports every difference.
 inline std::vector<std::string> LayoutDifferences(const BoundedArray<int, 10, 40, 2, 10>& gadgets,
                                                   const CellMap& expected) {
   std::vector<std::string> out;
@@ -61,7 +61,9 @@ inline std::vector<std::string> LayoutDifferences(const BoundedArray<int, 10, 40
     }
     if (it->second.kind != cell.kind) out.push_back("kind of " + name(key));
     const int g = gadgets(std::get<0>(key), std::get<1>(key), std::get<2>(key), std::get<3>(key));
-    if (cell.text && pf::GetGadgetText(g) != cell.text)
+    // Computed texts are rewritten by the recalculation that showing a step runs; the row tests check the
+    // text they are created with, so here only inputs are compared by text.
+    if (cell.text && cell.kind != pf::Kind::Text && pf::GetGadgetText(g) != cell.text)
       out.push_back("text of " + name(key) + ": \"" + pf::GetGadgetText(g) + "\"");
   }
   for (const auto& [key, cell] : actual)
