@@ -27,14 +27,6 @@ void BuildBAPages() { BuildEmptyModule(BARoot, BAPage); }
 void BuildCGPages() { BuildEmptyModule(CGRoot, CGPage); }
 void BuildPIPages() { BuildEmptyModule(PIRoot, PIPage); }
 
-void BuildIncidentPages() {
-  BuildEmptyModule(IncidentRoot, IncidentPage);
-  pf::OpenGadgetList(IncidentRoot);
-  IncidentMenuPage = EmptyPage();
-  MISummaryPage = EmptyPage();
-  pf::CloseGadgetList();
-}
-
 void BuildAnalysisChoicePage() { AnalysisChoicePage = EmptyPage(); }
 void BuildAboutPage() { AboutPage = EmptyPage(); }
 void BuildUnderstandingPage() { UnderstandingPage = EmptyPage(); }

@@ -5,7 +5,6 @@
 
 #include "shell/shell_globals.h"
 
-void RecalcIncident() { ++StubRecalcCount[KindIncident]; }
 void RecalcBA() { ++StubRecalcCount[KindBA]; }
 void RecalcCG() { ++StubRecalcCount[KindCG]; }
 void RecalcPI() { ++StubRecalcCount[KindPI]; }
