@@ -11,3 +11,11 @@ void BuildMISummaryPage();
 void FillIncidentSuggestionLists();
 // Gives every field of the worksheet its new-incident value and recalculates.
 void StartNewIncident();
+
+// Offers the departments and occupations of the stored incidents in the summary's two criteria lists.
+void FillMISuggestionLists();
+// Resets the summary page to a new summary.
+void StartNewMISummary();
+
+// The summary's calculation, run by its retrieve button.
+void RetrieveIncidentsForMI();

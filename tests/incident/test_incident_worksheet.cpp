@@ -119,16 +119,6 @@ TEST_F(IncidentWorksheet, LettersAndSecondPointsAreRefusedInNumberFields) {
   EXPECT_EQ(Shown(1, 2, 4), "0.00");
 }
 
-TEST_F(IncidentWorksheet, ARecalculationWithNothingChangedWritesNothing) {
-  Enter(1, 2, 2, "2");
-  Enter(1, 2, 3, "10");
-  ModifiedFlags(KindIncident) = 0;
-  pf::test::DrainEvents();
-  RecalcIncident();
-  Pump();
-  EXPECT_EQ(ModifiedFlags(KindIncident), 0);
-}
-
 TEST_F(IncidentWorksheet, TitleDateAndDescribeFields) {
   ShowStep(1);
   EXPECT_EQ(pf::GetGadgetText(RecordTitleText), "Incident : July 5, 2010");
