@@ -35,7 +35,8 @@ void FillEveryNumberField() {
     for (const IncidentRowSpec& spec : IncidentStepRows(step)) {
       const IncidentKindCells cells = KindCells(spec.kind);
       for (int c = 2; c <= 4; ++c)
-        if (cells.input[c]) pf::SetGadgetText(IncidentGadget(step, spec.row, c), std::to_string(1000 + 37 * ++n));
+        if (cells.input[c])
+          pf::SetGadgetText(IncidentGadget(step, spec.row, c), std::to_string(1000 + 37 * ++n));
     }
   pf::SetGadgetText(IncidentGadget(6, 2, 4), "4.5");  // a margin that gives every recovery column a figure
   pf::test::Pump(HandleEvent);

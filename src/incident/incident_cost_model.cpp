@@ -93,7 +93,8 @@ void Recovery(Calculation& k) {
   const std::array<double, 3> margins = MarginColumns(margin);
   for (int c = 2; c <= 4; ++c) {
     const double m = margins[std::size_t(c - 2)];
-    const std::string sales = margin > 0 && m > 0 ? AddThousandsSeparators(FixedText(total / (m * 0.01), 0)) : "0";
+    const std::string sales =
+        margin > 0 && m > 0 ? AddThousandsSeparators(FixedText(total / (m * 0.01), 0)) : "0";
     k.Write(s, 14, c, "$" + sales);
   }
   for (int c = 2; c <= 4; ++c) {

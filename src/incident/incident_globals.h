@@ -7,10 +7,10 @@
 #include "shell/shell_globals.h"
 
 // ---- Worksheet ------------------------------------------------------------------------------------------
-inline int IncidentRowY = 0;            // bottom of the worksheet row built last, in pixels
-inline int IncidentSavedBanner = 0;     // the banner that a save animates
+inline int IncidentRowY = 0;              // bottom of the worksheet row built last, in pixels
+inline int IncidentSavedBanner = 0;       // the banner that a save animates
 inline std::string ExampleIncidentTitle;  // the name of the example incident shown last
-inline int IncidentRecalcCount = 0;     // recalculations of the worksheet since start-up
+inline int IncidentRecalcCount = 0;       // recalculations of the worksheet since start-up
 
 // ---- Start page -------------------------------------------------------------------------------------------
 inline int IncidentInfoContainer = 0;

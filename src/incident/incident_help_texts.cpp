@@ -2,7 +2,7 @@
 
 // Runs of blanks that end the longer notes.
 #define QM_BLANKS_10 "          "
-#define QM_BLANKS_100 \
+#define QM_BLANKS_100                                                                                     \
   QM_BLANKS_10 QM_BLANKS_10 QM_BLANKS_10 QM_BLANKS_10 QM_BLANKS_10 QM_BLANKS_10 QM_BLANKS_10 QM_BLANKS_10 \
       QM_BLANKS_10 QM_BLANKS_10
 #define QM_BLANKS_200 QM_BLANKS_100 QM_BLANKS_100
@@ -143,14 +143,14 @@ const char* const kAssessDamage =
     "Costs to consider:~\u2022 Time to inspect damaged equipment, materials, vehicles or buildings~\u2022 "
     "Time to get quotes for repairs or replacements~\u2022 Time of maintenance staff or engineers to "
     "assess the damage" QM_BLANKS_200;
-const char* const kRepairTime =
-    "Enter the wage costs (including benefits) of workers performing the work. ";
+const char* const kRepairTime = "Enter the wage costs (including benefits) of workers performing the work. ";
 const char* const kCoordinateRepair =
     "Costs to consider:~\u2022 Time to arrange and schedule repairs~\u2022 Time to order parts and "
     "replacement equipment~\u2022 Time to supervise outside contractors";
 const char* const kCleanUp =
     "Costs to consider:~\u2022 Time to clean up spills, debris and damaged products~\u2022 Time to wash or "
-    "decontaminate the area and equipment~\u2022 Time to restock and set up the work area again" QM_BLANKS_100;
+    "decontaminate the area and equipment~\u2022 Time to restock and set up the work area "
+    "again" QM_BLANKS_100;
 const char* const kContractors =
     "Costs to consider:~\u2022 Repair, cleaning or restoration services~\u2022 Specialist testing or "
     "inspection services~\u2022 Equipment rented while your own was out of service";
@@ -174,11 +174,9 @@ const char* const kHiring =
     "Costs to consider:~- Time to find a co-worker who can fill in~- Time to write and place job "
     "advertisements~- Time to review applications and interview candidates~- Time to complete hiring "
     "paperwork" QM_BLANKS_200;
-const char* const kTrainerTime =
-    "Enter the trainer\u2019s time spent training a new or relocated worker. ";
+const char* const kTrainerTime = "Enter the trainer\u2019s time spent training a new or relocated worker. ";
 const char* const kTraineeTime = "Enter the replacement worker\u2019s time spent in training. ";
-const char* const kWagePremium =
-    "Enter wage costs above those normally paid to the worker being replaced.";
+const char* const kWagePremium = "Enter wage costs above those normally paid to the worker being replaced.";
 const char* const kSearchCosts =
     "Costs to consider:~\u2022 Advertising costs~\u2022 Fees of employment or temporary staff agencies~"
     "\u2022 Pre-employment testing or medical examinations" QM_BLANKS_200;
@@ -264,8 +262,7 @@ const char* const kMarginRange =
     "This is taken from the average profit margin entered in Step 7. Profit margins can change over a period "
     "of time so the software has provided a range with which to calculate how long it would take to recover "
     "the costs of the incident.";
-const char* const kGrossSales =
-    "This is taken from the average sales or revenue per day entered in Step 7. ";
+const char* const kGrossSales = "This is taken from the average sales or revenue per day entered in Step 7. ";
 const char* const kHoursRepresented =
     "This is the indirect cost of the incident represented in hours of work. It is the total indirect "
     "incident cost divided by the absent worker\u2019s hourly wage rate entered in Step 6.";

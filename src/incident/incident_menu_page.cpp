@@ -64,9 +64,11 @@ int Title() { return DY(35); }
 
 void BuildTiles() {
   for (const TileRow& t : kTiles) {
-    const int frame = pf::ContainerGadget(AutoNumber, DX(100), Title() + DY(t.offset), DX(240), DY(95), fl::kBorder);
+    const int frame =
+        pf::ContainerGadget(AutoNumber, DX(100), Title() + DY(t.offset), DX(240), DY(95), fl::kBorder);
     pf::OpenGadgetList(frame);
-    *t.tile = Text(0, 0, DX(240), DY(100), t.caption, fl::kCentre | fl::kClickable, BlueGreyColour, kBlack, 29);
+    *t.tile =
+        Text(0, 0, DX(240), DY(100), t.caption, fl::kCentre | fl::kClickable, BlueGreyColour, kBlack, 29);
     pf::CloseGadgetList();
   }
   RegisterHoverGadget(MICreateTile, 1, int(pf::MakeRgb(200, 150, 0)), int(pf::MakeRgb(0, 0, 255)),
@@ -77,8 +79,10 @@ void BuildInfoPanel() {
   IncidentInfoContainer = pf::ContainerGadget(AutoNumber, DX(400), DY(70), DX(500), DY(500));
   pf::SetGadgetColour(IncidentInfoContainer, BackColourType, PageColour);
   pf::OpenGadgetList(IncidentInfoContainer);
-  for (const InfoRow& row : kInfo) Text(0, DY(row.y), DX(row.w), DY(row.h), row.text, 0, PageColour, kBlack, 38);
-  IncidentLearnMoreLink = Text(0, DY(40), DX(600), DY(30), "Learn more", fl::kClickable, PageColour, LinkColour, 4);
+  for (const InfoRow& row : kInfo)
+    Text(0, DY(row.y), DX(row.w), DY(row.h), row.text, 0, PageColour, kBlack, 38);
+  IncidentLearnMoreLink =
+      Text(0, DY(40), DX(600), DY(30), "Learn more", fl::kClickable, PageColour, LinkColour, 4);
   pf::CloseGadgetList();
 }
 
@@ -104,7 +108,8 @@ int RecordPanel(int& closeText, int& list, const char* hint) {
   const int panel = OpenRecordPanel(closeText);
   const char* const headers[] = {"Incident #", "Alternate #", "Date", "Description"};
   const int xs[] = {2, DX(103) + 6, DX(206) + 6, DX(346) + 6};
-  for (int k = 0; k < 4; ++k) Text(xs[k], 0, DX(100), DY(17), headers[k], fl::kVCentre, BlueGreyColour, kBlack, 14);
+  for (int k = 0; k < 4; ++k)
+    Text(xs[k], 0, DX(100), DY(17), headers[k], fl::kVCentre, BlueGreyColour, kBlack, 14);
   const int inner = pf::ContainerGadget(AutoNumber, 0, DY(20), DX(600), DY(400));
   pf::SetGadgetColour(inner, BackColourType, BlueGreyColour);
   pf::OpenGadgetList(inner);

@@ -1,10 +1,11 @@
 // The incident calculator: its root, the eight step pages of the worksheet with their rows and help, the
 // saved banner and the worksheet footer.
+#include "incident/incident_pages.h"
+
 #include <cmath>
 
 #include "colouring/colour_library.h"
 #include "incident/incident_globals.h"
-#include "incident/incident_pages.h"
 #include "incident/incident_row_builder.h"
 #include "incident/incident_rows.h"
 #include "platform/platform.h"
@@ -125,7 +126,8 @@ void BuildFooter(const Frame& f) {
   pf::SetGadgetColour(IncidentFooter, BackColourType, BlueColour);
   pf::OpenGadgetList(IncidentFooter);
   const int y = int(std::lround((f.footer - 35 * ScaleMin) / 2));
-  IncidentStepText = pf::TextGadget(AutoNumber, DX(440), 0, DX(145), f.footer, "", fl::kCentre | fl::kVCentre);
+  IncidentStepText =
+      pf::TextGadget(AutoNumber, DX(440), 0, DX(145), f.footer, "", fl::kCentre | fl::kVCentre);
   SetGadgetColours(IncidentStepText, BlueColour, OrangeColour, 4);
   const int right = DX(440) + DX(145);
   const int finished =
@@ -156,8 +158,8 @@ void BuildSavedBanner() {
 }  // namespace
 
 void BuildIncidentPages() {
-  IncidentRoot = pf::ContainerGadget(AutoNumber, -3, 0, pf::GadgetWidth(PageHolder) + 3,
-                                     pf::GadgetHeight(PageHolder));
+  IncidentRoot =
+      pf::ContainerGadget(AutoNumber, -3, 0, pf::GadgetWidth(PageHolder) + 3, pf::GadgetHeight(PageHolder));
   pf::HideGadget(IncidentRoot, true);
   pf::OpenGadgetList(IncidentRoot);
   const Frame f{pf::GadgetWidth(IncidentRoot), pf::GadgetHeight(IncidentRoot), DY(52)};

@@ -120,7 +120,9 @@ int OpenSummaryBox(int h, Rgb colour) {
   return OpenPixelBox(x, RowWidth() - x - 22, h, colour);
 }
 
-void MoveRight(int gadget) { pf::ResizeGadget(gadget, pf::GadgetX(gadget) + 1, IgnoreValue, IgnoreValue, IgnoreValue); }
+void MoveRight(int gadget) {
+  pf::ResizeGadget(gadget, pf::GadgetX(gadget) + 1, IgnoreValue, IgnoreValue, IgnoreValue);
+}
 
 // ---- Label shapes ------------------------------------------------------------------------------------
 void ResizeLabel(Row& r, int x, int w) { pf::ResizeGadget(r.label, DX(x), IgnoreValue, DX(w), IgnoreValue); }
@@ -241,11 +243,16 @@ void WorkingTimeRow(Row& r, Rgb passed) {
 
 const std::vector<CategoryEntry>& CategoryListOf(int kind) {
   switch (kind) {
-    case 20: return IncidentTypeList;
-    case 29: return InjuryNatureList;
-    case 30: return IncidentCauseList;
-    case 301: return BodyPartList;
-    default: return WorkerCategoryList;
+    case 20:
+      return IncidentTypeList;
+    case 29:
+      return InjuryNatureList;
+    case 30:
+      return IncidentCauseList;
+    case 301:
+      return BodyPartList;
+    default:
+      return WorkerCategoryList;
   }
 }
 
@@ -255,8 +262,8 @@ void DescriptionRow(Row& r) {
     case 19:
       r.Cell(2) = PlainField(x, y, w, h);
       if (r.step == 0 && r.row == 2) {
-        const int note = Text(775, 7, 200, 25, "* Successfully loaded *", fl::kVCentre, r.colour, BlueColour,
-                              kLabelFont);
+        const int note =
+            Text(775, 7, 200, 25, "* Successfully loaded *", fl::kVCentre, r.colour, BlueColour, kLabelFont);
         pf::HideGadget(note, true);
         r.Cell(3) = note;
       }
@@ -291,11 +298,16 @@ void DescriptionRow(Row& r) {
 // The controls of every kind but the separator, inside the open row panel.
 void BuildKind(Row& r, Rgb passed) {
   switch (r.kind) {
-    case 1: case 41: case 55: return TitleRow(r);
+    case 1:
+    case 41:
+    case 55:
+      return TitleRow(r);
     case 13:
       ResizeLabel(r, 10, 700);
       return SetGadgetColours(r.label, r.colour, OrangeColour, kLabelFont);
-    case 2: case 32: case 7:
+    case 2:
+    case 32:
+    case 7:
       WideTimeBox(r);
       WideRateBox(r);
       WideCostBox(r, false, IncidentCalculatedColour);
@@ -311,8 +323,12 @@ void BuildKind(Row& r, Rgb passed) {
       NarrowTimeBox(r);
       NarrowRateBox(r, 89);
       return Step6TotalBox(r, false, IncidentCalculatedColour);
-    case 3: OpenBox(882, 142, 35, IncidentCalculatedColour); return pf::CloseGadgetList();
-    case 4: WideCostBox(r, true, IncidentCalculatedColour); return;
+    case 3:
+      OpenBox(882, 142, 35, IncidentCalculatedColour);
+      return pf::CloseGadgetList();
+    case 4:
+      WideCostBox(r, true, IncidentCalculatedColour);
+      return;
     case 5:
       r.Cell(2) = PlainField(225, 7, 300, 20);
       WideCostBox(r, true, IncidentCalculatedColour);
@@ -335,7 +351,8 @@ void BuildKind(Row& r, Rgb passed) {
       OpenAmountBox(r, r.colour);
       r.Cell(3) = PlainField(20, 7, 40, 20, fl::kRight);
       return pf::CloseGadgetList();
-    case 42: case 45:
+    case 42:
+    case 45:
       if (r.kind == 42) ResizeLabel(r, 50, 560);
       OpenAmountBox(r, r.colour);
       r.Cell(3) = Input(20, 7, 40);
@@ -347,29 +364,68 @@ void BuildKind(Row& r, Rgb passed) {
       Unit(65, 7, 15, "%", kTotalPercentColour, kPercentFont);
       r.Cell(3) = Value(10, 7, 47, kTotalPercentColour, 14);
       return pf::CloseGadgetList();
-    case 6: case 40: case 46: case 48: return TotalRow(r);
-    case 14: case 15: case 35: return BusinessRow(r);
-    case 11: case 12: case 62: return SummaryAmountRow(r, passed);
-    case 16: case 17: case 18: return RangeRow(r, passed);
-    case 381: case 37: case 38: return WorkingTimeRow(r, passed);
-    default: return DescriptionRow(r);
+    case 6:
+    case 40:
+    case 46:
+    case 48:
+      return TotalRow(r);
+    case 14:
+    case 15:
+    case 35:
+      return BusinessRow(r);
+    case 11:
+    case 12:
+    case 62:
+      return SummaryAmountRow(r, passed);
+    case 16:
+    case 17:
+    case 18:
+      return RangeRow(r, passed);
+    case 381:
+    case 37:
+    case 38:
+      return WorkingTimeRow(r, passed);
+    default:
+      return DescriptionRow(r);
   }
 }
 
 int RowHeight(int kind) {
   switch (kind) {
-    case 7: case 47: case 51: return 45;
-    case 27: return 100;
-    case 13: case 11: case 12: case 62: case 16: case 17: case 18: case 381: case 37: case 38: return 30;
-    default: return 35;
+    case 7:
+    case 47:
+    case 51:
+      return 45;
+    case 27:
+      return 100;
+    case 13:
+    case 11:
+    case 12:
+    case 62:
+    case 16:
+    case 17:
+    case 18:
+    case 381:
+    case 37:
+    case 38:
+      return 30;
+    default:
+      return 35;
   }
 }
 
 // The value boxes of the 30-high summary rows stay 35 high and are clipped by their row.
 int BoxHeight(int kind) {
   switch (kind) {
-    case 11: case 12: case 62: case 16: case 17: case 18: return 35;
-    default: return RowHeight(kind);
+    case 11:
+    case 12:
+    case 62:
+    case 16:
+    case 17:
+    case 18:
+      return 35;
+    default:
+      return RowHeight(kind);
   }
 }
 
@@ -417,7 +473,8 @@ int AddIncidentRow(int kind, int step, int row, const std::string& label, Rgb ba
   const bool borderless = kind == 6 || kind == 40 || kind == 46 || kind == 48;
   const int x = (kind == 46 || kind == 48) ? 1 : 0;
   const int top = IncidentRowY + dy + ((kind == 6 || kind == 46) ? 1 : 0);
-  r.panel = pf::ContainerGadget(AutoNumber, x, top, RowWidth(), DY(RowHeight(kind)), borderless ? 0 : fl::kBorder);
+  r.panel =
+      pf::ContainerGadget(AutoNumber, x, top, RowWidth(), DY(RowHeight(kind)), borderless ? 0 : fl::kBorder);
   pf::SetGadgetColour(r.panel, BackColourType, backColour);
   pf::OpenGadgetList(r.panel);
   AddLabel(r, label, RowHeight(kind));

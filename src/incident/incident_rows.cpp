@@ -62,8 +62,8 @@ const IncidentRowSpec kStep4[] = {
     {2, 5, "Clean up time", A, h::kCleanUp, 570},
     {4, 6, "Cost of outside contractors", B, h::kContractors, 570},
     {4, 7, "Costs to dispose of damaged equipment", A, h::kDisposal, 570},
-    {4, 8, "Cost of replacement parts, equipment, supplies and materials for clean up", B, h::kReplacementParts,
-     570},
+    {4, 8, "Cost of replacement parts, equipment, supplies and materials for clean up", B,
+     h::kReplacementParts, 570},
     {2, 9, "Other non-productive work time due to clean up and repair work", A, h::kDisruptionTime, 570},
     {5, 10, "Other damage costs", B, h::kOtherDamage, 570},
     {6, 12, "", A, nullptr, 0},
@@ -72,7 +72,8 @@ const IncidentRowSpec kStep4[] = {
 
 const IncidentRowSpec kStep5[] = {
     {1, 1, "STEP 5: OVERTIME && WORKER REPLACEMENT COSTS", A, h::kAveragingStep5, 571},
-    {7, 2, "Overtime hours worked by team to maintain productivity (N.B. Include only the surcharge amount paid)",
+    {7, 2,
+     "Overtime hours worked by team to maintain productivity (N.B. Include only the surcharge amount paid)",
      A, h::kOvertime, 570},
     {2, 3, "Time to hire or identify replacement worker", B, h::kHiring, 570},
     {2, 4, "Time spent training replacement worker (trainer time)", A, h::kTrainerTime, 570},
@@ -114,7 +115,8 @@ const IncidentRowSpec kStep6[] = {
      h::kLostProductivity, 750},
     {63, 99, "", nullptr, nullptr, 0},
     {47, 2,
-     "Time spent by supervisor, manager and human resources managing the disability and return to work process",
+     "Time spent by supervisor, manager and human resources managing the disability and return to work "
+     "process",
      B, h::kDisabilityManagement, 570},
     {52, 5, "Other disability management and return to work costs", A, h::kOtherDisability, 570},
     {63, 99, "", nullptr, nullptr, 0},
@@ -139,10 +141,10 @@ const IncidentRowSpec kStep8[] = {
     {63, 8, "", nullptr, nullptr, 0},
     {12, 7, "Total indirect incident costs (does not include impact on insurance premiums)", &SlateBlueColour,
      h::kTotalIndirect, 620},
-    {12, 9, "Absent worker\u2019s wages paid directly by your workplace", &SlateBlueColour, h::kAbsentWagesPaid,
-     620},
-    {12, 21, "Lost productivity costs during modified work time", &SlateBlueColour, h::kLostProductivitySummary,
-     620},
+    {12, 9, "Absent worker\u2019s wages paid directly by your workplace", &SlateBlueColour,
+     h::kAbsentWagesPaid, 620},
+    {12, 21, "Lost productivity costs during modified work time", &SlateBlueColour,
+     h::kLostProductivitySummary, 620},
     {63, 10, "", nullptr, nullptr, 0},
     {62, 11, "Total", &BlueColour, h::kTotal, 620},
     {13, 12, "HOW LONG WILL IT TAKE TO RECOVER THIS COST?", &HeadingGreyColour, nullptr, 0},
@@ -171,28 +173,60 @@ std::span<const IncidentRowSpec> IncidentStepRows(int step) {
 IncidentKindCells KindCells(int kind) {
   // Columns:             0     1     2      3      4          inputs: 0  1  2      3      4
   switch (kind) {
-    case 1: case 41: case 16: case 17: case 18:
-    case 20: case 29: case 30: case 301: case 31:
+    case 1:
+    case 41:
+    case 16:
+    case 17:
+    case 18:
+    case 20:
+    case 29:
+    case 30:
+    case 301:
+    case 31:
       return {{false, true, true, true, true}, {}};
-    case 2: case 32: case 7: case 44: case 47:
+    case 2:
+    case 32:
+    case 7:
+    case 44:
+    case 47:
       return {{false, true, true, true, true}, {false, false, true, true, false}};
     case 4:
       return {{false, true, false, false, true}, {false, false, false, false, true}};
-    case 5: case 52:
+    case 5:
+    case 52:
       return {{false, true, true, false, true}, {false, false, false, false, true}};
-    case 51: case 42: case 45:
+    case 51:
+    case 42:
+    case 45:
       return {{false, true, false, true, false}, {false, false, false, true, false}};
-    case 74: case 43: case 53:
+    case 74:
+    case 43:
+    case 53:
       return {{false, true, false, true, false}, {}};
-    case 6: case 40: case 46: case 48:
+    case 6:
+    case 40:
+    case 46:
+    case 48:
       return {{false, true, false, true, true}, {}};
-    case 14: case 15: case 35:
+    case 14:
+    case 15:
+    case 35:
       return {{false, true, false, false, true}, {false, false, false, false, true}};
-    case 11: case 12: case 62: case 381: case 37: case 38:
+    case 11:
+    case 12:
+    case 62:
+    case 381:
+    case 37:
+    case 38:
       return {{false, true, false, false, true}, {}};
-    case 19: case 80: case 26: case 27:
+    case 19:
+    case 80:
+    case 26:
+    case 27:
       return {{false, true, true, false, false}, {}};
-    case 3: case 55: case 13:
+    case 3:
+    case 55:
+    case 13:
       return {{false, true, false, false, false}, {}};
     default:  // the separator strip
       return {};

@@ -8,11 +8,11 @@
 
 struct IncidentRowSpec {
   int kind;
-  int row;                  // second index of IncidentGadget; separators pass 8, 10 or 99 and fill no cell
-  const char* label;        // "" for none
-  const Rgb* colour;        // nullptr: black (the separators)
-  const char* help;         // nullptr: no help, the icon stays hidden
-  int helpX;                // design x of the help icon
+  int row;            // second index of IncidentGadget; separators pass 8, 10 or 99 and fill no cell
+  const char* label;  // "" for none
+  const Rgb* colour;  // nullptr: black (the separators)
+  const char* help;   // nullptr: no help, the icon stays hidden
+  int helpX;          // design x of the help icon
 };
 
 // Rows of step index 0-7 in build order; steps 1, 6 and 8 put the rows after their first into a scroll

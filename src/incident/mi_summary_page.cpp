@@ -27,8 +27,10 @@ struct CriteriaList {
   const std::vector<CategoryEntry>* entries;
 };
 const CriteriaList kCodeLists[] = {
-    {5, "ALL TYPES", &IncidentTypeList},          {6, "ALL NATURES", &InjuryNatureList},
-    {7, "ALL PARTS", &BodyPartList},              {8, "ALL CAUSES", &IncidentCauseList},
+    {5, "ALL TYPES", &IncidentTypeList},
+    {6, "ALL NATURES", &InjuryNatureList},
+    {7, "ALL PARTS", &BodyPartList},
+    {8, "ALL CAUSES", &IncidentCauseList},
     {10, "ALL CATEGORIES", &WorkerCategoryList},
 };
 
@@ -73,7 +75,7 @@ void BuildRows(int pageW, int pageH) {
   std::size_t i = 0;
   for (; i < rows.size() && rows[i].kind < 8; ++i) {
     const MISummaryRowSpec& spec = rows[i];
-    const std::int64_t colour = spec.row == 60 ? std::int64_t(PageColour)
+    const std::int64_t colour = spec.row == 60   ? std::int64_t(PageColour)
                                 : spec.kind == 2 ? std::int64_t(HeadingGreyColour)
                                                  : -1;
     AddRow(spec, colour, spec.row == 60 ? 0 : -1, 0);
@@ -83,11 +85,13 @@ void BuildRows(int pageW, int pageH) {
     if (spec.kind == 5) FillCriteriaList(spec.row);
     if (spec.kind == 6) MIScrollSplit = MIRowY + 3;
   }
-  MIScrollArea(3) = pf::ScrollAreaGadget(AutoNumber, 0, MIRowY + 1, pageW + DX(100), pageH, pageW + 15, DY(2500), 30);
+  MIScrollArea(3) =
+      pf::ScrollAreaGadget(AutoNumber, 0, MIRowY + 1, pageW + DX(100), pageH, pageW + 15, DY(2500), 30);
   pf::SetGadgetColour(MIScrollArea(3), BackColourType, PageColour);
   pf::AddGadgetHandler(MIScrollArea(3), MIScrollForwardProc);
   pf::OpenGadgetList(MIScrollArea(3));
-  for (bool first = true; i < rows.size(); ++i, first = false) AddRow(rows[i], -1, first ? 0 : -1, first ? -1 : 0);
+  for (bool first = true; i < rows.size(); ++i, first = false)
+    AddRow(rows[i], -1, first ? 0 : -1, first ? -1 : 0);
   pf::CloseGadgetList();
 }
 
@@ -120,8 +124,8 @@ void BuildMISummaryPage() {
   MISummaryPage = pf::ContainerGadget(AutoNumber, 0, 0, pageW, pageH);
   pf::SetGadgetColour(MISummaryPage, BackColourType, PageColour);
   pf::OpenGadgetList(MISummaryPage);
-  const int title =
-      pf::TextGadget(AutoNumber, 0, 0, pageW, DY(35), "MULTIPLE INCIDENTS SUMMARY", fl::kCentre | fl::kVCentre);
+  const int title = pf::TextGadget(AutoNumber, 0, 0, pageW, DY(35), "MULTIPLE INCIDENTS SUMMARY",
+                                   fl::kCentre | fl::kVCentre);
   SetGadgetColours(title, BlueColour, OrangeColour, TitleFont ? TitleFont : 34);
   SharedScrollBar(pageH);
   const int content = pf::ContainerGadget(AutoNumber, 0, DY(35), pageW - 17, pageH - DY(35) - DY(52));

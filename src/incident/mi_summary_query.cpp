@@ -22,8 +22,9 @@ double Ratio(double numerator, double denominator) { return denominator != 0 ? n
 MIQuery BuildMISummaryQuery(const std::string& start, const std::string& end,
                             const std::vector<MICriterion>& lists) {
   MIQuery q;
-  q.sql = "select * from incidents where totalcostfield <> ? and date(datefield) >= Date(?) and "
-          "date(datefield) <= Date(?)";
+  q.sql =
+      "select * from incidents where totalcostfield <> ? and date(datefield) >= Date(?) and "
+      "date(datefield) <= Date(?)";
   q.values = {kNoTotal, start, end};
   for (const MICriterion& list : lists) {
     if (list.state == 0) continue;  // the all-items entry is selected
@@ -42,9 +43,9 @@ MIQuery BuildMISummaryQuery(const std::string& start, const std::string& end,
 MIIncident MIIncidentFromTexts(const std::array<std::string, 15>& t) {
   MIIncident i;
   i.type = t[0];
-  double* const fields[] = {&i.absenceHours, &i.absenceRate, &i.shortTermShare, &i.longTermShare,
-                            &i.workplaceShare, &i.claimCost, &i.indirect, &i.immediate,
-                            &i.investigation, &i.damage, &i.replacement, &i.disability,
+  double* const fields[] = {&i.absenceHours,     &i.absenceRate, &i.shortTermShare, &i.longTermShare,
+                            &i.workplaceShare,   &i.claimCost,   &i.indirect,       &i.immediate,
+                            &i.investigation,    &i.damage,      &i.replacement,    &i.disability,
                             &i.lostProductivity, &i.total};
   for (std::size_t k = 0; k < std::size(fields); ++k) *fields[k] = IncidentValue(t[k + 1]);
   return i;
@@ -79,12 +80,19 @@ void MITotals::Add(const MIIncident& i) {
 
 MIRowColumns MIResultColumns(int kind) {
   switch (kind) {
-    case 8: return {{1, 2, 3, 4, 5, 6}, {}};
-    case 9: return {{1, 3, 6}, {1, 3}};
-    case 10: return {{1, 2, 6}, {1, 2}};
-    case 11: return {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5}};
-    case 12: case 13: return {{1, 3}, {}};
-    default: return {};
+    case 8:
+      return {{1, 2, 3, 4, 5, 6}, {}};
+    case 9:
+      return {{1, 3, 6}, {1, 3}};
+    case 10:
+      return {{1, 2, 6}, {1, 2}};
+    case 11:
+      return {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5}};
+    case 12:
+    case 13:
+      return {{1, 3}, {}};
+    default:
+      return {};
   }
 }
 
@@ -105,7 +113,8 @@ std::vector<MICellText> MISummaryFigures(const MITotals& totals, double fteHours
     }
     for (int c : columns.average) {
       const double count = totals.sum[14][std::size_t(c)];
-      out.push_back({row + 1, c, Whole(count > 0 ? totals.sum[std::size_t(row)][std::size_t(c)] / count : 0)});
+      out.push_back(
+          {row + 1, c, Whole(count > 0 ? totals.sum[std::size_t(row)][std::size_t(c)] / count : 0)});
     }
   }
   // The rates work from the totals as shown, whole numbers.

@@ -33,10 +33,10 @@ struct MIIncident {
 };
 // The named columns that fill an MIIncident, in the order of its fields after `type`.
 inline constexpr std::array<const char*, 15> kMIIncidentColumns = {
-    "incidenttypefield",      "absencetimefield",   "absenceratefield",       "absenceshorttermfield",
-    "absencelongtermfield",   "absenceworkplacefield", "claimcostfield",      "indirectcostfield",
-    "immediatecostfield",     "investigationcostfield", "damagecostfield",    "replacementcostfield",
-    "disabilitycostfield",    "lostproductivitycostfield", "totalcostfield"};
+    "incidenttypefield",    "absencetimefield",          "absenceratefield", "absenceshorttermfield",
+    "absencelongtermfield", "absenceworkplacefield",     "claimcostfield",   "indirectcostfield",
+    "immediatecostfield",   "investigationcostfield",    "damagecostfield",  "replacementcostfield",
+    "disabilitycostfield",  "lostproductivitycostfield", "totalcostfield"};
 // Builds an incident from the texts of those columns (missing texts read 0; "," is ignored).
 MIIncident MIIncidentFromTexts(const std::array<std::string, 15>& texts);
 

@@ -24,8 +24,8 @@ struct ListColumn {
 };
 // The order in which the criteria join the query.
 constexpr ListColumn kListColumns[] = {
-    {5, "incidenttypefield", false},     {8, "incidentcausefield", false}, {7, "bodypartfield", false},
-    {10, "categoryofworkerfield", false}, {6, "injurynaturefield", false}, {11, "departmentfield", true},
+    {5, "incidenttypefield", false},      {8, "incidentcausefield", false}, {7, "bodypartfield", false},
+    {10, "categoryofworkerfield", false}, {6, "injurynaturefield", false},  {11, "departmentfield", true},
     {9, "occupationfield", true},
 };
 

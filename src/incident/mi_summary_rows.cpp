@@ -17,7 +17,8 @@ namespace fl = pf::flags;
 
 const MISummaryRowSpec kRows[] = {
     {1, 60, "Summary number",
-     "This field keeps track of each summary in the order that you create them. It will automatically assign a "
+     "This field keeps track of each summary in the order that you create them. It will automatically assign "
+     "a "
      "new number each time you create a new summary."},
     {1, 1, "Summary name",
      "Give the summary a name that is easily identified when you need to update or review it. This name will "
@@ -54,7 +55,8 @@ const MISummaryRowSpec kRows[] = {
     {9, 21, "Total wages paid by long-term disability insurance",
      "This is the amount of wage-replacement benefits paid by long-term disability insurance."},
     {10, 23, "Total WCB claim costs",
-     "This cost typically includes wages paid by WCB to the worker, any WCB healthcare costs and administration "
+     "This cost typically includes wages paid by WCB to the worker, any WCB healthcare costs and "
+     "administration "
      "costs. These are not costs paid by the employer. "},
     {11, 25, "Total indirect incident costs",
      "These are the total indirect incident costs calculated from steps 2-6 in the Incident Cost Calculator. "
@@ -80,29 +82,43 @@ const MISummaryRowSpec kRows[] = {
      "This includes the total indirect incident costs, absence costs and lost productivity costs during "
      "modified work. It does not include workers' compensation claim costs or the change in premiums."},
     {12, 43, "Hours of injured worker productive time the indirect incident costs represents",
-     "This is the indirect cost of incidents represented in hours of work. This is calculated from the average "
+     "This is the indirect cost of incidents represented in hours of work. This is calculated from the "
+     "average "
      "wage of absent workers and the total indirect incident costs. This is only relevant for lost-time "
      "incidents."},
     {13, 44, "FTEs that the indirect incident costs represent",
      "This is the indirect cost of the incident in terms of one full-time equivalent position at your "
-     "workplace.  This uses the average wage  of absent workers , the number of work hours in calendar year for "
-     "a FTE worker and the indirect incident costs to estimate the full-time equivalent of the incident costs. "
+     "workplace.  This uses the average wage  of absent workers , the number of work hours in calendar year "
+     "for "
+     "a FTE worker and the indirect incident costs to estimate the full-time equivalent of the incident "
+     "costs. "
      "This is only relevant for lost-time incidents."},
-    {12, 45, "Indirect incident cost as a proportion of wage value of time off work (Indirect costs multiplier)",
-     "This the indirect costs of lost time incidents as a ratio of the cost of absent workers' wages and time "
+    {12, 45,
+     "Indirect incident cost as a proportion of wage value of time off work (Indirect costs multiplier)",
+     "This the indirect costs of lost time incidents as a ratio of the cost of absent workers' wages and "
+     "time "
      "off work. A multiplier of 2.00, for example, means that for every dollar of wages lost to absences the "
      "incidents cost two more dollars in indirect costs. This is only relevant for lost-time incidents."},
 };
 
 int KindHeight(int kind, int lines) {
   switch (kind) {
-    case 2: return 30;
-    case 5: return 15 * lines + 10;
-    case 6: return 55;
-    case 7: return 75;
-    case 9: case 10: case 11: return 60;
-    case 12: return 50;
-    default: return 35;
+    case 2:
+      return 30;
+    case 5:
+      return 15 * lines + 10;
+    case 6:
+      return 55;
+    case 7:
+      return 75;
+    case 9:
+    case 10:
+    case 11:
+      return 60;
+    case 12:
+      return 50;
+    default:
+      return 35;
   }
 }
 
@@ -173,12 +189,16 @@ void RowControls(int kind, int row, const std::string& label, Rgb colour, int he
       return;
     case 5:
       MIGadget(row, 0) = Text(10, 0, 300, height, label, vc, colour, kBlack, RowLabelFont);
-      MIGadget(row, 2) = pf::ListBoxGadget(AutoNumber, DX(325), DY(5), DX(400), DY(15 * lines), fl::kMultiSelect);
+      MIGadget(row, 2) =
+          pf::ListBoxGadget(AutoNumber, DX(325), DY(5), DX(400), DY(15 * lines), fl::kMultiSelect);
       AttachExclusiveFirstItem(MIGadget(row, 2));
       return;
-    case 6: return RetrieveRow(row);
-    case 7: return ColumnHeadings(colour);
-    default: return ResultRow(kind, row, label, colour);
+    case 6:
+      return RetrieveRow(row);
+    case 7:
+      return ColumnHeadings(colour);
+    default:
+      return ResultRow(kind, row, label, colour);
   }
 }
 
@@ -201,7 +221,8 @@ int AddMISummaryRow(int kind, int row, const std::string& label, std::int64_t ba
   MIRowY = GadgetBottom(panel) - 1;
   LastHelpIcon = 0;
   if (const int picture = HelpIconForColour(colour)) {
-    const int iconY = RoundHalfEven((pf::GadgetHeight(panel) - pf::PictureHeight(HelpIconPageImage)) / 2.0 - 1);
+    const int iconY =
+        RoundHalfEven((pf::GadgetHeight(panel) - pf::PictureHeight(HelpIconPageImage)) / 2.0 - 1);
     LastHelpIcon = pf::PictureGadget(AutoNumber, DX(750), iconY, 30, 25, picture);
     pf::HideGadget(LastHelpIcon, true);
   }

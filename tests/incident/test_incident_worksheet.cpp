@@ -46,7 +46,8 @@ TEST_F(IncidentWorksheet, EveryCellOfTheRowTablesIsBuiltAndNoOther) {
   for (int s = 0; s <= 10; ++s)
     for (int r = 0; r <= 30; ++r)
       for (int c = 1; c <= 10; ++c) {
-        SCOPED_TRACE("cell (" + std::to_string(s) + ", " + std::to_string(r) + ", " + std::to_string(c) + ")");
+        SCOPED_TRACE("cell (" + std::to_string(s) + ", " + std::to_string(r) + ", " + std::to_string(c) +
+                     ")");
         EXPECT_EQ(IncidentGadget(s, r, c) != 0, layout.Has(s, r, c));
       }
   // Inputs are numeric fields, computed figures static texts.
@@ -81,11 +82,11 @@ TEST_F(IncidentWorksheet, HelpIconsFollowTheRowsFinalColour) {
     }
     return 0;
   };
-  EXPECT_EQ(iconOf(IncidentGadget(7, 7, 1)), HelpIconMidBlueImage);    // kind 12, passed slate blue
-  EXPECT_EQ(iconOf(IncidentGadget(7, 11, 1)), HelpIconSlateImage);     // kind 62, passed blue
+  EXPECT_EQ(iconOf(IncidentGadget(7, 7, 1)), HelpIconMidBlueImage);  // kind 12, passed slate blue
+  EXPECT_EQ(iconOf(IncidentGadget(7, 11, 1)), HelpIconSlateImage);   // kind 62, passed blue
   EXPECT_EQ(iconOf(IncidentGadget(7, 13, 1)), HelpIconCalculatedImage);
-  EXPECT_EQ(iconOf(IncidentGadget(2, 1, 1)), HelpIconHeadingImage);    // a title passed the row colour
-  EXPECT_EQ(iconOf(IncidentGadget(1, 6, 1)), 0);                       // "Workers" has no help
+  EXPECT_EQ(iconOf(IncidentGadget(2, 1, 1)), HelpIconHeadingImage);  // a title passed the row colour
+  EXPECT_EQ(iconOf(IncidentGadget(1, 6, 1)), 0);                     // "Workers" has no help
 }
 
 TEST_F(IncidentWorksheet, FiguresFollowTheFieldsAsTheyAreLeft) {
@@ -148,7 +149,8 @@ TEST_F(IncidentWorksheet, TitleDateAndDescribeFields) {
   pf::SetGadgetText(IncidentGadget(0, 0, 0), "\n");
   ExampleIncidentTitle = "A worker is accidentally hit by a forklift";
   RecalcIncident();
-  EXPECT_EQ(pf::GetGadgetText(RecordTitleText), "Example Incident: A worker is accidentally hit by a forklift");
+  EXPECT_EQ(pf::GetGadgetText(RecordTitleText),
+            "Example Incident: A worker is accidentally hit by a forklift");
 }
 
 TEST_F(IncidentWorksheet, TheFocusedFieldIsScrolledIntoView) {

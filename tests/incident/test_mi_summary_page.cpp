@@ -40,7 +40,8 @@ class MISummary : public ProgramTest {
         "insert into staticinfo (companyname, hoursperyear) values ('', '2,000');"
         "create table incidents (uid integer primary key, field1 text, field2 text, incidenttypefield text,"
         " datefield text, totalcostfield text, indirectcostfield text, departmentfield text);"
-        "insert into incidents (incidenttypefield, datefield, totalcostfield, indirectcostfield, departmentfield)"
+        "insert into incidents (incidenttypefield, datefield, totalcostfield, indirectcostfield, "
+        "departmentfield)"
         " values ('0', '2010-07-01', '1,000', '1,000', 'Plant ''B'''),"
         "        ('3', '2010-07-05', '50', '50', 'Kitchen'),"
         "        ('99', '2010-07-03', '7', '7', 'Plant ''B'''),"
@@ -63,7 +64,7 @@ TEST_F(MISummary, PageStandsWithItsListsOnTheirFirstItems) {
   const struct {
     int row;
     const char* first;
-  } lists[] = {{5, "ALL TYPES"}, {6, "ALL NATURES"}, {7, "ALL PARTS"}, {8, "ALL CAUSES"},
+  } lists[] = {{5, "ALL TYPES"},  {6, "ALL NATURES"},     {7, "ALL PARTS"},       {8, "ALL CAUSES"},
                {9, "ALL GROUPS"}, {10, "ALL CATEGORIES"}, {11, "ALL DEPARTMENTS"}};
   for (const auto& l : lists) {
     EXPECT_EQ(pf::GetGadgetItemText(MIGadget(l.row, 2), 0), l.first);
