@@ -432,7 +432,7 @@ int BoxHeight(int kind) {
 void AddSeparator(int dy) {
   const int strip = pf::ContainerGadget(AutoNumber, 0, IncidentRowY + dy, DX(1050), DY(5));
   pf::SetGadgetColour(strip, BackColourType, kBlack);
-  IncidentRowY = GadgetBottom(strip);
+  IncidentRowY += pf::GadgetHeight(strip);
   LastHelpIcon = 0;
 }
 

@@ -81,6 +81,18 @@ TEST_F(MISummary, PageStandsWithItsListsOnTheirFirstItems) {
   EXPECT_TRUE(pf::IsGadgetVisible(MISaveButton));
 }
 
+TEST_F(MISummary, TheSharedBarMovesTheCriteriaFirstAndThenOnlyTheResults) {
+  ASSERT_GT(MIScrollSplit, 0);
+  pf::SendScrollRequest(MIScrollArea(1), pf::ScrollKind::Bottom);
+  Pump();
+  EXPECT_EQ(pf::GetScrollY(MIScrollArea(2)), MIScrollSplit);
+  EXPECT_GT(pf::GetScrollY(MIScrollArea(3)), 0);
+  pf::SendScrollRequest(MIScrollArea(1), pf::ScrollKind::Top);
+  Pump();
+  EXPECT_EQ(pf::GetScrollY(MIScrollArea(2)), 0);
+  EXPECT_EQ(pf::GetScrollY(MIScrollArea(3)), 0);
+}
+
 TEST_F(MISummary, RetrievalCountsThePeriodAndTheChosenDepartment) {
   StoreIncidents();
   Period({2010, 7, 1}, {2010, 7, 5});
