@@ -1,5 +1,4 @@
-// Operations of the program's other subsystems that the shell calls. Until a subsystem is built its entry
-// points here do the least that keeps the program running (see services.cpp).
+// Operations of the program's other subsystems that the shell calls.
 #pragma once
 
 #include <string>
@@ -11,8 +10,6 @@ void RecalcIncident();
 void RecalcBA();
 void RecalcCG();
 void RecalcPI();
-// How often each worksheet kind (1-4) was recalculated; kept by the stand-ins until the worksheets exist.
-inline int StubRecalcCount[5] = {};
 
 // The one dispatch of every control event; `CurrentEvent` holds the event being handled.
 void DispatchGadgetEvent(int gadget, pf::GadgetEvent kind);

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "analysis/calc/calc_globals.h"
+#include "incident/incident_globals.h"
 #include "program_fixture.h"
 #include "shell/page_globals.h"
 #include "shell/page_switching.h"
@@ -135,17 +136,17 @@ TEST_F(TabsTest, PagesAreBuiltOnceAndWorksheetsRecalculateWhenTheyShow) {
       {-1, 3, -1, 0, 0, 0},                        // a start page has nothing to recalculate
       {-1, -1, 7, 0, 1, 0}, {-1, -1, 7, 0, 0, 0},  // the same position again changes nothing
       {-1, -1, 6, 0, 1, 0}, {-1, 2, -1, 0, 0, 0},
-      {-1, -1, 1, 0, 0, 1}, {2, -1, -1, 0, 0, 0},  // the incident start page
+      {-1, -1, 1, 0, 0, 1}, {2, -1, -1, 1, 0, 0},  // building the calculator starts a new incident
       {-1, 7, -1, 1, 0, 0}, {-1, -1, 1, 0, 0, 0},  // the summary
       {1, -1, -1, 0, 0, 1},                        // back to the step shown last
       {-1, 3, -1, 0, 1, 0},
   };
   int firstRoots[3] = {};
   for (const auto& v : visits) {
-    const int before[3] = {StubRecalcCount[KindIncident], RecalcCount[KindBA], RecalcCount[KindCG]};
+    const int before[3] = {IncidentRecalcCount, RecalcCount[KindBA], RecalcCount[KindCG]};
     ShowPage(v.top, v.second, v.third);
     SCOPED_TRACE(Key());
-    EXPECT_EQ(StubRecalcCount[KindIncident] - before[0], v.incident);
+    EXPECT_EQ(IncidentRecalcCount - before[0], v.incident);
     EXPECT_EQ(RecalcCount[KindBA] - before[1], v.ba);
     EXPECT_EQ(RecalcCount[KindCG] - before[2], v.cg);
     Pump();
