@@ -68,3 +68,4 @@ void BM_LongestReportToPdf(benchmark::State& state) {
 BENCHMARK(BM_LongestReportToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
+BENCHMARK_MAIN();
