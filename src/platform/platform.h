@@ -449,4 +449,10 @@ bool IsLeftButtonDown();
 Point CursorPosition();                // screen pixels
 int GadgetAtPoint(Point screenPos);   // deepest visible control; 0 none; kNotAControl for an inner part
 
+// ---- Added for the analysis rows ------------------------------------------------------------------------
+// Lays an up-down's arrows side by side: left steps down, right steps up.
+void SetUpDownHorizontal(int gadget);
+// Draws the control above its siblings (a unit mark that stands over the end of a field made after it).
+void RaiseGadget(int gadget);
+
 }  // namespace pf

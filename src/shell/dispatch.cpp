@@ -1,5 +1,7 @@
 #include "shell/dispatch.h"
 
+#include "analysis/pages/analysis_dispatch.h"
+
 #include "shell/page_switching.h"
 #include "shell/services.h"
 #include "shell/shell_globals.h"
@@ -65,7 +67,7 @@ std::span<const DispatchEntry> TabBarEntries() { return kTabBarEntries; }
 const DispatchEntry* FindDispatchEntry(int gadget, pf::GadgetEvent kind, int& slot) {
   // Control 0 stands for every control not built yet, so it never matches.
   if (gadget <= 0) return nullptr;
-  for (const auto table : {TabBarEntries(), ReadingPageEntries()}) {
+  for (const auto table : {TabBarEntries(), ReadingPageEntries(), AnalysisEntries()}) {
     for (const auto& entry : table) {
       if (entry.accepts && !entry.accepts(kind)) continue;
       for (int s = entry.first; s <= entry.last; ++s) {

@@ -8,6 +8,7 @@
 #include "shell/font_table.h"
 #include "shell/services.h"
 #include "shell/shell_globals.h"
+#include "shell/startup.h"
 #include "shell/tab_bars.h"
 
 namespace {
@@ -121,6 +122,7 @@ void OpenMainWindow() {
   BuildFrame();
   pf::MessageRequester("Draft Version", "", pf::Buttons::Ok);
   OpenRecordDatabase();
+  if (ExitRequested) return;  // the record file could not be used: start-up stops here
   CreateHelpPopup();
 }
 

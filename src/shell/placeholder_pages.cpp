@@ -23,9 +23,6 @@ void BuildEmptyModule(int& root, BoundedArray<int, 11>& pages) {
 
 }  // namespace
 
-void BuildBAPages() { BuildEmptyModule(BARoot, BAPage); }
-void BuildCGPages() { BuildEmptyModule(CGRoot, CGPage); }
-void BuildPIPages() { BuildEmptyModule(PIRoot, PIPage); }
 
 void BuildIncidentPages() {
   BuildEmptyModule(IncidentRoot, IncidentPage);

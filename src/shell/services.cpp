@@ -6,9 +6,3 @@
 #include "shell/shell_globals.h"
 
 void RecalcIncident() { ++StubRecalcCount[KindIncident]; }
-void RecalcBA() { ++StubRecalcCount[KindBA]; }
-void RecalcCG() { ++StubRecalcCount[KindCG]; }
-void RecalcPI() { ++StubRecalcCount[KindPI]; }
-int AskSaveModified(int) { return 0; }
-void OpenRecordDatabase() {}
-std::string UpdateCompanyName(const std::string&) { return {}; }

@@ -57,6 +57,7 @@ void StartProgram(int& argc, char** argv) {
   BuildCategoryLists();
   Province = "derorere";
   OpenMainWindow();
+  if (ExitRequested) return;
   InstallPasteRule();
   // The top bar shows HOME selected before the first event.
   CurrentTopTab = 1;
@@ -77,5 +78,9 @@ void ExitSequence() {
 
 int RunProgram(int& argc, char** argv) {
   StartProgram(argc, argv);
+  if (ExitRequested) {  // start-up was stopped: no event loop, and the caller learns it failed
+    ExitSequence();
+    return 1;
+  }
   return RunEventLoop();
 }

@@ -1,7 +1,14 @@
-// Starts the real program headless at a fixed window size and dpi, and drives its event loop.
+// Starts the real program headless at a fixed window size and dpi, and drives its event loop. Every test
+// runs in a fresh directory of its own, since the program keeps its record file in the current directory.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/test_surface.h"
@@ -11,20 +18,38 @@
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    char pattern[] = "/tmp/quillmark-test-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    workDir = pattern;
+    previousDir = std::filesystem::current_path();
+    std::filesystem::current_path(workDir);
+    PrepareDirectory();
     pf::test::SetWorkArea(1024, 708);
     pf::test::SetScreenDpi(96);
     pf::test::SetToday({2010, 7, 5}, {2010, 7, 5});
     pf::test::UseVirtualClock(true);
-    pf::test::ScriptMessageAnswers({pf::Answer::Ok});  // the "Draft Version" notice at every start
+    pf::test::ScriptMessageAnswers(startAnswers);
     static int argc = 1;
     static char name[] = "quillmark";
     static char* argv[] = {name, nullptr};
     StartProgram(argc, argv);
-    Pump();
+    if (!ExitRequested) Pump();
   }
 
   // The toolkit's objects must go before the process's static data does.
-  void TearDown() override { pf::ShutdownPlatform(); }
+  void TearDown() override {
+    pf::ShutdownPlatform();
+    std::error_code ignored;
+    if (!previousDir.empty()) std::filesystem::current_path(previousDir, ignored);
+    if (!workDir.empty()) std::filesystem::remove_all(workDir, ignored);
+  }
+
+  // Runs in the test's directory before the program starts (to put record files there, for example).
+  virtual void PrepareDirectory() {}
 
   void Pump() { pf::test::Pump(HandleEvent); }
+
+  // Answers to the boxes that start-up shows: the "Draft Version" notice at every start.
+  std::vector<pf::Answer> startAnswers{pf::Answer::Ok};
+  std::filesystem::path workDir, previousDir;
 };

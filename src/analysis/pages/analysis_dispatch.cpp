@@ -1,0 +1,209 @@
+#include "analysis/pages/analysis_dispatch.h"
+
+#include <cstdlib>
+
+#include "analysis/pages/module_frame.h"
+#include "analysis/pages/pages_globals.h"
+#include "shell/event_loop.h"
+#include "shell/gadget_helpers.h"
+#include "shell/page_switching.h"
+#include "shell/tab_bars.h"
+
+namespace {
+
+// Slots 1-3 of every row are the modules (NoticeGadget rows); a module not built yet names no control.
+const ModuleDescription* Module(int slot) { return slot >= 1 && slot <= 3 ? BuiltModules[slot] : nullptr; }
+
+template <int* ModuleDescription::*Member>
+int Control(int slot) {
+  const ModuleDescription* m = Module(slot);
+  return m && m->*Member ? *(m->*Member) : 0;
+}
+
+// Buttons, tiles and links act on clicks only: the focus reaching the next-step button moves nothing.
+bool LeftClickOnly(pf::GadgetEvent kind) { return kind == pf::GadgetEvent::LeftClick; }
+
+void TileLook(int tile, bool selected) {
+  if (selected)
+    SetGadgetColours(tile, BlueColour, OrangeColour, 29);
+  else
+    SetGadgetColours(tile, BlueGreyColour, kBlack, 29);
+}
+
+void ShowInfo(const ModuleDescription& m, bool show) {
+  for (int* g : {m.needLink, m.accuracyLink, m.understandingLink, m.infoContainer}) pf::HideGadget(*g, !show);
+}
+
+void OpenStepOne() {
+  SelectThirdTab(8);
+  ShowPage(-1, -1, -1);
+}
+
+void NewAnalysis(const ModuleDescription& m) {
+  if (m.newRecord) m.newRecord();
+}
+
+void ChooseNewTile(int slot, pf::GadgetEvent) {
+  const ModuleDescription& m = *Module(slot);
+  TileLook(*m.pastTile, false);
+  TileLook(*m.exampleTile, false);
+  pf::HideGadget(*m.pastContainer, true);
+  pf::HideGadget(*m.exampleContainer, true);
+  ShowInfo(m, true);
+  OpenStepOne();
+  NewAnalysis(m);
+}
+
+void ChoosePanelTile(const ModuleDescription& m, bool past) {
+  TileLook(past ? *m.exampleTile : *m.pastTile, false);
+  TileLook(past ? *m.pastTile : *m.exampleTile, true);
+  pf::SetActiveGadget(past ? *m.analysisList : *m.exampleList);
+  pf::HideGadget(past ? *m.pastContainer : *m.exampleContainer, false);
+  pf::HideGadget(past ? *m.exampleContainer : *m.pastContainer, true);
+  ShowInfo(m, false);
+}
+
+void ChoosePastTile(int slot, pf::GadgetEvent) { ChoosePanelTile(*Module(slot), true); }
+void ChooseExampleTile(int slot, pf::GadgetEvent) { ChoosePanelTile(*Module(slot), false); }
+
+void ClosePanel(const ModuleDescription& m, bool past) {
+  pf::HideGadget(past ? *m.pastContainer : *m.exampleContainer, true);
+  SetGadgetColours(past ? *m.pastTile : *m.exampleTile, BlueGreyColour, kBlack, -1);
+  ShowInfo(m, true);
+}
+
+void ClosePastPanel(int slot, pf::GadgetEvent) { ClosePanel(*Module(slot), true); }
+void CloseExamplePanel(int slot, pf::GadgetEvent) { ClosePanel(*Module(slot), false); }
+
+void OpenStoredAnalysis(int slot, pf::GadgetEvent) {
+  const ModuleDescription& m = *Module(slot);
+  // A click below the last row selects nothing and must not load a row that is not there.
+  if (pf::GetGadgetState(*m.analysisList) < 0) return;
+  OpenStepOne();
+  NewAnalysis(m);
+  if (m.loadRecord) m.loadRecord(-1);
+}
+
+void OpenExample(int slot, pf::GadgetEvent) {
+  const ModuleDescription& m = *Module(slot);
+  if (pf::GetGadgetState(*m.exampleList) != 0) return;
+  OpenStepOne();
+  NewAnalysis(m);
+  if (m.loadExample) m.loadExample();
+}
+
+void FollowLink(const ModuleDescription& m, int link) {
+  ReturnTopTab = 1;
+  UnderstandingTopic = m.understandingTopics[link];
+  SelectTopTab(3);
+  SelectSecondTab(3);
+  ShowPage(-1, -1, -1);
+  pf::HideGadget(UnderstandingReturnButton, false);
+}
+
+void FollowNeedLink(int slot, pf::GadgetEvent) { FollowLink(*Module(slot), 0); }
+void FollowAccuracyLink(int slot, pf::GadgetEvent) { FollowLink(*Module(slot), 1); }
+void FollowUnderstandingLink(int slot, pf::GadgetEvent) { FollowLink(*Module(slot), 2); }
+
+void PreviousStep(int, pf::GadgetEvent) {
+  SelectThirdTab(CurrentThirdTab + 1);
+  ShowPage(-1, -1, -1);
+}
+
+void NextStep(int, pf::GadgetEvent) {
+  SelectThirdTab(CurrentThirdTab - 1);
+  ShowPage(-1, -1, -1);
+}
+
+// ---- Step 2 ------------------------------------------------------------------------------------------------
+
+// Cells of step 2 (page 7) addressed by slot: module (1-3) x 100 + row x 10 + column.
+constexpr int StepTwoSlot(int module, int row, int column) { return module * 100 + row * 10 + column; }
+
+// The four period dates of rows 2 and 3.
+int DateField(int slot) {
+  const ModuleDescription* m = Module(slot / 100);
+  const int row = slot / 10 % 10, column = slot % 10;
+  if (!m || row < 2 || row > 3 || column < 1 || column > 2) return 0;
+  return (*m->gadget)(7, row, column, 2);
+}
+
+int GroupField(int slot) {
+  const ModuleDescription* m = Module(slot);
+  return m ? (*m->gadget)(7, 4, 1, 2) : 0;
+}
+
+bool DateChangeOnly(pf::GadgetEvent kind) { return kind == pf::GadgetEvent::DateChange; }
+bool ChangeOnly(pf::GadgetEvent kind) { return kind == pf::GadgetEvent::Change; }
+
+void StepTwoDateChanged(int slot, pf::GadgetEvent) {
+  const ModuleDescription& m = *Module(slot / 100);
+  if (m.syncDates) m.syncDates();
+}
+
+// Shows another occupational group: the fields shown go back into the labour array first.
+void SwitchLabourGroup(int slot, pf::GadgetEvent) {
+  const ModuleDescription& m = *Module(slot);
+  GadgetArray& x = *m.gadget;
+  auto& lab = *m.labour;
+  const int field = x(7, 4, 1, 2);
+  // A record that never named its group shows group 1, as a new one does.
+  const int stored = pf::GetGadgetData(field), shown = stored >= 1 && stored <= 10 ? stored : 1;
+  {
+    lab(shown, 0, 0) = pf::GetGadgetText(x(7, 4, 2, 2));
+    for (int r = 1; r <= 5; ++r)
+      for (int j = 1; j <= 2; ++j) lab(shown, j - 1, r) = pf::GetGadgetText(x(7, r + 4, j, 2));
+  }
+  const int chosen = LabourGroupNumber(pf::GetGadgetText(field));
+  pf::SetGadgetText(x(7, 4, 2, 2), lab(chosen, 0, 0));
+  for (int r = 1; r <= 5; ++r)
+    for (int j = 1; j <= 2; ++j) pf::SetGadgetText(x(7, r + 4, j, 2), lab(chosen, j - 1, r));
+  pf::SetGadgetData(field, chosen);
+  pf::SetGadgetText(x(7, 4, 1, 3), std::to_string(chosen));
+  pf::SetActiveGadget(x(7, 4, 2, 2));
+  if (m.recalc) m.recalc();
+}
+
+// Step-2 rows 5 to 9, column 1: those the module copies into column 2.
+int CopiedField(int slot) {
+  const ModuleDescription* m = Module(slot / 100);
+  const int row = slot / 10 % 10;
+  if (!m || slot % 10 != 1 || !(m->copiedRows & (1u << row))) return 0;
+  return (*m->gadget)(7, row, 1, 2);
+}
+
+void CopyToSecondColumn(int slot, pf::GadgetEvent) {
+  const ModuleDescription& m = *Module(slot / 100);
+  // Only what the user types is copied: a load or an example brings column 2's own stored text.
+  if (m.copyOnUserEditsOnly && (CurrentEvent.origin != pf::Origin::User || CurrentEvent.inFill)) return;
+  const int row = slot / 10 % 10;
+  pf::SetGadgetText((*m.gadget)(7, row, 2, 2), pf::GetGadgetText((*m.gadget)(7, row, 1, 2)));
+}
+
+constexpr DispatchEntry kEntries[] = {
+    {Control<&ModuleDescription::newTile>, 1, 3, LeftClickOnly, ChooseNewTile},
+    {Control<&ModuleDescription::pastTile>, 1, 3, LeftClickOnly, ChoosePastTile},
+    {Control<&ModuleDescription::exampleTile>, 1, 3, LeftClickOnly, ChooseExampleTile},
+    {Control<&ModuleDescription::pastCloseText>, 1, 3, LeftClickOnly, ClosePastPanel},
+    {Control<&ModuleDescription::exampleCloseText>, 1, 3, LeftClickOnly, CloseExamplePanel},
+    {Control<&ModuleDescription::analysisList>, 1, 3, LeftClickOnly, OpenStoredAnalysis},
+    {Control<&ModuleDescription::exampleList>, 1, 3, LeftClickOnly, OpenExample},
+    {Control<&ModuleDescription::needLink>, 1, 3, LeftClickOnly, FollowNeedLink},
+    {Control<&ModuleDescription::accuracyLink>, 1, 3, LeftClickOnly, FollowAccuracyLink},
+    {Control<&ModuleDescription::understandingLink>, 1, 3, LeftClickOnly, FollowUnderstandingLink},
+    {Control<&ModuleDescription::previousButton>, 1, 3, LeftClickOnly, PreviousStep},
+    {Control<&ModuleDescription::nextButton>, 1, 3, LeftClickOnly, NextStep},
+    {DateField, StepTwoSlot(1, 2, 1), StepTwoSlot(3, 3, 2), DateChangeOnly, StepTwoDateChanged},
+    {GroupField, 1, 3, ChangeOnly, SwitchLabourGroup},
+    {CopiedField, StepTwoSlot(1, 5, 1), StepTwoSlot(3, 9, 1), ChangeOnly, CopyToSecondColumn},
+};
+
+}  // namespace
+
+std::span<const DispatchEntry> AnalysisEntries() { return kEntries; }
+
+int LabourGroupNumber(const std::string& text) {
+  char* end = nullptr;
+  const long n = std::strtol(text.c_str(), &end, 10);
+  return end != text.c_str() && n >= 1 && n <= 10 ? int(n) : 1;
+}

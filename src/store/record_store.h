@@ -1,0 +1,55 @@
+// The record store's operations on the five worksheets: saving, new records, loading, the lists of stored
+// records, the unsaved-changes prompt and the banners that announce saves and deletions.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "store/record_database.h"
+
+// Save the worksheet as shown: asNew 1 always inserts a row, 0 updates the stored record when there is one.
+// True when the record is stored; on failure the database's message has been shown and the worksheet, its
+// number and its modified flag are as they were.
+bool SaveIncident(int asNew);
+bool SaveBAAnalysis(int asNew);
+bool SaveCGAnalysis(int asNew);
+bool SavePIAnalysis(int asNew);
+bool SaveMISummary(int asNew);
+bool SaveRecord(int kind, int asNew);
+
+// Refill a start page's list of stored records.
+void FillIncidentList();
+void FillBAAnalysisList();
+void FillCGAnalysisList();
+void FillPIAnalysisList();
+void FillMISummaryList();
+
+// The step-1 department and occupation combos of the incident offer what stored incidents hold.
+void FillIncidentSuggestions();
+// The distinct departments ("departmentfield") or occupations ("occupationfield") of the stored incidents,
+// in alphabetical order regardless of case; empty when no incident was stored yet.
+std::vector<std::string> StoredIncidentTexts(const std::string& column);
+
+// Offers to save each modified kind (kind -1: all, in kind order); 1 when the user cancelled or a save
+// failed, so the caller stops.
+int AskSaveModified(int kind);
+
+// The animated banner over a worksheet; returns when it has closed again.
+void ShowIncidentSavedBanner(const std::string& text);
+void ShowBASavedBanner(const std::string& text);
+void ShowCGSavedBanner(const std::string& text);
+void ShowPISavedBanner(const std::string& text);
+
+// Blank records; each asks about unsaved changes of its kind first.
+void NewIncident();
+void NewBAAnalysis();
+void NewCGAnalysis();
+void NewPIAnalysis();
+void NewMISummary();
+// Loads a stored record (uid -1: the one of the selected row of the kind's list). False when nothing was
+// loaded (cancelled at the prompt, or no such record).
+bool LoadIncident(int uid);
+bool LoadBAAnalysis(int uid);
+bool LoadCGAnalysis(int uid);
+bool LoadPIAnalysis(int uid);
+bool LoadMISummary(int uid);
