@@ -1,5 +1,7 @@
 #include "reports/report_frame.h"
 
+#include <algorithm>
+
 #include "platform/platform.h"
 #include "shell/design_grid.h"
 #include "shell/paragraph_drawing.h"
@@ -69,12 +71,35 @@ int ReportBar(double k, double advance) {
   return DrawParagraph("", advance, 0, -1, -1, 0, 7, ReportBarHeight(k, ReportScale));
 }
 
-// The band's box is one and a half lines of "I" high, the band's texts drawn on its grey.
-void OpenReportBand() {
+// The band's texts are drawn on its grey.
+void OpenReportBand(double lines) {
   const int top = ReportCursorY();
-  pf::Box(0, top, ReportWidth, RoundHalfEven(1.5 * pf::TextHeight("I")), kBandGrey);
+  pf::Box(0, top, ReportWidth, RoundHalfEven(lines * pf::TextHeight("I")), kBandGrey);
   pf::BackColour(kBandGrey);
   DrawParagraph("", 0.25, 0, -1, -1, 0, -1, 0);
+}
+
+void CloseReportBand() { pf::BackColour(kWhite); }
+
+std::string ReportCellText(int gadget) {
+  std::string text = pf::GetGadgetText(gadget);
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  return text;
+}
+
+int ReportAdvance(double lines, int left, int right) { return DrawParagraph("", lines, left, right, -1, 0, -1, 0); }
+
+void ReportMoveTo(int left, int right, int y) { DrawParagraph("", 0, left, right, y, 0, -1, 0); }
+
+int ReportText(const std::string& text, double lines, int left, int right) {
+  return DrawParagraph(text, lines, left, right, -1, 0, -1, 0);
+}
+
+int ReportLineHere() { return DrawParagraph("", 0, -1, -1, -1, 0, 6, 0); }
+
+void ReportVerticalLines(std::span<const int> xs, int top, int bottom) {
+  if (bottom < top) return;
+  for (const int x : xs) pf::Line(x, top, 0, bottom - top, kBlack);
 }
 
 void ReportGroupBand(int group, const std::string& occupation, int a, int b) {
@@ -111,20 +136,17 @@ void ReportRightAligned(const std::string& text, int edge) {
   DrawParagraph(text, 0, edge - pf::TextWidth(text), ReportWidth + 1, -1, 0, -1, 0);
 }
 
-void ReportValueRow(const std::string& label, std::span<const ReportValue> values, int right, double bar,
-                    double ruleAdvance) {
+int ReportValueRow(const std::string& label, std::span<const ReportValue> values, int right, double bar,
+                   double ruleAdvance, int labelLeft) {
   const int lineY = ReportCursorY();
   for (const auto& v : values) {
     DrawParagraph("", 0, -1, -1, lineY, 0, -1, 0);
     ReportRightAligned(v.text, v.edge);
+    if (!v.unmeasured.empty()) DrawParagraph(v.unmeasured, 0, -1, -1, -1, 0, -1, 0);
   }
-  DrawParagraph(label, 0, 10, right, lineY, 0, -1, 0);
+  DrawParagraph(label, 0, labelLeft, right, lineY, 0, -1, 0);
   DrawParagraph("", 1.5, 10, ReportWidth, -1, 0, -1, 0);
-  if (bar > 0) {
-    ReportBar(bar, ruleAdvance);
-  } else {
-    ReportRule(ruleAdvance);
-  }
+  return bar > 0 ? ReportBar(bar, ruleAdvance) : ReportRule(ruleAdvance);
 }
 
 void ReportHeadings(std::span<const ReportValue> headings, int font, double advance) {

@@ -59,17 +59,36 @@ int ReportBullet(const std::string& text, double lineFactor, int left, int right
 void ReportDescriptionLine(const std::string& label, const std::string& value, int a, int b, double f);
 
 struct ReportValue {
-  std::string text;  // prefix, value and suffix as printed
-  int edge = 0;      // where the text ends
+  std::string text;        // prefix, value and suffix as printed
+  int edge = 0;            // where the text ends
+  std::string unmeasured = {};  // a unit that follows beyond the edge
 };
 // Values right-aligned at their edges on the label's first line, the label at 10..right, 1.5 lines, then
-// the row's rule: a thin rule, or a bar of `bar` when bar > 0.
-void ReportValueRow(const std::string& label, std::span<const ReportValue> values, int right, double bar = 0,
-                    double ruleAdvance = 0.75);
+// the row's rule: a thin rule, or a bar of `bar` when bar > 0. Returns what the rule's drawing returned.
+int ReportValueRow(const std::string& label, std::span<const ReportValue> values, int right, double bar = 0,
+                   double ruleAdvance = 0.75, int labelLeft = 10);
 // Texts right-aligned at their edges in `font`, staying on the line; then `advance` lines and font 101.
 void ReportHeadings(std::span<const ReportValue> headings, int font, double advance);
 // Right-aligns one text at an edge, staying on the line.
 void ReportRightAligned(const std::string& text, int edge);
+
+// The current text of a control, "" for a cell without one; a line break typed into a multi-line field
+// prints as a blank, so each value is one paragraph.
+std::string ReportCellText(int gadget);
+// Moves the cursor down `lines` lines, with -1 keeping the left margin or the right limit.
+int ReportAdvance(double lines, int left = -1, int right = -1);
+// Sets the left margin, right limit and y without drawing (-1 keeps one).
+void ReportMoveTo(int left, int right, int y);
+// Left-aligned text from `left` to the right limit `right`, then `lines` lines (0 stays on the line).
+int ReportText(const std::string& text, double lines, int left, int right = -1);
+// A grey box across the page, `lines` heights of "I" high, with the text background grey; close it to
+// return to white.
+void OpenReportBand(double lines = 1.5);
+void CloseReportBand();
+// A thin line across the page at the cursor, the cursor staying; returns its y.
+int ReportLineHere();
+// Thin vertical lines at `xs` from top to bottom; none when a new page began in between.
+void ReportVerticalLines(std::span<const int> xs, int top, int bottom);
 
 // The vertical separators of a grid: started at its top rule, drawn down to every row's rule.
 struct ReportSeparators {

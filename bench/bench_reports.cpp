@@ -1,0 +1,71 @@
+// The longest report, a Before & After analysis with all ten occupational groups and filled criteria
+// lists, printed to a PDF file: what the user waits for after pressing the print button.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/test_surface.h"
+#include "reports/reports.h"
+#include "shell/shell_globals.h"
+
+namespace {
+
+int Text(const std::string& text) { return pf::TextGadget(pf::kAutoNumber, 0, 0, 50, 10, text); }
+
+void FillLongestAnalysis() {
+  CompanyNameField = Text("Acme Works");
+  RecordTitleText = Text("Before & After analysis 12");
+  for (int page = 1; page <= 8; ++page)
+    for (int row = 1; row <= 40; ++row) {
+      BAGadget(page, row, 1, 0) = Text("Row label of page " + std::to_string(page) + " row " + std::to_string(row));
+      for (int column = 1; column <= 2; ++column)
+        for (int slot = 1; slot <= 2; ++slot) BAGadget(page, row, column, slot) = Text("1,234.56");
+    }
+  for (int row = 2; row <= 10; ++row)
+    pf::SetGadgetText(BAGadget(8, row, 1, 2),
+                      "A description of several lines that the user typed to explain the intervention, its "
+                      "reasons and the departments and occupations it reaches, repeated to fill the page width.");
+  for (const int row : {4, 5, 9, 10, 7, 14, 6})
+    for (int column = 1; column <= 2; ++column) {
+      const int list = pf::ListBoxGadget(pf::kAutoNumber, 0, 0, 50, 50, pf::flags::kMultiSelect);
+      for (int item = 0; item < 12; ++item) {
+        pf::AddGadgetItem(list, -1, "Criteria item " + std::to_string(item));
+        pf::SetGadgetItemSelected(list, item, item % 2 == 0);
+      }
+      BAGadget(6, row, column, 2) = list;
+    }
+  const char* fields[] = {"welders", "12", "1000", "20.00", "50", "30.00", "", "", "", "1050", "21500.00"};
+  for (int group = 1; group <= 10; ++group)
+    for (int column = 0; column <= 1; ++column)
+      for (int field = 0; field <= 10; ++field) BALabour(group, column, field) = fields[field];
+}
+
+void BM_LongestReportToPdf(benchmark::State& state) {
+  static char arg0[] = "quillmark_bench";
+  static char* argv[] = {arg0, nullptr};
+  static int argc = 1;
+  pf::test::SetWorkArea(1024, 708);
+  pf::InitPlatform(argc, argv);
+  pf::OpenMainWindow("Bench", 0, 0, 768, 531, true);
+  pf::test::ScriptMessageBoxes(true);
+  FillLongestAnalysis();
+  const auto pdf = std::filesystem::temp_directory_path() / "bench_report.pdf";
+  std::size_t pages = 0;
+  for (auto _ : state) {
+    pf::test::ScriptPrinter(5100, 6600, 600, pdf.string());
+    PrintBAReport();
+    state.PauseTiming();
+    const auto jobs = pf::test::TakePrintJobs();
+    pages = jobs.empty() ? 0 : jobs[0].pages.size();
+    state.ResumeTiming();
+  }
+  state.counters["pages"] = double(pages);
+  std::filesystem::remove(pdf);
+  pf::ShutdownPlatform();
+}
+BENCHMARK(BM_LongestReportToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+BENCHMARK_MAIN();

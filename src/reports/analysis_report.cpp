@@ -1,0 +1,247 @@
+// The sections the three analysis reports share, printed from the worksheet's controls and its labour
+// array; where a module lays a section out its own way, its description names the function.
+#include "reports/analysis_report.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "platform/platform.h"
+#include "reports/report_frame.h"
+#include "shell/design_grid.h"
+#include "shell/number_text.h"
+#include "shell/paragraph_drawing.h"
+
+namespace {
+
+int W(double f) { return ReportColumn(f); }
+
+std::string Label(const AnalysisReportKind& k, int page, int row) { return AnalysisCell(k, page, row, 1, 0); }
+
+std::string Caps(const AnalysisReportKind& k, const std::string& text) {
+  return k.capitalHeadings ? ReportUpper(text) : text;
+}
+
+// ---- Description ------------------------------------------------------------------------------------
+
+void PrintDescription(const AnalysisReportKind& k) {
+  ReportSectionHeading(k.firstTitle, 2);
+  const int a = W(k.labelEdge), b = W(k.valueLeft);
+  const auto line = [&](int row) { ReportDescriptionLine(Label(k, 8, row), AnalysisCell(k, 8, row, 1, 2), a, b, 1.2); };
+  for (int row = 2; row <= 7; ++row) line(row);
+  ReportAdvance(0.5);
+  pf::DrawingFont(ReportUnderlineFont);
+  const std::string heading = Label(k, 8, 8);
+  DrawParagraph(heading, 1.3, a - pf::TextWidth(heading), -1, -1, 0, -1, 0);
+  pf::DrawingFont(ReportFont);
+  for (const int row : k.rowsAfterHeading) line(row);
+  ReportAdvance(k.descriptionEnd);
+}
+
+// ---- Work time and labour costs ---------------------------------------------------------------------
+
+struct GroupRow {
+  int row, field;
+  const char* prefix;
+  const char* suffix;
+  double bar, advance;  // bar 0: a thin rule
+  bool currency;
+};
+constexpr GroupRow kGroupRows[] = {
+    {5, 1, "", "", 0, 0.75, false},        {6, 2, "", " hrs", 0, 0.75, false},
+    {7, 3, "$", " /hr", 0, 0.75, false},   {8, 4, "", " hrs", 0, 0.75, false},
+    {9, 5, "$", " /hr", 1, 0.75, false},   {17, 9, "", " hrs", 1, 0.75, false},
+    {15, 10, "", "", 1, 1.5, true},
+};
+
+void PrintMainHeadings(const AnalysisReportKind& k, double e1, double e2) {
+  const ReportValue headings[] = {{k.column1, W(e1)}, {k.column2, W(e2)}};
+  ReportHeadings(headings, ReportUnderlineFont, 1.5);
+  ReportMoveTo(0, ReportWidth, -1);
+}
+
+// A group is printed when either situation has hours, so no cost in the totals goes unexplained.
+bool GroupInUse(const AnalysisReportKind& k, int group) {
+  return GroupHoursInUse((*k.labour)(group, 0, 9)) || GroupHoursInUse((*k.labour)(group, 1, 9));
+}
+
+void PrintGroup(const AnalysisReportKind& k, int group, int e1, int e2) {
+  const int a = e1 - pf::TextWidth(k.column1);
+  ReportGroupBand(group, (*k.labour)(group, 0, 0), a, e2);
+  if (k.headingsAfterEveryBand || group > 1) PrintMainHeadings(k, k.groupEdge1, k.groupEdge2);
+  for (const auto& r : kGroupRows) {
+    const auto value = [&](int column) {
+      const std::string text = (*k.labour)(group, column, r.field);
+      return r.currency ? FormatCurrency(text) : r.prefix + text + r.suffix;
+    };
+    const ReportValue values[] = {{value(0), e1}, {value(1), e2}};
+    ReportValueRow(Label(k, 7, r.row), values, W(0.5), r.bar, r.advance);
+  }
+}
+
+void PrintWorkTime(const AnalysisReportKind& k) {
+  ReportSectionHeading("WORK TIME & LABOUR COSTS", 2);
+  if (k.twoDates) PrintMainHeadings(k, 0.65, 0.85);
+  for (const int row : {2, 3}) {
+    if (k.twoDates) {
+      const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65)}, {AnalysisCell(k, 7, row, 2, 2), W(0.85)}};
+      ReportValueRow(Label(k, 7, row), values, W(0.6));
+    } else {
+      const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65)}};
+      ReportValueRow(Label(k, 7, row), values, W(0.6));
+    }
+  }
+  const int e1 = W(k.groupEdge1), e2 = W(k.groupEdge2);
+  for (int group = 1; group <= 10; ++group)
+    if (GroupInUse(k, group)) PrintGroup(k, group, e1, e2);
+  ReportTotalsBand();
+  const ReportValue hours[] = {{AnalysisCell(k, 7, 18, 1, 2) + " hrs", e1}, {AnalysisCell(k, 7, 18, 2, 2) + " hrs", e2}};
+  ReportValueRow(Label(k, 7, 18), hours, W(0.5), 1);
+  const ReportValue costs[] = {{"$" + AnalysisCell(k, 7, 16, 1, 2), e1}, {"$" + AnalysisCell(k, 7, 16, 2, 2), e2}};
+  ReportValueRow(Label(k, 7, 16), costs, W(0.5), 1, 0.2);
+  ReportBar(1, 2);
+}
+
+// ---- Intervention costs and productivity ------------------------------------------------------------
+
+void PrintColumnRuleStart() {
+  ReportRule();
+  pf::DrawingFont(ReportFont);
+  ReportMoveTo(0, ReportWidth, -1);
+  ReportAdvance(0.25);
+}
+
+void PrintInterventionCosts(const AnalysisReportKind& k) {
+  ReportSectionHeading("INTERVENTION COSTS", 2);
+  ReportText("Details", 0, W(0.42));
+  ReportRightAligned("Amount", W(0.95));
+  ReportAdvance(1);
+  PrintColumnRuleStart();
+  for (int row = 2; row <= 19; ++row) {
+    if (row == 2 || row == 10 || row == 13 || row == 17) {
+      ReportText(Caps(k, Label(k, 5, row)), 1.25, 10, W(0.39));
+      ReportRule();
+      continue;
+    }
+    // The amount stands on the label's first line, the details begin on its last.
+    const int lineY = ReportCursorY();
+    ReportRightAligned("$" + AnalysisCell(k, 5, row, 2, 2), W(0.95));
+    DrawParagraph(Label(k, 5, row), 0, 10, W(0.39), lineY, 0, -1, 0);
+    ReportText(AnalysisCell(k, 5, row, 1, 2), 1.5, W(0.42), W(0.85));
+    if (row == 19) {
+      ReportBar(2);
+    } else {
+      ReportRule();
+    }
+  }
+  ReportText(Caps(k, Label(k, 5, 20)), 0, 10, W(0.39));
+  ReportRightAligned("$" + AnalysisCell(k, 5, 20, 2, 2), W(0.95));
+  ReportAdvance(1.5, 10, ReportWidth);
+  ReportBar(2);
+  if (k.costsEndAdvance > 0) ReportAdvance(k.costsEndAdvance);
+}
+
+void PrintProductivity(const AnalysisReportKind& k) {
+  ReportSectionHeading("AT-WORK PRODUCTIVITY", 2);
+  ReportRightAligned("Percentage change", W(0.77));
+  ReportRightAligned("Value", W(0.95));
+  ReportAdvance(1);
+  PrintColumnRuleStart();
+  // Both values stand on the label's last line.
+  ReportText(Label(k, 4, 3), 0, 10, W(0.65));
+  ReportRightAligned(AnalysisCell(k, 4, 2, 1, 2) + "%", W(0.77));
+  ReportRightAligned("$" + AnalysisCell(k, 4, 3, 2, 2), W(0.95));
+  ReportAdvance(1.5);
+  ReportRule(2.75);
+}
+
+// ---- Summary ----------------------------------------------------------------------------------------
+
+void PrintSensitivityLine(int& top) {
+  ReportAdvance(1.5, 10, ReportWidth);
+  const int bottom = ReportLineHere();
+  const int xs[] = {W(0.5), W(0.65), W(0.8)};
+  ReportVerticalLines(xs, top, bottom);
+  top = bottom;
+  ReportAdvance(0.75, 10, ReportWidth);
+}
+
+void PrintSensitivityTable(const AnalysisReportKind& k, int top) {
+  top = std::min(top, ReportCursorY());  // a new page began since the table's first rule
+  const std::array<std::array<const char*, 3>, 3> header = {{{"Calculated", "Calculated", "Calculated"},
+                                                             {"benefits less", "value", "benefits plus"},
+                                                             {"10%", "", "10%"}}};
+  for (const auto& line : header) {
+    ReportText(line[0], 0, W(0.51), W(0.66));
+    ReportText(line[1], 0, W(0.66), W(0.81));
+    ReportText(line[2], 1, W(0.81), W(0.96));
+  }
+  PrintSensitivityLine(top);
+  for (const int row : {18, 19, 20}) {
+    ReportRightAligned(AnalysisCell(k, 1, row, 1, 2) + " ", W(0.65));
+    ReportRightAligned(AnalysisCell(k, 1, row, 2, 1) + " ", W(0.8));
+    ReportRightAligned(AnalysisCell(k, 1, row, 2, 2) + " ", W(0.95));
+    ReportText(Label(k, 1, row), 0, 0, W(0.5));
+    PrintSensitivityLine(top);
+  }
+}
+
+void PrintSummary(const AnalysisReportKind& k) {
+  ReportSectionHeading("SUMMARY", k.summaryAdvance);
+  PrintMainHeadings(k, 0.65, 0.92);
+  ReportRule();
+  int top = 0;
+  for (const auto& r : k.summaryRows) {
+    if (r.heading) {
+      ReportText(Caps(k, Label(k, 1, r.row)), 1.5, 10, ReportWidth);
+      top = ReportBar(2);
+      continue;
+    }
+    std::vector<ReportValue> values;
+    if (!r.secondOnly) values.push_back({r.prefix + AnalysisCell(k, 1, r.row, 1, 2), W(0.65), r.suffix});
+    values.push_back({r.prefix + AnalysisCell(k, 1, r.row, 2, 2), W(0.92), r.suffix});
+    const int y = ReportValueRow(Label(k, 1, r.row), values, W(k.summaryLabelLimit), r.bar ? 2 : 0);
+    if (r.bar) top = y;  // the y below the bar
+  }
+  PrintSensitivityTable(k, top);
+}
+
+}  // namespace
+
+std::string AnalysisCell(const AnalysisReportKind& kind, int page, int row, int column, int slot) {
+  return ReportCellText((*kind.gadget)(page, row, column, slot));
+}
+
+// The summary approach hides the stored-incidents area of step 3.
+bool ShowsSummaryApproach(const AnalysisReportKind& kind) {
+  const int area = NoticeGadget(kind.noticeKind, 4);
+  return area != 0 && pf::IsGadgetHidden(area);
+}
+
+void PrintGridTop(ReportSeparators& seps) {
+  const int y = ReportCursorY();
+  seps.Start(y);
+  pf::Box(10, y, W(0.95) - 10, ReportBarHeight(2, ReportScale), kBlack);
+  pf::DrawingFont(ReportFont);
+  ReportAdvance(1.5, 0, ReportWidth);
+}
+
+void PrintAnalysisReport(const AnalysisReportKind& kind) {
+  if (!BeginReport()) return;
+  PrintDescription(kind);
+  ReportSectionBreak();
+  PrintWorkTime(kind);
+  ReportSectionBreak();
+  kind.incidents(kind);
+  ReportSectionBreak();
+  PrintInterventionCosts(kind);
+  ReportSectionBreak();
+  PrintProductivity(kind);
+  ReportBreakBeyond(RoundHalfEven(kind.turnoverBreak * ReportPageHeight()));
+  kind.turnover(kind);
+  ReportBreakBeyond(kind.insuranceOnNewPage ? 0 : ReportPageHeight() / 2);
+  kind.insurance(kind);
+  ReportBreakBeyond(kind.summaryOnNewPage ? 0 : ReportPageHeight() / 2);
+  PrintSummary(kind);
+  EndReport();
+}

@@ -1,0 +1,326 @@
+// The three analysis reports: what each module prints its own way, its description, and its entry point.
+#include <algorithm>
+#include <array>
+
+#include "platform/platform.h"
+#include "reports/analysis_report.h"
+#include "reports/report_frame.h"
+#include "reports/reports.h"
+#include "shell/design_grid.h"
+#include "shell/paragraph_drawing.h"
+
+namespace {
+
+int W(double f) { return ReportColumn(f); }
+
+ReportSeparators GridSeparators() {
+  ReportSeparators seps;
+  seps.xs = {W(0.6), W(0.25)};
+  return seps;
+}
+
+// A date row whose values start at their columns' left and wrap within them.
+void PrintDateRow(const AnalysisReportKind& k, int row, bool twoColumns) {
+  const int lineY = ReportCursorY();
+  if (twoColumns) {
+    DrawParagraph(AnalysisCell(k, 6, row, 1, 2), 0, W(0.3), W(0.6), lineY, 0, -1, 0);
+    DrawParagraph(AnalysisCell(k, 6, row, 2, 2), 0, W(0.65), W(0.95), lineY, 0, -1, 0);
+  } else {
+    DrawParagraph(AnalysisCell(k, 6, row, 1, 2), 0, W(0.35), W(0.95), lineY, 0, -1, 0);
+  }
+  DrawParagraph(AnalysisCell(k, 6, row, 1, 0), 0, 10, W(0.25), lineY, 0, -1, 0);
+  ReportAdvance(1.5, 10, ReportWidth);
+}
+
+// The stored-incidents cells, or in the summary approach the dates and totals of the typed figures, which
+// are the figures the rest of the analysis uses.
+struct IncidentRows {
+  int start, end;
+  std::array<int, 3> totals;
+  bool criteria;
+};
+IncidentRows IncidentRowsShown(const AnalysisReportKind& k) {
+  if (ShowsSummaryApproach(k)) return {18, 19, {36, 37, 38}, false};
+  return {2, 3, {11, 12, 13}, true};
+}
+
+void PrintTwoColumnHeadings(const char* first, const char* second) {
+  ReportText(first, 0, W(0.3));
+  ReportText(second, 1, W(0.65));
+}
+
+void PrintBAIncidents(const AnalysisReportKind& k) {
+  ReportSectionHeading("INCIDENTS", 1);
+  const IncidentRows rows = IncidentRowsShown(k);
+  PrintTwoColumnHeadings(k.column1, k.column2);
+  ReportSeparators seps = GridSeparators();
+  PrintGridTop(seps);
+  for (const int row : {rows.start, rows.end}) {
+    PrintDateRow(k, row, true);
+    seps.Down(ReportRule());
+  }
+  if (rows.criteria) {
+    for (const int row : {4, 5, 9, 10, 7, 14, 6}) {
+      PrintPairedCriteriaRow(k, row, 0.3, 0.6, 0.65, 0.95);
+      seps.Down(ReportRule());
+    }
+  }
+  PrintIncidentTotals(k, rows.totals, seps);
+}
+
+void PrintCGIncidents(const AnalysisReportKind& k) {
+  ReportSectionHeading("INCIDENTS", 1);
+  const IncidentRows rows = IncidentRowsShown(k);
+  for (const int row : {rows.start, rows.end}) {
+    PrintDateRow(k, row, false);
+    ReportRule();
+  }
+  if (rows.criteria)
+    for (const int row : {4, 5, 9, 10, 7, 14}) PrintSharedCriteriaRow(k, row, 0);
+  ReportAdvance(1);
+  PrintTwoColumnHeadings("Non-Intervention Department", "Intervention Department");
+  ReportSeparators seps = GridSeparators();
+  PrintGridTop(seps);
+  if (rows.criteria) {
+    PrintPairedCriteriaRow(k, 6, 0.3, 0.6, 0.65, 0.95);
+    const int ruleY = ReportRule();
+    seps.Down(ruleY);
+    ReportMoveTo(-1, -1, ruleY);
+    ReportBar(1);
+  }
+  PrintIncidentTotals(k, rows.totals, seps);
+  ReportAdvance(3);
+}
+
+// ---- Potential Intervention: the breakdown of the estimate grid by incident type -------------------------
+
+constexpr const char* kIncidentTypes[] = {"Lost-time work injuries/illnesses",
+                                          "No-lost-time work injuries/illnesses (including first aid)",
+                                          "General sickness absences", "Near misses", "Other incidents"};
+
+void PrintBreakdownBand(bool continued) {
+  OpenReportBand(2.5);
+  ReportRightAligned("Existing", W(0.5));
+  ReportRightAligned("Potential", W(0.65));
+  ReportAdvance(1);
+  const int lineY = ReportCursorY();
+  ReportRightAligned("Situation", W(0.5));
+  ReportRightAligned("Scenario", W(0.65));
+  DrawParagraph(continued ? "INCIDENTS BREAKDOWN (continued)" : "INCIDENTS BREAKDOWN", 0, 0, -1, lineY, 0, -1, 0);
+  ReportText("Justification for Estimate", 1.25, W(0.7));
+  CloseReportBand();
+}
+
+// One figure of a type: its caption, both situations and the justification of the grid row it comes from.
+void PrintBreakdownLine(const AnalysisReportKind& k, const char* caption, const std::string& prefix, int row,
+                        int slot, bool justification) {
+  ReportRightAligned(caption, W(0.35));
+  ReportRightAligned(prefix + AnalysisCell(k, 6, row, 1, slot), W(0.5));
+  ReportRightAligned(prefix + AnalysisCell(k, 6, row, 2, slot), W(0.65));
+  ReportText(justification ? AnalysisCell(k, 6, row, 2, 6) : "", 1.5, W(0.7), W(0.99));
+}
+
+void PrintBreakdown(const AnalysisReportKind& k) {
+  PrintBreakdownBand(false);
+  for (int type = 1; type <= 5; ++type) {
+    if (ReportCursorY() > RoundHalfEven(0.95 * ReportPageHeight())) {
+      ReportNewPage();
+      PrintBreakdownBand(true);
+    }
+    ReportRule();
+    ReportText(kIncidentTypes[type - 1], 1.5, 0, ReportWidth);
+    PrintBreakdownLine(k, "Number of incidents", "", 20, type, type == 1);
+    // Time-loss types are costed through their multiplier, the others through an average indirect cost.
+    if (type == 1 || type == 3) {
+      PrintBreakdownLine(k, "Indirect costs multiplier", "", 35, type, type == 1);
+    } else {
+      PrintBreakdownLine(k, "Average incident cost", "$", 34, type, type == 2);
+    }
+  }
+  for (const int row : {36, 37, 38}) {
+    ReportBar(2);
+    const std::string prefix = row == 36 ? "" : "$";
+    ReportText(AnalysisCell(k, 6, row, 1, 0), 0, 0, W(0.35));
+    ReportRightAligned(prefix + AnalysisCell(k, 6, row, 1, 2), W(0.5));
+    ReportRightAligned(prefix + AnalysisCell(k, 6, row, 2, 2), W(0.65));
+    ReportAdvance(1.5, 10, ReportWidth);
+  }
+  ReportBar(2);
+}
+
+void PrintPIIncidents(const AnalysisReportKind& k) {
+  ReportSectionHeading("INCIDENTS", 1);
+  for (const int row : {2, 3}) {
+    PrintDateRow(k, row, false);
+    ReportRule();
+  }
+  for (const int row : {4, 5, 9, 10, 7, 11, 6}) PrintSharedCriteriaRow(k, row, 1);
+  ReportAdvance(1);
+  PrintBreakdown(k);
+  ReportAdvance(3);
+}
+
+// ---- Turnover ---------------------------------------------------------------------------------------
+
+void PrintTurnoverRows(const AnalysisReportKind& k) {
+  for (const int row : {2, 3}) {
+    const ReportValue values[] = {{"$" + AnalysisCell(k, 3, row, 1, 2), W(0.77)},
+                                  {"$" + AnalysisCell(k, 3, row, 2, 2), W(0.95)}};
+    ReportValueRow(AnalysisCell(k, 3, row, 1, 0), values, W(0.6));
+  }
+  const ReportValue change[] = {{"$ " + AnalysisCell(k, 3, 5, 2, 2), W(0.95)}};
+  ReportValueRow(AnalysisCell(k, 3, 5, 1, 0), change, W(0.6), 0, 2.75);
+}
+
+void PrintBATurnover(const AnalysisReportKind& k) {
+  ReportSectionHeading("TURNOVER COSTS", 2);
+  const ReportValue headings[] = {{k.column1, W(0.77)}, {k.column2, W(0.95)}};
+  ReportHeadings(headings, ReportUnderlineFont, 1.5);
+  ReportMoveTo(0, ReportWidth, -1);
+  PrintTurnoverRows(k);
+}
+
+void PrintCGTurnover(const AnalysisReportKind& k) {
+  ReportSectionHeading("TURNOVER COSTS", 1);
+  const ReportValue first[] = {{"Non-Intervention", W(0.77)}, {"Intervention", W(0.95)}};
+  ReportHeadings(first, ReportFont, 1);
+  const ReportValue second[] = {{"Department", W(0.77)}, {"Department", W(0.95)}};
+  ReportHeadings(second, ReportUnderlineFont, 1.5);
+  ReportMoveTo(0, ReportWidth, -1);
+  PrintTurnoverRows(k);
+}
+
+void PrintPITurnover(const AnalysisReportKind& k) {
+  ReportSectionHeading("TURNOVER COSTS", 2);
+  pf::DrawingFont(ReportUnderlineFont);
+  ReportText("Justification for Estimate", 0, W(0.7));
+  pf::DrawingFont(ReportFont);
+  ReportAdvance(1.5, 0);
+  for (const int row : {2, 3}) {
+    const ReportValue value[] = {{"$" + AnalysisCell(k, 3, row, 1, 2), W(0.63)}};
+    ReportValueRow(AnalysisCell(k, 3, row, 1, 0), value, W(0.5));
+  }
+  // The row ends below the lower of its label and its justification.
+  const int lineY = ReportCursorY();
+  ReportRightAligned(AnalysisCell(k, 3, 4, 1, 2), W(0.63));
+  ReportText("%", 0, -1);
+  const int justificationEnd = DrawParagraph(AnalysisCell(k, 3, 4, 2, 2), 0, W(0.7), W(0.98), lineY, 0, -1, 0);
+  const int labelEnd = DrawParagraph(AnalysisCell(k, 3, 4, 1, 0), 0, 10, W(0.5), lineY, 0, -1, 0);
+  ReportMoveTo(-1, -1, std::max(justificationEnd, labelEnd));
+  ReportAdvance(1.5, 10, ReportWidth);
+  ReportBar(2);
+  const ReportValue change[] = {{"$ " + AnalysisCell(k, 3, 5, 2, 2), W(0.63)}};
+  ReportValueRow(AnalysisCell(k, 3, 5, 1, 0), change, W(0.5), 2, 2.75);
+}
+
+// ---- Insurance --------------------------------------------------------------------------------------
+
+void PrintInsuranceOpening(const AnalysisReportKind& k) {
+  ReportSectionHeading("INSURANCE COSTS", 0.25);
+  ReportText("Workers' compensation costs", 0, 10, ReportWidth);
+  pf::DrawingFont(ReportFont);
+  ReportAdvance(1.5, 0, ReportWidth);
+  ReportText("Your organizations's experience rating program: " + AnalysisCell(k, 2, 3, 1, 2), 3, 10,
+             ReportWidth);
+  PrintClaimsBlock(k);
+}
+
+void PrintBAInsurance(const AnalysisReportKind& k) {
+  PrintInsuranceOpening(k);
+  ReportAdvance(3);
+}
+
+void PrintPIInsurance(const AnalysisReportKind& k) {
+  PrintInsuranceOpening(k);
+  ReportText(AnalysisCell(k, 2, 25, 1, 0), 0, 0, W(0.51));
+  ReportRightAligned("$ " + AnalysisCell(k, 2, 25, 2, 2), W(0.68));
+  ReportAdvance(1.5, 10, ReportWidth);
+  ReportRule();
+  OpenReportBand();
+  ReportText("Short- and long-term disability costs", 1.5, 0);
+  CloseReportBand();
+  ReportText("Estimate the percentage reduction in your short- and long-term disability insurance costs due to "
+             "the potential intervention",
+             2, 0, ReportWidth);
+  ReportAdvance(1, 0);
+  for (const int row : {26, 27}) {
+    ReportRule();
+    ReportText(AnalysisCell(k, 2, row, 1, 0), 0, 0, W(0.4));
+    ReportText("$" + AnalysisCell(k, 2, row, 2, 2), 1.5, W(0.6), ReportWidth);
+  }
+  ReportRule(3);
+}
+
+// ---- Descriptions of the three modules ----------------------------------------------------------------
+
+constexpr int kBAAfterHeading[] = {9, 10};
+constexpr int kCGAfterHeading[] = {9, 10, 11};
+
+constexpr SummaryRow kBASummary[] = {
+    {2, "", " days", false, true},  {3, "", " hrs"},  {8, "$", "", false, true}, {5},  {4},
+    {21},                           {22},             {23},                      {6, "", " hrs"},
+    {7, "", " hrs", false, true},   {9, "", "", false, false, true},             {10, "", " hrs"},
+    {11, "$"},                      {12, "$"},        {13, "$", "", true},       {14, "$", "", true},
+    {15, "$", "", true},            {16, "$", "", true}, {17, "$", "", true, true},
+};
+constexpr SummaryRow kCGSummary[] = {
+    {2, "", " days", false, true},  {3, "", " hrs"},  {24, "$", "", false, true}, {5},  {4},
+    {21},                           {22},             {23},                       {6, "", " hrs"},
+    {7, "", " hrs", false, true},   {9, "", "", false, false, true},              {10, "", " hrs"},
+    {11, "$"},                      {12, "$"},        {13, "$", "", true},        {14, "$", "", true},
+    {15, "$", "", true},            {16, "$", "", true}, {17, "$", "", true, true},
+};
+constexpr SummaryRow kPISummary[] = {
+    {2, "", " days", false, true}, {3, "", " hrs"}, {8, "$", "", false, true}, {5}, {4}, {21}, {22}, {23},
+    {12, "$"}, {13, "$", "", true}, {14, "$", "", true}, {15, "$", "", true}, {16, "$", "", true},
+    {17, "$", "", true, true},
+};
+
+AnalysisReportKind BAReport() {
+  AnalysisReportKind k;
+  k.gadget = &BAGadget, k.labour = &BALabour, k.noticeKind = 1;
+  k.firstTitle = "INTERVENTION DESCRIPTION";
+  k.column1 = "Before Period", k.column2 = "After Period";
+  k.rowsAfterHeading = kBAAfterHeading;
+  k.incidents = PrintBAIncidents, k.turnover = PrintBATurnover, k.insurance = PrintBAInsurance;
+  k.summaryRows = kBASummary;
+  k.claimsCaption1 = "BEFORE PERIOD", k.claimsCaption2 = "AFTER PERIOD";
+  return k;
+}
+
+AnalysisReportKind CGReport() {
+  AnalysisReportKind k = BAReport();
+  k.gadget = &CGGadget, k.labour = &CGLabour, k.noticeKind = 2;
+  k.column1 = "Non-Intervention Department", k.column2 = "Intervention Department";
+  k.capitalHeadings = true;
+  k.rowsAfterHeading = kCGAfterHeading;
+  k.twoDates = false, k.groupEdge1 = 0.72, k.groupEdge2 = 0.98, k.headingsAfterEveryBand = true;
+  k.incidents = PrintCGIncidents, k.turnover = PrintCGTurnover;
+  k.summaryAdvance = 1.5, k.summaryLabelLimit = 0.5, k.summaryRows = kCGSummary;
+  k.claimsEdge1 = 0.27, k.claimsEdge2 = 0.51;
+  k.claimsCaption1 = "Non-Intervention Department", k.claimsCaption2 = "Intervention Department";
+  return k;
+}
+
+AnalysisReportKind PIReport() {
+  AnalysisReportKind k;
+  k.gadget = &PIGadget, k.labour = &PILabour, k.noticeKind = 3;
+  k.firstTitle = "POTENTIAL INTERVENTION DESCRIPTION";
+  k.column1 = "Existing Situation", k.column2 = "Potential Scenario";
+  k.labelEdge = 0.42, k.valueLeft = 0.45, k.rowsAfterHeading = kBAAfterHeading, k.descriptionEnd = 2;
+  k.twoDates = false, k.groupEdge1 = 0.72, k.groupEdge2 = 0.98, k.headingsAfterEveryBand = true;
+  k.incidents = PrintPIIncidents, k.turnover = PrintPITurnover, k.insurance = PrintPIInsurance;
+  k.turnoverBreak = 0.75, k.insuranceOnNewPage = true, k.summaryOnNewPage = true;
+  k.summaryAdvance = 1.5, k.summaryLabelLimit = 0.5, k.summaryRows = kPISummary;
+  k.costsEndAdvance = 3;
+  k.claimsEdge1 = 0.27, k.claimsEdge2 = 0.51;
+  k.claimsCaption1 = "Existing Situation", k.claimsCaption2 = "Potential Scenario";
+  k.claimsAllCodes = false;
+  return k;
+}
+
+}  // namespace
+
+void PrintBAReport() { PrintAnalysisReport(BAReport()); }
+void PrintCGReport() { PrintAnalysisReport(CGReport()); }
+void PrintPIReport() { PrintAnalysisReport(PIReport()); }

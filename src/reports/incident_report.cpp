@@ -1,0 +1,349 @@
+// The incident report: the description, the four cost steps, the absence grid, the business measures and
+// the summary of the incident worksheet, read from its controls.
+#include <functional>
+#include <vector>
+
+#include "platform/platform.h"
+#include "reports/report_frame.h"
+#include "reports/reports.h"
+#include "shell/design_grid.h"
+#include "shell/paragraph_drawing.h"
+#include "shell/shell_globals.h"
+
+namespace {
+
+constexpr pf::Rgb kShade = pf::MakeRgb(230, 230, 230);
+
+int W(double f) { return ReportColumn(f); }
+std::string Cell(int step, int row, int column) { return ReportCellText(IncidentGadget(step, row, column)); }
+std::string Label(int step, int row) { return Cell(step, row, 1); }
+
+// ---- Description -----------------------------------------------------------------------------------
+
+constexpr int kDescriptionRows[] = {2, 3, 4, 5, 8, 10, 9, 6, 7, 14, 13, 12, 15};
+
+void PrintIncidentDescription() {
+  ReportSectionHeading("INCIDENT DESCRIPTION", 2);
+  for (const int row : kDescriptionRows) {
+    const std::string label = Label(0, row) + ":";
+    DrawParagraph(label, 0, W(0.35) - pf::TextWidth(label), -1, -1, 0, -1, 0);
+    ReportText(Cell(0, row, 2), row == 15 ? 4 : 1, W(0.4));
+  }
+}
+
+// ---- Cost steps -------------------------------------------------------------------------------------
+
+enum class CostRow { Time, SubHeading, SubRow, LastSubRow, Amount, Other };
+struct CostLine {
+  CostRow kind;
+  int row;
+};
+struct CostStep {
+  const char* title;
+  std::vector<CostLine> lines;
+};
+
+const CostStep kCostSteps[] = {
+    {"IMMEDIATE COSTS",
+     {{CostRow::Time, 2}, {CostRow::Time, 3}, {CostRow::Time, 4}, {CostRow::SubHeading, 5}, {CostRow::SubRow, 6},
+      {CostRow::LastSubRow, 7}, {CostRow::Amount, 8}, {CostRow::Amount, 9}, {CostRow::Other, 10}}},
+    {"INVESTIGATION COSTS",
+     {{CostRow::Time, 2}, {CostRow::Time, 4}, {CostRow::Time, 5}, {CostRow::SubHeading, 7}, {CostRow::SubRow, 8},
+      {CostRow::LastSubRow, 9}, {CostRow::Other, 10}}},
+    {"DAMAGE COSTS",
+     {{CostRow::Time, 2}, {CostRow::Time, 3}, {CostRow::Time, 4}, {CostRow::Time, 5}, {CostRow::Amount, 6},
+      {CostRow::Amount, 7}, {CostRow::Amount, 8}, {CostRow::Time, 9}, {CostRow::Other, 10}}},
+    {"OVERTIME & WORKER REPLACEMENT COSTS",
+     {{CostRow::Time, 2}, {CostRow::Time, 3}, {CostRow::Time, 4}, {CostRow::Time, 5}, {CostRow::Time, 6},
+      {CostRow::Amount, 7}, {CostRow::Other, 10}}},
+};
+
+// The shaded sub-total from the rule just drawn; returns the y of its line.
+int PrintSubTotal(int step, int ruleY, int costEdge, bool trailingBlank) {
+  pf::Box(0, ruleY, ReportWidth, ReportBarHeight(30, ReportScale), kShade);
+  pf::BackColour(kShade);
+  const int lineY = ReportText(Cell(step, 12, 3) + ":", 0, W(0.55), ReportWidth);
+  ReportRightAligned("$" + Cell(step, 12, 4), costEdge);
+  if (trailingBlank) ReportText(" ", 0, -1);
+  ReportAdvance(4);
+  CloseReportBand();
+  return lineY;
+}
+
+int PrintCostStep(int step, const CostStep& layout) {
+  ReportSectionHeading(layout.title, 2);
+  const ReportValue headings[] = {{"TIME", W(0.55)}, {"RATE", W(0.72)}, {"INDIRECT COST", W(0.95)}};
+  ReportHeadings(headings, ReportUnderlineFont, 1.5);
+  ReportMoveTo(0, ReportWidth, -1);
+  int ruleY = 0;
+  for (const auto& line : layout.lines) {
+    const int r = line.row;
+    const ReportValue cost[] = {{"$" + Cell(step, r, 4), W(0.95)}};
+    const ReportValue time[] = {{Cell(step, r, 2), W(0.55), " hrs"},
+                                {"$" + Cell(step, r, 3), W(0.72), " /hr"},
+                                {"$" + Cell(step, r, 4), W(0.95)}};
+    switch (line.kind) {
+      case CostRow::Time:
+        ruleY = ReportValueRow(Label(step, r), time, W(0.4));
+        break;
+      case CostRow::SubHeading:
+        ReportText(Label(step, r) + ":", 1.5, 10, W(0.4));
+        break;
+      case CostRow::SubRow:
+      case CostRow::LastSubRow: {
+        const int lineY = ReportCursorY();
+        for (const auto& v : time) {
+          ReportMoveTo(-1, -1, lineY);
+          ReportRightAligned(v.text, v.edge);
+          if (!v.unmeasured.empty()) ReportText(v.unmeasured, 0, -1);
+        }
+        const std::string label = Label(step, r);
+        DrawParagraph(label, 0, W(0.4) - pf::TextWidth(label), W(0.4), lineY, 0, -1, 0);
+        ReportAdvance(1.5, 10, ReportWidth);
+        if (line.kind == CostRow::LastSubRow) ruleY = ReportRule();
+        break;
+      }
+      case CostRow::Amount:
+        ruleY = ReportValueRow(Label(step, r), cost, W(0.4), 0, 0.75, 0);
+        break;
+      case CostRow::Other:
+        ruleY = ReportValueRow(Label(step, r) + " (" + Cell(step, r, 2) + ")", cost, W(0.4), 0, 0.35, 0);
+        break;
+    }
+  }
+  return PrintSubTotal(step, ruleY, W(0.95), false);
+}
+
+// ---- Absence, modified work and disability management grid --------------------------------------------
+
+struct GridValue {
+  int column;
+  const char* prefix;
+  const char* suffix;
+  double edge;
+};
+struct GridRow {
+  int row;
+  std::vector<GridValue> values;
+  std::vector<double> separators;
+  int hang = 0;               // 3: continuation lines indented; with `indent` the label is also pushed in
+  bool indent = false;
+  bool otherCosts = false;    // the label names the other costs; the trailing blank of the value stands outside
+  bool endsBlock = false;
+};
+
+const std::vector<double> kTwoSeps = {0.67, 0.8};
+const std::vector<double> kFourSeps = {0.4, 0.54, 0.67, 0.8};
+
+std::vector<GridValue> TimeValues(double costEdge) {
+  return {{2, "", " hrs ", 0.54}, {3, "$", " /hr ", 0.67}, {4, "$", " ", costEdge}};
+}
+
+std::vector<GridRow> AbsenceGrid() {
+  std::vector<GridRow> rows;
+  rows.push_back({29, {{3, "$", " ", 0.8}}, kTwoSeps});
+  rows.push_back({30, {{3, "", " ", 0.8}}, kTwoSeps, 0, false, false, true});
+  for (const int first : {14, 21}) {
+    rows.push_back({first, TimeValues(0.8), kFourSeps});
+    for (int r = first + 1; r <= first + 6; ++r)
+      rows.push_back({r, {{3, "", "% ", 0.8}}, kTwoSeps, 3, r < first + 6});
+    if (first == 14) rows.push_back({3, {{3, "$", " ", 0.8}}, kTwoSeps, 0, false, false, true});
+  }
+  rows.push_back({4, {{3, "$", " ", 0.8}}, kTwoSeps});
+  rows.push_back({28, {{3, "", "% ", 0.8}}, kTwoSeps});
+  rows.push_back({6, {{3, "$", " ", 0.97}}, kTwoSeps, 0, false, false, true});
+  rows.push_back({2, TimeValues(0.97), kFourSeps});
+  rows.push_back({5, {{4, "$", "", 0.97}}, {0.8}, 0, false, true, true});
+  return rows;
+}
+
+// A grid row: values on the label's first line, then the row's cell edges; returns the cell bottom.
+int PrintGridRow(const GridRow& g, int& top) {
+  const int lineY = ReportCursorY();
+  for (const auto& v : g.values) {
+    ReportMoveTo(-1, -1, lineY);
+    ReportRightAligned(v.prefix + Cell(5, g.row, v.column) + v.suffix, W(v.edge));
+  }
+  if (g.otherCosts) ReportText(" ", 0, -1);
+  std::string label = Label(5, g.row);
+  if (g.otherCosts) label += " (" + Cell(5, g.row, 2) + ")";
+  if (g.indent) label = "   " + label;
+  DrawParagraph(label, 0, 0, W(0.4), lineY, g.hang, -1, 0);
+  ReportAdvance(1.5, 10, ReportWidth);
+  const int bottom = ReportLineHere();
+  if (bottom < top) {
+    top = bottom;
+  } else {
+    std::vector<int> xs;
+    for (const double f : g.separators) xs.push_back(W(f));
+    ReportVerticalLines(xs, top, bottom);
+  }
+  top = bottom;
+  ReportAdvance(0.75, 10, ReportWidth);
+  return bottom;
+}
+
+int PrintAbsence() {
+  ReportSectionHeading("ABSENCE, MODIFIED WORK AND DISABILITY MANAGEMENT COSTS", 2);
+  pf::DrawingFont(ReportUnderlineFont);
+  DrawParagraph("TIME", 0, W(0.54) - pf::TextWidth("TIME  "), -1, -1, 0, -1, 0);
+  DrawParagraph("RATE", 0, W(0.67) - pf::TextWidth("RATE  "), -1, -1, 0, -1, 0);
+  ReportRightAligned("INDIRECT COST", W(0.97));
+  pf::DrawingFont(ReportSmallFont);
+  ReportAdvance(1.5, 0, ReportWidth);
+  int top = ReportLineHere();
+  ReportAdvance(0.75);
+  int bottom = top;
+  for (const auto& g : AbsenceGrid()) {
+    bottom = PrintGridRow(g, top);
+    if (g.endsBlock) {
+      ReportMoveTo(-1, -1, bottom);
+      top = ReportBar(2);
+    }
+  }
+  // The sub-total's shading covers the bar under the last block.
+  const int lineY = PrintSubTotal(5, bottom, W(0.97), true);
+  return lineY;
+}
+
+// ---- Business measures ------------------------------------------------------------------------------
+
+void PrintBusinessMeasures() {
+  ReportSectionHeading("BUSINESS PERFORMANCE AND HUMAN RESOURCES MEASURES", 0.5);
+  pf::DrawingFont(ReportFont);
+  ReportAdvance(1.5, 0, ReportWidth);
+  ReportLineHere();
+  ReportAdvance(0.75);
+  const struct {
+    int row;
+    const char* prefix;
+    const char* suffix;
+  } rows[] = {{2, "", "%"}, {3, "$", " /day"}, {4, "", " hours"}};
+  for (const auto& r : rows) {
+    const ReportValue value[] = {{r.prefix + Cell(6, r.row, 4) + r.suffix, W(0.72)}};
+    ReportValueRow(Label(6, r.row), value, W(0.4), 0, 0.75, 0);
+  }
+}
+
+// ---- Summary ----------------------------------------------------------------------------------------
+
+// A heading or total on a shaded box exactly as tall as its texts: drawn once to find the box's height,
+// then again on the box.
+void PrintShaded(pf::Rgb colour, int& top, const std::function<void(int pass)>& draw) {
+  draw(1);
+  const int bottom = ReportCursorY();
+  if (bottom < top) top = bottom;
+  pf::Box(0, top, ReportWidth, bottom - top, colour);
+  pf::BackColour(colour);
+  ReportMoveTo(10, ReportWidth, top);
+  ReportAdvance(0.75);
+  draw(2);
+  CloseReportBand();
+}
+
+void PrintBlockEnd(int& top) {
+  ReportMoveTo(-1, -1, top);
+  top = ReportBar(2);
+}
+
+void PrintSummaryCost(int row, const std::string& label, double lines) {
+  const ReportValue value[] = {{"$" + Cell(7, row, 4), W(0.95)}};
+  const int lineY = ReportCursorY();
+  ReportRightAligned(value[0].text, value[0].edge);
+  DrawParagraph(label, 0, 10, W(0.4), lineY, 0, -1, 0);
+  ReportAdvance(lines, 0, ReportWidth);
+}
+
+void PrintSummaryHeading(int row, int& top, double endLines, double extra) {
+  const std::string label = ReportUpper(Label(7, row));
+  PrintShaded(GreyColour, top, [&](int pass) {
+    ReportText(label, 0, pass == 1 ? 0 : 10, ReportWidth);
+    ReportAdvance(pass == 1 ? 1.5 : endLines, 0, ReportWidth);
+  });
+  top = ReportCursorY();
+  if (extra > 0) ReportAdvance(extra);
+}
+
+void PrintIncidentSummary() {
+  ReportSectionHeading("SUMMARY", 1);
+  ReportAdvance(0.5, 0, ReportWidth);
+  int top = ReportLineHere();
+  ReportAdvance(0.75);
+
+  PrintShaded(GreyColour, top, [](int pass) {
+    ReportText(Label(7, 1), 0, 10, W(0.4));
+    ReportAdvance(pass == 1 ? 1.5 : 2.25, 0, ReportWidth);
+  });
+  top = ReportCursorY();
+  for (int row = 2; row <= 6; ++row) {
+    const ReportValue value[] = {{"$" + Cell(7, row, 4), W(0.95)}};
+    top = ReportValueRow(Label(7, row), value, W(0.4), 0, 0);
+    ReportAdvance(0.75);
+  }
+  PrintBlockEnd(top);
+  PrintShaded(kShade, top, [](int pass) { PrintSummaryCost(7, "Total Indirect Costs", pass == 1 ? 1.5 : 2.25); });
+  for (const int row : {9, 21}) {
+    const ReportValue value[] = {{"$" + Cell(7, row, 4), W(0.95)}};
+    top = ReportValueRow(Label(7, row), value, W(0.4));
+  }
+  PrintBlockEnd(top);
+  PrintShaded(kShade, top, [&](int pass) {
+    PrintSummaryCost(11, "Total Direct + Indirect Costs", 0);
+    ReportAdvance(1.5, 10, ReportWidth);
+    if (pass == 1) {
+      ReportLineHere();
+    } else {
+      top = ReportRule();
+    }
+  });
+  PrintBlockEnd(top);
+  PrintSummaryHeading(12, top, 1.5, 0.75);
+  for (int row = 13; row <= 15; ++row) {
+    const int lineY = ReportCursorY();
+    for (const auto& [column, edge] : {std::pair{2, 0.65}, {3, 0.8}, {4, 0.95}}) {
+      ReportMoveTo(-1, -1, lineY);
+      ReportRightAligned(Cell(7, row, column) + " ", W(edge));
+    }
+    DrawParagraph(Label(7, row), 0, 0, W(0.4), lineY, 0, -1, 0);
+    ReportAdvance(1.5, 10, ReportWidth);
+    const int bottom = ReportLineHere();
+    const int xs[] = {W(0.65), W(0.8)};
+    ReportVerticalLines(xs, top, bottom);
+    top = bottom;
+    ReportAdvance(0.75, 10, ReportWidth);
+  }
+  PrintBlockEnd(top);
+  PrintSummaryHeading(16, top, 2, 0);
+  const struct {
+    int row;
+    const char* unit;
+  } measures[] = {{18, " hrs "}, {19, " % "}, {20, " "}};
+  for (const auto& m : measures) {
+    const ReportValue value[] = {{Cell(7, m.row, 4), W(0.95), m.unit}};
+    ReportValueRow(Label(7, m.row), value, W(0.4));
+  }
+}
+
+// A section after a cost step starts a new page when the step's sub-total lay below half the page.
+void BreakAfterSubTotal(int subTotalY) {
+  if (subTotalY > ReportPageHeight() / 2) ReportNewPage();
+}
+
+}  // namespace
+
+void PrintIncidentReport() {
+  if (!BeginReport()) return;
+  PrintIncidentDescription();
+  int subTotalY = 0;
+  for (int step = 1; step <= 4; ++step) {
+    if (step > 1) BreakAfterSubTotal(subTotalY);
+    subTotalY = PrintCostStep(step, kCostSteps[step - 1]);
+  }
+  ReportNewPage();
+  subTotalY = PrintAbsence();
+  BreakAfterSubTotal(subTotalY);
+  PrintBusinessMeasures();
+  ReportNewPage();
+  PrintIncidentSummary();
+  EndReport();
+}
