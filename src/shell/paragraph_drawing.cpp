@@ -85,8 +85,13 @@ int DrawMark(int style, int barHeight, int hang) {
 std::string DrawWrapped(std::string text, int hang) {
   text += ' ';
   for (;;) {
-    std::size_t i = text.size();
-    while (i > 0 && !(text[i - 1] == ' ' && PrintX + pf::TextWidth(text.substr(0, i)) < PrintRight)) --i;
+    // The line ends after the last space whose line still fits. Prefix widths only grow, so the search
+    // stops at the first space that does not fit: a long text costs what its lines cost, not its square.
+    std::size_t i = 0;
+    for (std::size_t space = text.find(' '); space != std::string::npos; space = text.find(' ', space + 1)) {
+      if (PrintX + pf::TextWidth(text.substr(0, space + 1)) >= PrintRight) break;
+      i = space + 1;
+    }
     if (i == 0 && PrintX != PrintLeft) {
       NewLine(PrintLeft, "H");  // the first word does not fit after what is on the line
       continue;
