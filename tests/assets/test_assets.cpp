@@ -40,7 +40,7 @@ constexpr ExpectedPicture ExpectedPictures[] = {
     {45, Format::Png, 26, 25, true},     {47, Format::Png, 26, 25, true},
     {48, Format::Png, 500, 45, true},    {49, Format::Png, 500, 45, true},
     {50, Format::Png, 140, 32, true},    {51, Format::Png, 26, 25, true},
-    {52, Format::Png, 1500, 163, false}, {53, Format::Png, 26, 25, true},
+    {52, Format::Png, 400, 160, false}, {53, Format::Png, 26, 25, true},
 };
 
 constexpr int ProgramBannerNumber = 52;

@@ -44,7 +44,7 @@ TEST_F(PlatformTest, GeometryKeepsIgnoredValuesAndContainersCarryTheirChildren) 
   EXPECT_EQ(GadgetParent(f), panel);
   EXPECT_EQ(GadgetWindow(f), kMainWindow);
   const Rect r = GadgetScreenRect(f);
-  const Point origin = ClientToScreen(kMainWindow, {110, 80});
+  const Point origin = ClientToScreen(kMainWindow, {111, 81});  // inside the panel's one-pixel border
   EXPECT_EQ(r.x, origin.x);
   EXPECT_EQ(r.y, origin.y);
   HideGadget(panel, true);

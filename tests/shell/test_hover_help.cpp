@@ -86,10 +86,12 @@ TEST_F(HoverTest, TabCaptionsTurnBlueUnderThePointerAndBlackAfter) {
     Hover(neutral);
     EXPECT_TRUE(Drew(pf::test::TakePictureOps(), c.caption, kBlack)) << c.caption;
   }
-  // The selected tab keeps its white caption.
-  Hover(SecondTabGadget(9));
-  Hover(neutral);
-  EXPECT_TRUE(pf::test::TakePictureOps().empty());
+  // The selected tabs keep their white captions.
+  for (int selected : {SecondTabGadget(9), TopTabGadget(2)}) {
+    Hover(selected);
+    Hover(neutral);
+    EXPECT_TRUE(pf::test::TakePictureOps().empty()) << selected;
+  }
 }
 
 TEST_F(HoverTest, ControlsTakeTheirHoverLookAndGiveItBack) {
@@ -184,6 +186,33 @@ TEST_F(HoverTest, HelpOpensAfterTheRestBelowItsRowAndClosesOverAnotherControl) {
   Hover(HelpPopupText);  // its own text box counts as another control
   EXPECT_EQ(HelpPopupShown, 0);
   EXPECT_FALSE(pf::IsWindowVisible(HelpPopupWindow));
+}
+
+TEST_F(HoverTest, ThePopupTakesItsRowsColourExceptOnDarkWhiteOrUncolouredRows) {
+  const std::pair<std::int64_t, Rgb> cases[] = {
+      {LightGreyColour, LightGreyColour}, {LightGreenColour, LightGreenColour}, {BlueGreyColour, BlueGreyColour},
+      {HeadingGreyColour, PageColour},    {MidBlueColour, PageColour},          {SlateBlueColour, PageColour},
+      {BlueColour, PageColour},           {DarkBlueColour, PageColour},         {kWhite, PageColour},
+      {-1, PageColour},
+  };
+  for (const auto& [rowColour, expected] : cases) {
+    const int icon = HelpRow(40);
+    const int row = pf::GadgetParent(icon);
+    if (rowColour < 0) {  // a row that was never coloured
+      pf::OpenGadgetList(IncidentMenuPage);
+      const int bare = pf::ContainerGadget(AutoNumber, 0, 40, 1000, 30);
+      pf::CloseGadgetList();
+      pf::OpenGadgetList(bare);
+      LastHelpIcon = pf::PictureGadget(AutoNumber, 0, 2, 0, 0, 41);
+      pf::CloseGadgetList();
+    } else {
+      pf::SetGadgetColour(row, BackColourType, Rgb(rowColour));
+    }
+    RegisterHelpText("Help", 600, -1, 0, 0);
+    ASSERT_TRUE(ShowHelpPopup(LastHelpIcon));
+    EXPECT_EQ(pf::GetGadgetColour(HelpPopupText, BackColourType), expected) << rowColour;
+    EXPECT_EQ(pf::GetGadgetColour(HelpPopupPanel, BackColourType), expected) << rowColour;
+  }
 }
 
 TEST_F(HoverTest, LeavingTheIconBeforeTheRestOpensNothing) {
