@@ -213,7 +213,7 @@ TEST_F(PlatformTest, BitmapButtonShowsItsFaceWhole) {
   SetButtonFace(b, face);
   EXPECT_EQ(GetButtonFace(b), face);
   EXPECT_EQ(GetButtonStyle(b), button_style::kCentre | button_style::kBitmap);
-  const std::string path = ::testing::TempDir() + "bitmap_button.png";
+  const std::string path = TempPath("bitmap_button.png");
   ASSERT_TRUE(test::SaveScreenshot(path));
   std::FILE* f = std::fopen(path.c_str(), "rb");
   ASSERT_NE(f, nullptr);
