@@ -241,6 +241,7 @@ void RepaintWindow(int window) {
 }
 
 void ShutdownPlatform() {
+  detail::EndOpenPrintJob();
   detail::DestroyGadgets();
   detail::ClearHeldInput();
   detail::ForgetWindows();

@@ -179,7 +179,7 @@ TEST_F(HoverTest, HelpOpensAfterTheRestBelowItsRowAndClosesOverAnotherControl) {
   EXPECT_EQ(popup.x, pf::GadgetScreenRect(PageHolder).x);
   EXPECT_EQ(popup.y, row.Bottom() - 1);  // attached to its row
   EXPECT_EQ(popup.w, DX(599));
-  EXPECT_EQ(popup.h, RoundHalfEven(22 * 2 * ScaleY + 30));
+  EXPECT_EQ(popup.h, 74);  // two lines of 22 and 30 pixels of margin
   EXPECT_EQ(pf::GadgetY(HelpPopupPanel), -1);
   EXPECT_EQ(pf::GetGadgetColour(HelpPopupText, BackColourType), LightGreyColour);
 
@@ -248,7 +248,7 @@ TEST_F(HoverTest, AnOpenPopupPassesStraightToTheNextIcon) {
   EXPECT_EQ(pf::ElapsedMilliseconds() - start, 0);
   EXPECT_EQ(HelpPopupShown, 1);
   EXPECT_EQ(pf::ViewerLineText(HelpPopupText, 0), "Second");
-  EXPECT_EQ(pf::WindowRect(HelpPopupWindow).h, oneLine + RoundHalfEven(2 * 22 * ScaleY));
+  EXPECT_EQ(pf::WindowRect(HelpPopupWindow).h, oneLine + 44);  // two lines more
 }
 
 TEST_F(HoverTest, NearTheFootersThePopupRisesAboveItsIcon) {
