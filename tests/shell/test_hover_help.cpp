@@ -330,3 +330,24 @@ TEST(RecordListPointer, CountsRowsFromTwoPixelsBelowTheTop) {
   };
   for (const auto& c : cases) EXPECT_EQ(ListRowAt(c.y, c.top, c.rowHeight, c.scroll), c.row) << c.y;
 }
+
+TEST_F(HoverTest, ARecordListSelectsTheRowUnderThePointerAndTakesTheFocus) {
+  pf::OpenGadgetList(IncidentMenuPage);
+  const int list = pf::ListViewGadget(AutoNumber, 10, 300, 300, 200, "Incident", 280, pf::flags::kNoHeader);
+  pf::CloseGadgetList();
+  for (int i = 0; i < 3; ++i) pf::AddGadgetItem(list, -1, "incident " + std::to_string(i));
+  ListRowHeight = pf::GadgetItemRect(list, 1).y - pf::GadgetItemRect(list, 0).y;
+  ASSERT_GT(ListRowHeight, 0);
+  const auto overRow = [&](int row) {
+    pf::test::MoveMouseTo(list, 20, 2 + row * ListRowHeight + ListRowHeight / 2);
+    Pump();
+  };
+  Hover(neutral);
+  overRow(1);
+  EXPECT_EQ(pf::GetGadgetState(list), 1);
+  EXPECT_EQ(pf::GetActiveGadget(), list);
+  overRow(2);
+  EXPECT_EQ(pf::GetGadgetState(list), 2);
+  overRow(4);  // below the last row
+  EXPECT_EQ(pf::GetGadgetState(list), 2) << "only rows that exist are selected";
+}

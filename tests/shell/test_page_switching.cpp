@@ -201,15 +201,45 @@ TEST_F(TabsTest, FocusIsParkedThenMovedOnAsTabPressesDo) {
   for (const auto& m : modules) {
     ClickTab(kSecond, m.second);  // builds the module on its start page
     EXPECT_EQ(pf::GetActiveGadget(), FocusParkField) << m.second;
-    std::vector<int> fields;
+    std::vector<int> fields, stepTwo;
     pf::OpenGadgetList((*m.pages)(8));
     for (int i = 0; i < 3; ++i) fields.push_back(pf::FieldGadget(AutoNumber, 10, 10 + 30 * i, 100, 20, ""));
     pf::CloseGadgetList();
     ClickTab(kThird, 8);
     EXPECT_EQ(pf::GetActiveGadget(), fields[m.focusedField]) << m.second;
-    ClickTab(kThird, 7);  // steps other than step 1 keep the focus parked
+    ClickTab(kThird, 6);  // a step without a control that takes the focus keeps it parked
     EXPECT_EQ(pf::GetActiveGadget(), FocusParkField) << m.second;
+    pf::OpenGadgetList((*m.pages)(7));
+    const int area = pf::ScrollAreaGadget(AutoNumber, 0, 0, 300, 200, 300, 400, 10);
+    pf::OpenGadgetList(area);
+    for (int i = 0; i < 2; ++i) stepTwo.push_back(pf::FieldGadget(AutoNumber, 10, 10 + 30 * i, 100, 20, ""));
+    pf::CloseGadgetList();
+    pf::CloseGadgetList();
+    ClickTab(kThird, 7);  // other steps: the first control of the page, never a scroll area
+    EXPECT_EQ(pf::GetActiveGadget(), stepTwo[0]) << m.second;
   }
+}
+
+TEST_F(TabsTest, IncidentStepsMoveWithTheirButtonsAndFocusTheirFirstField) {
+  ClickTab(kTop, 2);
+  ClickTab(kSecond, 7);  // step 2 builds the worksheet
+  pf::OpenGadgetList(IncidentPage(2));  // step 3
+  const int field = pf::FieldGadget(AutoNumber, 10, 10, 100, 20, "");
+  pf::CloseGadgetList();
+  pf::OpenGadgetList(IncidentRoot);  // the footer's buttons come after the pages' controls
+  IncidentPreviousButton = pf::ButtonGadget(AutoNumber, 0, 500, 50, 20, "previous");
+  IncidentNextButton = pf::ButtonGadget(AutoNumber, 60, 500, 50, 20, "next");
+  pf::CloseGadgetList();
+  pf::test::Click(IncidentNextButton);
+  Pump();
+  EXPECT_EQ(CurrentSecondTab, 6);
+  EXPECT_EQ(Key(), "2.6.0");
+  EXPECT_EQ(pf::GetActiveGadget(), field);
+  pf::test::Click(IncidentPreviousButton);
+  Pump();
+  pf::test::Click(IncidentPreviousButton);
+  Pump();
+  EXPECT_EQ(Key(), "2.8.0");
 }
 
 TEST_F(TabsTest, HomeBringsTheFrontPageWithoutSwitchingPages) {
