@@ -97,8 +97,8 @@ void ProcessPendingQtEvents();  // one non-blocking pass, deferred deletes inclu
 bool NextQueuedEvent(Event& out);
 
 // Keys
-void EndOpenPrintJob();  // before the toolkit goes
-bool FilterInput(QWidget* w, QEvent* e);  // true: held or handled by the pipeline
+void EndOpenPrintJob();                              // before the toolkit goes
+bool FilterInput(QWidget* w, QEvent* e);             // true: held or handled by the pipeline
 bool FilterWindowInput(QWindow* window, QEvent* e);  // pointer input at a window, held behind a key
 void FlushHeldInput();
 void KeyPopped(const Event& e);

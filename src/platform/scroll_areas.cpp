@@ -2,11 +2,11 @@
 // through the control's handler chain before the view moves. The user's own scroll-bar moves reach the
 // chain too, so a handler can tie several areas to one bar.
 #include <QCoreApplication>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOptionSlider>
 #include <memory>

@@ -1,4 +1,7 @@
 // The main window, the borderless popup, activation and the end of the platform.
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -6,10 +9,8 @@
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
-#include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
 #include <memory>
-#include <xcb/xcb.h>
 
 #include "platform/core.h"
 #include "platform/environment.h"

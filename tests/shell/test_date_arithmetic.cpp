@@ -109,9 +109,9 @@ TEST(IsValidDate, RefusesDaysAndMonthsThatDoNotExist) {
   EXPECT_FALSE(IsValidDate({2011, 0, 1}));
   EXPECT_FALSE(IsValidDate({2011, 1, 0}));
   EXPECT_TRUE(IsValidDate({2011, 1, 1, 23, 59, 59}));
-  for (const DateRecord& bad : {DateRecord{2011, 1, 1, 24, 0, 0}, DateRecord{2011, 1, 1, 0, 60, 0},
-                                DateRecord{2011, 1, 1, 0, 0, 60}, DateRecord{2011, 1, 1, -1, 0, 0},
-                                DateRecord{2011, 1, 1, 0, -1, 0}, DateRecord{2011, 1, 1, 0, 0, -1}})
+  for (const DateRecord& bad :
+       {DateRecord{2011, 1, 1, 24, 0, 0}, DateRecord{2011, 1, 1, 0, 60, 0}, DateRecord{2011, 1, 1, 0, 0, 60},
+        DateRecord{2011, 1, 1, -1, 0, 0}, DateRecord{2011, 1, 1, 0, -1, 0}, DateRecord{2011, 1, 1, 0, 0, -1}})
     EXPECT_FALSE(IsValidDate(bad)) << bad.hour << ":" << bad.minute << ":" << bad.second;
 }
 

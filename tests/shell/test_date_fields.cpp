@@ -37,9 +37,10 @@ TEST_F(DateFieldTest, ADateThatDoesNotExistLeavesTheField) {
   Built();
   Set(field, {2011, 4, 30});
   const DateRecord refused[] = {
-      {2011, 4, 31},          {2011, 2, 29},          {2011, 13, 1},          {2011, 0, 1},
-      {2011, 5, 0},           {999, 5, 1},            {1600, 12, 31},         {2011, 5, 1, 24, 0, 0},
-      {2011, 5, 1, 0, 60, 0}, {2011, 5, 1, 0, 0, 60}, {2011, 5, 1, -1, 0, 0},
+      {2011, 4, 31},          {2011, 2, 29},          {2011, 13, 1},
+      {2011, 0, 1},           {2011, 5, 0},           {999, 5, 1},
+      {1600, 12, 31},         {2011, 5, 1, 24, 0, 0}, {2011, 5, 1, 0, 60, 0},
+      {2011, 5, 1, 0, 0, 60}, {2011, 5, 1, -1, 0, 0},
   };
   for (const DateRecord& d : refused) {
     SetDateGadget(field, d.year, d.month, d.day, d.hour, d.minute, d.second);

@@ -190,9 +190,15 @@ TEST_F(HoverTest, HelpOpensAfterTheRestBelowItsRowAndClosesOverAnotherControl) {
 
 TEST_F(HoverTest, ThePopupTakesItsRowsColourExceptOnDarkWhiteOrUncolouredRows) {
   const std::pair<std::int64_t, Rgb> cases[] = {
-      {LightGreyColour, LightGreyColour}, {LightGreenColour, LightGreenColour}, {BlueGreyColour, BlueGreyColour},
-      {HeadingGreyColour, PageColour},    {MidBlueColour, PageColour},          {SlateBlueColour, PageColour},
-      {BlueColour, PageColour},           {DarkBlueColour, PageColour},         {kWhite, PageColour},
+      {LightGreyColour, LightGreyColour},
+      {LightGreenColour, LightGreenColour},
+      {BlueGreyColour, BlueGreyColour},
+      {HeadingGreyColour, PageColour},
+      {MidBlueColour, PageColour},
+      {SlateBlueColour, PageColour},
+      {BlueColour, PageColour},
+      {DarkBlueColour, PageColour},
+      {kWhite, PageColour},
       {-1, PageColour},
   };
   for (const auto& [rowColour, expected] : cases) {

@@ -67,8 +67,10 @@ TEST_F(NavigationTest, LinksOpenTheirTopicAndTheReturnButtonGoesBack) {
     int startTop;
     double topic;
   };
-  const Case cases[] = {
-      {BAChoiceLink, 1, 4.1}, {CGChoiceLink, 1, 5.1}, {PIChoiceLink, 1, 6.1}, {IncidentLearnMoreLink, 2, 2.1}};
+  const Case cases[] = {{BAChoiceLink, 1, 4.1},
+                        {CGChoiceLink, 1, 5.1},
+                        {PIChoiceLink, 1, 6.1},
+                        {IncidentLearnMoreLink, 2, 2.1}};
   for (const auto& c : cases) {
     pf::test::Click(TopTabGadget(c.startTop));
     Pump();
