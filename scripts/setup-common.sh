@@ -4,7 +4,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 PACKAGES=(build-essential cmake ninja-build pkg-config
-  qt6-base-dev libsqlite3-dev libpng-dev libjpeg-dev libgtest-dev
+  qt6-base-dev libxcb1-dev libsqlite3-dev libpng-dev libjpeg-dev libgtest-dev
   fonts-liberation fonts-liberation2 fonts-crosextra-carlito fonts-roboto-slab fonts-dejavu-core
   poppler-utils xvfb xauth libbenchmark-dev sqlite3)
 

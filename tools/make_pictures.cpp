@@ -257,7 +257,7 @@ QImage RetrieveBanner(const QColor& back, const QColor& arrows) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The program's banner (1500 x 163, transparent) for the home page's dark blue band
+// The program's banner (400 x 160, transparent) for the home page's dark blue band
 
 void DrawQuillMark(QPainter& p) {
   // A tick whose long stroke is a quill.
@@ -292,30 +292,29 @@ void DrawQuillMark(QPainter& p) {
   p.drawLine(nib, nib + along * 0.16);
 }
 
+// Everything lies in the left 400 pixels: the home page puts its title box 260 design units from the
+// left edge and shows the banner at a scale of at most 1/1.55 of the design grid, so 400 pixels always end
+// before the title begins. 160 pixels high fits the banner band in the same way.
 QImage ProgramBanner() {
-  return Render(1500, 163, 1, true, [](QPainter& p) {
+  return Render(400, 160, 2, true, [](QPainter& p) {
+    p.save();
+    p.translate(2, 14);
+    p.scale(0.82, 0.82);
     DrawQuillMark(p);
+    p.restore();
     const QString first = QStringLiteral("QUILLMARK");
     const QString second = QStringLiteral("DERORERE");
-    const qreal left = 178;
-    const qreal gap = 30;
-    const qreal room = 1500 - left - 24;
-    qreal size = 104;
-    while (TextWidth(SansFont(size, true), first) + gap + TextWidth(SansFont(size, true), second) > room)
-      size -= 1;
-    const QFont big = SansFont(size, true);
-    const qreal baseline = 100;
+    const qreal left = 156;
+    const qreal room = 392 - left;
+    QFont big = FittedFont(first, true, room, 60);
+    const QFont other = FittedFont(second, true, room, 60);
+    if (other.pointSizeF() < big.pointSizeF()) big = other;
     p.setFont(big);
     p.setPen(White);
-    p.drawText(QPointF(left, baseline), first);
+    p.drawText(QPointF(left, 68), first);
     p.setPen(OrangeColour);
-    p.drawText(QPointF(left + TextWidth(big, first) + gap, baseline), second);
-
-    const qreal wordsWidth = TextWidth(big, first) + gap + TextWidth(big, second);
-    p.fillRect(QRectF(left + 4, 114, wordsWidth - 8, 3.5), OrangeColour);
-    p.setFont(SansFont(31, false));
-    p.setPen(White);
-    p.drawText(QPointF(left + 4, 152), QStringLiteral("A cost-benefit tool for workplace health & safety"));
+    p.drawText(QPointF(left, 124), second);
+    p.fillRect(QRectF(left + 2, 136, room - 4, 3.5), OrangeColour);
   });
 }
 

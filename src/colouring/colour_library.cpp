@@ -65,7 +65,9 @@ void ColourPlainControl(GadgetColourRecord& r, pf::Rgb textColour, pf::Rgb backC
   if (pf::GadgetKind(r.gadget) == pf::Kind::Option) DisableVisualStyles(r.gadget);
   // The layer paints a control with the colours set on it, so the colour request that every repaint
   // would make is answered once here, by the window that holds the control.
-  for (const auto& p : SubclassedParents) {
+  // The procedure forgets windows that have closed, so it must not run over the list it edits.
+  const std::vector<SubclassedParent> parents = SubclassedParents;
+  for (const auto& p : parents) {
     if (p.window == r.topWindow && p.procedure) p.procedure(p.window, r.gadget);
   }
 }

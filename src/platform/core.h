@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 #include <deque>
 #include <functional>
 #include <map>
@@ -96,7 +97,9 @@ void ProcessPendingQtEvents();  // one non-blocking pass, deferred deletes inclu
 bool NextQueuedEvent(Event& out);
 
 // Keys
-bool FilterInput(QWidget* w, QEvent* e);  // true: held or handled by the pipeline
+void EndOpenPrintJob();                              // before the toolkit goes
+bool FilterInput(QWidget* w, QEvent* e);             // true: held or handled by the pipeline
+bool FilterWindowInput(QWindow* window, QEvent* e);  // pointer input at a window, held behind a key
 void FlushHeldInput();
 void KeyPopped(const Event& e);
 void QueueSyntheticTab(bool backward);

@@ -75,9 +75,17 @@ bool IsInput(QEvent::Type t) {
   }
 }
 
+bool IsOurWindow(const QObject* window) {
+  for (const auto& [number, win] : Core().windows)
+    if (win.widget && win.widget->windowHandle() == window) return true;
+  return false;
+}
+
 class AppFilter : public QObject {
  public:
   bool eventFilter(QObject* obj, QEvent* e) override {
+    if (obj->isWindowType() && IsInput(e->type()) && IsOurWindow(obj))
+      return FilterWindowInput(static_cast<QWindow*>(obj), e);
     if (!obj->isWidgetType() || e == ChainDefaultEvent()) return false;
     auto* w = static_cast<QWidget*>(obj);
     const QEvent::Type t = e->type();

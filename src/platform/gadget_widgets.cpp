@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QToolButton>
 #include <algorithm>
 #include <memory>
@@ -18,6 +19,19 @@
 #include "platform/core.h"
 
 namespace pf::detail {
+
+// --- BorderedFrame ---------------------------------------------------------------------------------------
+
+BorderedFrame::BorderedFrame(QWidget* parent) : QFrame(parent), client_(new QWidget(this)) {
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setLineWidth(1);
+  client_->setGeometry(contentsRect());
+}
+
+void BorderedFrame::resizeEvent(QResizeEvent* e) {
+  QFrame::resizeEvent(e);
+  client_->setGeometry(contentsRect());
+}
 
 // --- ClickLabel ------------------------------------------------------------------------------------------
 

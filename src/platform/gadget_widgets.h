@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDateEdit>
+#include <QFrame>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,20 @@ class ClickLabel : public QLabel {
  private:
   int number_;
   bool pressed_ = false;
+};
+
+// Bordered containers: children go into a client area inside the one-pixel border, so the border stays
+// visible around them whatever they cover.
+class BorderedFrame : public QFrame {
+ public:
+  explicit BorderedFrame(QWidget* parent);
+  QWidget* Client() const { return client_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+
+ private:
+  QWidget* client_;
 };
 
 // Single-line fields: every way of pasting goes through the program's paste judge first.

@@ -210,12 +210,21 @@ int PictureGadget(int number, int x, int y, int w, int h, int picture, unsigned 
 }
 
 int ContainerGadget(int number, int x, int y, int w, int h, unsigned fl) {
-  detail::Gadget* g = CreateGadget(number, Kind::Container, fl, {x, y, w, h}, [&](QWidget* p, int) {
-    auto* f = new QFrame(p);
-    detail::SetFrame(f, fl);
-    return f;
-  });
-  return g ? g->number : 0;
+  detail::Gadget* g =
+      CreateGadget(number, Kind::Container, fl, {x, y, w, h}, [&](QWidget* p, int) -> QWidget* {
+        if (fl & flags::kBorder) return new detail::BorderedFrame(p);
+        auto* f = new QFrame(p);
+        detail::SetFrame(f, fl);
+        return f;
+      });
+  if (!g) return 0;
+  if (auto* bordered = dynamic_cast<detail::BorderedFrame*>(g->widget.data())) {
+    // Pointer events over the client area fall through to the frame, which carries the handlers.
+    g->inner = bordered->Client();
+    detail::RegisterPart(*g, g->inner);
+    detail::PrepareWidgetTree(g->widget);
+  }
+  return g->number;
 }
 
 int FieldGadget(int number, int x, int y, int w, int h, const std::string& text, unsigned fl) {

@@ -108,6 +108,7 @@ unsigned ModifiersOf(Qt::KeyboardModifiers m) {
   if (m & Qt::ShiftModifier) out |= mods::kShift;
   if (m & Qt::ControlModifier) out |= mods::kControl;
   if (m & Qt::AltModifier) out |= mods::kAlt;
+  if (m & Qt::MetaModifier) out |= mods::kMeta;
   return out;
 }
 
@@ -116,6 +117,7 @@ Qt::KeyboardModifiers QtModifiers(unsigned m) {
   if (m & mods::kShift) out |= Qt::ShiftModifier;
   if (m & mods::kControl) out |= Qt::ControlModifier;
   if (m & mods::kAlt) out |= Qt::AltModifier;
+  if (m & mods::kMeta) out |= Qt::MetaModifier;
   return out;
 }
 

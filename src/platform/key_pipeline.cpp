@@ -4,6 +4,7 @@
 // against the focus of its own time.
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWindow>
 #include <deque>
 #include <memory>
 
@@ -16,7 +17,8 @@ enum class Decision { Deliver, Drop, Tab };
 
 struct Held {
   std::unique_ptr<QEvent> ev;
-  QPointer<QWidget> receiver;  // where the toolkit sent it; keys go to the focus of delivery time
+  QPointer<QObject> receiver;  // where the toolkit sent it (a widget, or a window for pointer input);
+                               // keys go to the focus of delivery time
   bool reported = false;       // its KeyDown is in the loop's queue
   bool seen = false;           // the loop has taken that KeyDown
   Decision decision = Decision::Deliver;
@@ -47,7 +49,7 @@ std::string TypedText(const QKeyEvent& e) {
 QWidget* KeyTarget(const Held& h) {
   QWidget* focus = QApplication::focusWidget();
   if (focus && WindowOfWidget(focus)) return focus;
-  if (h.receiver) return h.receiver;
+  if (auto* w = qobject_cast<QWidget*>(h.receiver.data())) return w;
   return MainWindowWidget();
 }
 
@@ -132,7 +134,7 @@ void Apply(Held& h) {
   }
 }
 
-void Hold(QWidget* w, QEvent* e) {
+void Hold(QObject* w, QEvent* e) {
   Held h;
   h.ev.reset(e->clone());
   h.receiver = w;
@@ -171,6 +173,25 @@ bool FilterInput(QWidget* w, QEvent* e) {
     return true;
   }
   return false;
+}
+
+// The toolkit moves the focus on a button press before any widget's filter sees it, so a press that
+// follows a key still waiting for the loop is held at its window, where nothing has happened yet: the key
+// then reaches the field that had the focus when it was typed, and the click comes after it.
+bool FilterWindowInput(QWindow* window, QEvent* e) {
+  auto& p = P();
+  if (p.redelivering > 0 || !e->spontaneous() || p.held.empty()) return false;
+  switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+      Hold(window, e);
+      return true;
+    default:
+      return false;
+  }
 }
 
 void FlushHeldInput() {

@@ -294,7 +294,7 @@ constexpr int kBack = 0x08, kTab = 0x09, kReturn = 0x0D, kShift = 0x10, kControl
               kDecimal = 0x6E, kDivide = 0x6F, kF1 = 0x70, kOemMinus = 0xBD, kOemPeriod = 0xBE;
 }
 namespace mods {
-constexpr unsigned kShift = 1, kControl = 2, kAlt = 4;
+constexpr unsigned kShift = 1, kControl = 2, kAlt = 4, kMeta = 8;  // kMeta: the system (logo) key
 }
 
 struct Event {

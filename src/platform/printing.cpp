@@ -103,6 +103,15 @@ QPainter* PrinterPainter() {
   return job ? &job->painter : nullptr;
 }
 
+// A job still open when the platform ends is finished while the fonts it embeds still exist; finishing it
+// after the toolkit has gone would crash.
+void EndOpenPrintJob() {
+  auto& job = P().job;
+  if (!job) return;
+  if (job->painter.isActive()) job->painter.end();
+  job.reset();
+}
+
 }  // namespace pf::detail
 
 namespace pf {

@@ -354,7 +354,10 @@ void Reader::HandleKeyword(const Keyword& k, const Control& c) {
       defaultFont_ = c.param;
       return;
     case Key::Unicode:
-      AppendUnicode(c.param);
+      // Without a number there is no character; and a zero character would end the text for every
+      // reader after us, so it is left out too.
+      if (c.hasParam && c.param != 0) AppendUnicode(c.param);
+      if (c.hasParam && c.param == 0) unicodeSkip_ = Top().unicodeSkip;
       return;
     default:
       break;

@@ -2,8 +2,13 @@
 // through the control's handler chain before the view moves. The user's own scroll-bar moves reach the
 // chain too, so a handler can tie several areas to one bar.
 #include <QCoreApplication>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyleFactory>
+#include <QStyleOptionSlider>
 #include <memory>
 
 #include "platform/core.h"
@@ -122,6 +127,54 @@ void RunScrollChain(Gadget& g, ScrollKind kind, int position) {
     MoveView(g, kind, position);
 }
 
+// Scroll bars are drawn in one plain, light look of their own: the areas behind them are often black, and
+// a bar that took its colours from its area (as palettes pass from parent to child) would vanish. The style
+// paints every bar with its own palette, whatever the widget's.
+class PlainScrollBarStyle : public QProxyStyle {
+ public:
+  PlainScrollBarStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+      light_.setColor(group, QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
+      light_.setColor(group, QPalette::Base, QColor(0xF0, 0xF0, 0xF0));
+      light_.setColor(group, QPalette::Button, QColor(0xD8, 0xD8, 0xD8));
+      light_.setColor(group, QPalette::Light, QColor(0xFF, 0xFF, 0xFF));
+      light_.setColor(group, QPalette::Midlight, QColor(0xE8, 0xE8, 0xE8));
+      light_.setColor(group, QPalette::Mid, QColor(0xA0, 0xA0, 0xA0));
+      light_.setColor(group, QPalette::Dark, QColor(0x80, 0x80, 0x80));
+      light_.setColor(group, QPalette::Shadow, QColor(0x60, 0x60, 0x60));
+      light_.setColor(group, QPalette::WindowText, QColor(0x30, 0x30, 0x30));
+      light_.setColor(group, QPalette::ButtonText, QColor(0x30, 0x30, 0x30));
+      light_.setColor(group, QPalette::Highlight, QColor(0x90, 0x90, 0x90));
+    }
+  }
+
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                          const QWidget* widget) const override {
+    if (control != CC_ScrollBar) return QProxyStyle::drawComplexControl(control, option, painter, widget);
+    QStyleOptionSlider bar = *qstyleoption_cast<const QStyleOptionSlider*>(option);
+    bar.palette = light_;
+    painter->fillRect(bar.rect, light_.color(QPalette::Window));
+    QProxyStyle::drawComplexControl(control, &bar, painter, widget);
+  }
+
+ private:
+  QPalette light_;
+};
+
+QStyle* ScrollBarStyle() {
+  static QPointer<QStyle> style;  // owned by the application object
+  if (!style && qApp) {
+    style = new PlainScrollBarStyle;
+    style->setParent(qApp);
+  }
+  return style;
+}
+
+void PlainScrollBars(QAbstractScrollArea* area) {
+  for (QScrollBar* bar : {area->verticalScrollBar(), area->horizontalScrollBar()})
+    if (QStyle* s = ScrollBarStyle()) bar->setStyle(s);
+}
+
 }  // namespace pf::detail
 
 namespace pf {
@@ -138,6 +191,7 @@ int ScrollAreaGadget(int number, int x, int y, int w, int h, int innerW, int inn
     canvas->resize(innerW, innerH);
     canvas->setFocusPolicy(Qt::NoFocus);
     a->setWidget(canvas);
+    detail::PlainScrollBars(a);
     a->verticalScrollBar()->setSingleStep(std::max(1, step));
     a->horizontalScrollBar()->setSingleStep(std::max(1, step));
     return a;

@@ -107,6 +107,7 @@ bool HasFocus(int gadget);
 std::string ComboEditText(int gadget);
 std::vector<std::string> ViewerVisibleText(int gadget);  // lines as shown (hidden text left out)
 bool SaveScreenshot(const std::string& path);  // the main window as a PNG
+int GrabMainWindow();                      // the main window as it looks now, as a new picture (0: none)
 int PaintCount();                          // paint events the program's windows have had so far
 
 }  // namespace pf::test

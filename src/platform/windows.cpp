@@ -1,4 +1,7 @@
 // The main window, the borderless popup, activation and the end of the platform.
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -6,6 +9,8 @@
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
+#include <cstdlib>
+#include <memory>
 
 #include "platform/core.h"
 #include "platform/environment.h"
@@ -51,6 +56,33 @@ void ActivateNow(QWidget* w) {
   for (int i = 0; i < 20 && QApplication::activeWindow() != w; ++i) QCoreApplication::processEvents();
 }
 
+// The window a window manager names on the root window (and on itself) while it runs; 0 for none.
+xcb_window_t SupportingWindow(xcb_connection_t* conn, xcb_atom_t check, xcb_window_t on) {
+  const auto cookie = xcb_get_property(conn, 0, on, check, XCB_ATOM_WINDOW, 0, 1);
+  std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+      xcb_get_property_reply(conn, cookie, nullptr), &std::free);
+  if (!reply || reply->type != XCB_ATOM_WINDOW || xcb_get_property_value_length(reply.get()) < 4) return 0;
+  return *static_cast<xcb_window_t*>(xcb_get_property_value(reply.get()));
+}
+
+// Whether something will maximise the window for us. An X server may run without a window manager (a
+// virtual one for screenshots, say); the name a manager left behind counts only while its window still
+// names itself. Other platforms always have one.
+bool WindowManagerRuns() {
+  auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  if (!x11 || !x11->connection()) return !Headless();
+  xcb_connection_t* conn = x11->connection();
+  static const char kName[] = "_NET_SUPPORTING_WM_CHECK";
+  const auto atomCookie = xcb_intern_atom(conn, 1, sizeof kName - 1, kName);
+  std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+      xcb_intern_atom_reply(conn, atomCookie, nullptr), &std::free);
+  if (!atom || atom->atom == XCB_ATOM_NONE) return false;
+  const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(conn)).data;
+  if (!screen) return false;
+  const xcb_window_t named = SupportingWindow(conn, atom->atom, screen->root);
+  return named != 0 && SupportingWindow(conn, atom->atom, named) == named;
+}
+
 void CreateControlZero(QWidget* main) {
   auto* zero = new QLabel(main);
   zero->setGeometry(0, 0, 0, 0);
@@ -86,15 +118,16 @@ int OpenMainWindow(const std::string& title, int x, int y, int w, int h, bool ma
   c.windows[kMainWindow] = detail::Window{kMainWindow, win, false};
   detail::CreateControlZero(win);
   const Rect area = WorkArea();
-  if (detail::Env().workArea && maximised) {
-    // No window manager to maximise it under test: fill the work area exactly.
+  if (maximised && (detail::Env().workArea || !detail::WindowManagerRuns())) {
+    // Nothing would maximise it (under test, or an X server without a window manager): fill the work
+    // area exactly, at once.
     win->setGeometry(area.x, area.y, area.w, area.h);
     win->show();
   } else if (maximised) {
     win->setGeometry(area.x + (area.w - w) / 2, area.y + (area.h - h) / 2, w, h);
     win->showMaximized();
     // The window manager maximises it a moment later; the layout is computed from the size it gets, so
-    // wait for it. Without a window manager nothing happens, and the window fills the work area itself.
+    // wait for it. One that never does leaves the window to fill the work area itself.
     QElapsedTimer waited;
     waited.start();
     while (win->width() < area.w * 9 / 10 && waited.elapsed() < 1500)
@@ -209,6 +242,7 @@ void RepaintWindow(int window) {
 }
 
 void ShutdownPlatform() {
+  detail::EndOpenPrintJob();
   detail::DestroyGadgets();
   detail::ClearHeldInput();
   detail::ForgetWindows();

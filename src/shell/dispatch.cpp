@@ -1,5 +1,7 @@
 #include "shell/dispatch.h"
 
+#include <set>
+
 #include "analysis/pages/analysis_dispatch.h"
 
 #include "shell/page_switching.h"
@@ -52,6 +54,34 @@ void ChooseThirdTab(int i, pf::GadgetEvent) {
   ShowPage(-1, -1, -1);
 }
 
+// The focus that page switching parks here moves on, as Tab presses would, to the first control of the
+// shown page that takes the focus. One full round of the Tab order ends it, so a page without such a
+// control leaves the focus parked.
+void SkipParkedFocus(int, pf::GadgetEvent) {
+  if (pf::GetActiveGadget() != FocusParkField) return;  // page switching already moved it on
+  std::set<int> seen{FocusParkField};
+  for (;;) {
+    pf::MoveFocus(false);
+    const int focused = pf::GetActiveGadget();
+    if (focused > 0 && pf::GadgetKind(focused) != pf::Kind::ScrollArea) return;
+    if (!seen.insert(focused).second) return;
+  }
+}
+
+bool OnFocus(pf::GadgetEvent kind) { return kind == pf::GadgetEvent::Focus; }
+
+int ParkField(int) { return FocusParkField; }
+
+constexpr DispatchEntry kShellEntries[] = {
+    {ParkField, 0, 0, OnFocus, SkipParkedFocus},
+};
+
+}  // namespace
+
+std::span<const DispatchEntry> ShellEntries() { return kShellEntries; }
+
+namespace {
+
 constexpr DispatchEntry kTabBarEntries[] = {
     {TopTab, 4, 4, nullptr, ShowHome},
     {Home, 1, 3, nullptr, ChooseHomeTile},
@@ -67,7 +97,8 @@ std::span<const DispatchEntry> TabBarEntries() { return kTabBarEntries; }
 const DispatchEntry* FindDispatchEntry(int gadget, pf::GadgetEvent kind, int& slot) {
   // Control 0 stands for every control not built yet, so it never matches.
   if (gadget <= 0) return nullptr;
-  for (const auto table : {TabBarEntries(), ReadingPageEntries(), AnalysisEntries()}) {
+  for (const auto table :
+       {ShellEntries(), TabBarEntries(), ReadingPageEntries(), AnalysisEntries(), NavigationEntries()}) {
     for (const auto& entry : table) {
       if (entry.accepts && !entry.accepts(kind)) continue;
       for (int s = entry.first; s <= entry.last; ++s) {

@@ -17,6 +17,11 @@ struct DispatchEntry {
 std::span<const DispatchEntry> TabBarEntries();
 // The rows of the introduction pages, the About page and the guide, examples and glossary pages.
 std::span<const DispatchEntry> ReadingPageEntries();
+// The focus-park field's row.
+std::span<const DispatchEntry> ShellEntries();
+// The rows that lead from page to page: the incident steps, the analysis choices, the About tiles and the
+// links into the Understanding page; and the incident's step-1 choices and date.
+std::span<const DispatchEntry> NavigationEntries();
 
 // The row that handles an event of `gadget`, or nullptr; `slot` receives the matching slot.
 const DispatchEntry* FindDispatchEntry(int gadget, pf::GadgetEvent kind, int& slot);

@@ -110,6 +110,8 @@ void RecalculateOnScreen(const pf::Event& e) {
 void FlagModification(const pf::Event& e) {
   // What a load, a new record or an example writes into the worksheet is not an edit.
   if (e.inFill) return;
+  // The company name stands above every worksheet and is stored on its own.
+  if (e.gadget == CompanyNameField) return;
   const int kind = WorksheetKindOnScreen();
   if (kind == 0) return;
   const Kind k = pf::GadgetKind(e.gadget);

@@ -231,7 +231,8 @@ int ListRowAt(int pointerY, int listTop, int rowHeight, int firstVisibleRow) {
 void FollowPointerInRecordList(int list) {
   const int row =
       ListRowAt(pf::CursorPosition().y, pf::GadgetScreenRect(list).y, ListRowHeight, pf::GetTopItem(list));
-  if (row < 0) return;
+  // Below the last row there is nothing to select, and the row chosen before stays chosen.
+  if (row < 0 || row >= pf::CountGadgetItems(list)) return;
   if (pf::GetActiveGadget() != list) pf::SetActiveGadget(list);
   if (pf::GetGadgetState(list) != row) pf::SetGadgetState(list, row);
 }
@@ -368,4 +369,7 @@ void OnMouseMove(const pf::Event&) {
     LastHoveredGadget = HoveredGadget;
   }
   if (HelpPopupShown == 1 && pf::GadgetExists(HoveredGadget) && !IsHelpIcon(HoveredGadget)) HideHelpPopup();
+  // The record lists are the program's only list views.
+  if (HoveredGadget > 0 && pf::GadgetKind(HoveredGadget) == pf::Kind::ListView)
+    FollowPointerInRecordList(HoveredGadget);
 }

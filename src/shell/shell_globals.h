@@ -123,6 +123,7 @@ inline int CurrentTopTab = 0, CurrentSecondTab = 0, CurrentThirdTab = 0;
 inline int LastShownTopTab = 0, LastShownSecondTab = 0, LastShownThirdTab = 0;
 inline int ShownRoot = 0;
 inline double UnderstandingTopic = 0;
+inline int ReturnTopTab = 0;  // the top tab that the Understanding page's return button goes back to
 inline int GlossaryTermIndex = 0;
 inline int ReturnTopTab = 0;  // the top tab the guide's return button goes back to
 

@@ -45,6 +45,23 @@ INSTANTIATE_TEST_SUITE_P(Alignments, OneLineCaption,
                                            OneLineCase{bs::kCentre, "BothBitsCentre"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(ColouringTest, EveryDoubledAmpersandShowsAsOne) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Save && go && stop", "Save & go & stop"},
+      {"&&&&", "&&"},
+      {"R&D", "R&D"},
+      {"&&", "&"},
+  };
+  for (const auto& [caption, shown] : cases) {
+    const int button = pf::ButtonGadget(pf::kAutoNumber, 10, 10, 160, 30, caption);
+    SetButtonColours(button, kText, kFace);
+    const auto texts = DrawnTexts();
+    ASSERT_EQ(texts.size(), 2u) << caption;
+    EXPECT_EQ(texts[0].text, shown) << caption;
+    EXPECT_EQ(texts[1].text, shown) << caption;
+  }
+}
+
 TEST_F(ColouringTest, MultiLineCaptionIsCentredWhenItFitsAndStartsAtTheTopWhenNot) {
   const int lineHeight = Measure("H", true);
   const int roomy =

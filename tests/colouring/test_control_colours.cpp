@@ -48,4 +48,30 @@ TEST_F(ColouringTest, ColourRequestsOfControlsWithoutAPlainRecordAreLeftAlone) {
   EXPECT_FALSE(ColourParentWindowProc(12345, option));  // a window the library never saw
 }
 
+TEST_F(ColouringTest, ColouringGoesOnAfterAColouredWindowHasClosed) {
+  // Two popups and the main window are recorded, the first popup ahead of the main window.
+  const int first = pf::OpenPopupWindow(pf::kAutoNumber, 10, 10, 200, 100);
+  const int inFirst = pf::OptionGadget(pf::kAutoNumber, 0, 0, 100, 20, "first");
+  pf::CloseGadgetList();
+  SetControlColours(inFirst, kCaption, kBack);
+  const int onMain = pf::OptionGadget(pf::kAutoNumber, 10, 10, 150, 20, "main");
+  SetControlColours(onMain, kCaption, kBack);
+  const int second = pf::OpenPopupWindow(pf::kAutoNumber, 300, 10, 200, 100);
+  const int inSecond = pf::OptionGadget(pf::kAutoNumber, 0, 0, 100, 20, "second");
+  pf::CloseGadgetList();
+  SetControlColours(inSecond, kCaption, kBack);
+  ASSERT_EQ(SubclassedParents.size(), 3u);
+
+  pf::CloseWindow(first);
+  const int later = pf::OptionGadget(pf::kAutoNumber, 10, 40, 150, 20, "later");
+  SetControlColours(later, 0x112233, 0x445566);
+  EXPECT_EQ(pf::GetGadgetColour(later, pf::kFrontColour), 0x112233);
+  EXPECT_EQ(pf::GetGadgetColour(later, pf::kBackColour), 0x445566);
+  std::vector<int> windows;
+  for (const auto& p : SubclassedParents) windows.push_back(p.window);
+  EXPECT_EQ(windows, (std::vector<int>{pf::kMainWindow, second}));
+  SetControlColours(inSecond, 0x778899, kBack);
+  EXPECT_EQ(pf::GetGadgetColour(inSecond, pf::kFrontColour), 0x778899);
+}
+
 }  // namespace

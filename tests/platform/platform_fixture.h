@@ -2,7 +2,10 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -45,12 +48,27 @@ class PlatformTest : public ::testing::Test {
     return out;
   }
 
+  // A file name in the test folder that no other test process uses, removed when the test ends.
+  std::string TempPath(const std::string& stem) {
+    static std::atomic<int> counter{0};
+    const std::string path = ::testing::TempDir() + "qm_" + std::to_string(::getpid()) + "_" +
+                             std::to_string(counter++) + "_" + stem;
+    tempFiles_.push_back(path);
+    return path;
+  }
+  ~PlatformTest() override {
+    for (const auto& path : tempFiles_) std::remove(path.c_str());
+  }
+
   static std::vector<Event> ControlEvents(const std::vector<Event>& all) {
     std::vector<Event> out;
     for (const Event& e : all)
       if (e.type == EventType::Gadget) out.push_back(e);
     return out;
   }
+
+ private:
+  std::vector<std::string> tempFiles_;
 };
 
 }  // namespace pf::testing

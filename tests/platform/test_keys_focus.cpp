@@ -60,6 +60,53 @@ TEST_F(KeysTest, AllowedKeysArriveInOrderAndRefusedOnesNever) {
   EXPECT_EQ(GetGadgetText(a_), "12");
 }
 
+TEST_F(KeysTest, CombinationsWithCtrlAltOrMetaTypeNothing) {
+  SetActiveGadget(b_);
+  RunLoop();
+  for (unsigned m : {mods::kControl, mods::kAlt, mods::kMeta, mods::kControl | mods::kShift})
+    test::KeyPress('Q', "q", m);
+  test::KeyPress('Q', "q", mods::kShift);
+  RunLoop();
+  ASSERT_EQ(keyDowns_.size(), 5u);
+  for (size_t i = 0; i < 4; ++i) EXPECT_EQ(keyDowns_[i].text, "") << i;
+  EXPECT_EQ(keyDowns_[4].text, "q");
+  EXPECT_EQ(keyDowns_[2].modifiers, mods::kMeta);
+}
+
+// A loop that refuses every character still lets the keys that type none do their work.
+TEST_F(KeysTest, KeysThatTypeNothingAreNeverDropped) {
+  SetActiveGadget(b_);
+  SetGadgetText(b_, "12345");
+  RunLoop();
+  const auto refuseAll = [](const Event& e) {
+    if (e.type == EventType::KeyDown) DropPendingCharacter();
+  };
+  SetGadgetSelection(b_, 5, 5);
+  test::KeyPress(vk::kBack);
+  test::KeyPress('9', "9");
+  test::KeyPress(vk::kHome);
+  test::KeyPress(vk::kDelete);
+  test::KeyPress(vk::kRight);
+  test::KeyPress(vk::kDelete);
+  Run(refuseAll);
+  EXPECT_EQ(GetGadgetText(b_), "24");
+  test::PressTab();
+  Run(refuseAll);
+  EXPECT_EQ(GetActiveGadget(), c_);
+}
+
+TEST_F(KeysTest, AClickWaitsBehindAKeyTheLoopHasNotTaken) {
+  SetActiveGadget(b_);
+  RunLoop();
+  test::TypeText("7");
+  test::Click(c_);
+  EXPECT_EQ(GetActiveGadget(), b_) << "the click is held behind the key";
+  RunLoop();
+  EXPECT_EQ(GetGadgetText(b_), "7");
+  EXPECT_EQ(GetGadgetText(c_), "");
+  EXPECT_EQ(GetActiveGadget(), c_);
+}
+
 TEST_F(KeysTest, KeypadAndMainDigitsAreDistinctKeys) {
   SetActiveGadget(b_);
   RunLoop();

@@ -150,6 +150,9 @@ TEST(RtfReader, DeepNestingIsSkippedAndReadingGoesOn) {
   const std::string limit =
       std::string(pf::rtf::kMaxGroupDepth - 1, '{') + "kept" + std::string(pf::rtf::kMaxGroupDepth - 1, '}');
   EXPECT_EQ(AllText(ReadRtf("{" + limit + "}")), "kept");
+  const std::string past =
+      std::string(pf::rtf::kMaxGroupDepth, '{') + "lost" + std::string(pf::rtf::kMaxGroupDepth, '}');
+  EXPECT_EQ(AllText(ReadRtf("{" + past + "after}")), "after") << "one level past the limit is skipped";
 }
 
 TEST(RtfReader, UnfinishedGroupGivesWhatWasRead) {
@@ -157,48 +160,86 @@ TEST(RtfReader, UnfinishedGroupGivesWhatWasRead) {
   EXPECT_TRUE(RunWith(ReadRtf(R"({\rtf1 a\par {\b b)"), "b").bold);
 }
 
-// Broken input of every kind reads without crashing, hanging or reading past the end.
-TEST(RtfReader, MalformedInputNeverFails) {
-  const std::string cases[] = {
-      "{",
-      "}",
-      "{\\",
-      "\\",
-      "{\\'",
-      "{\\'4",
-      "{\\'zz}",
-      "{\\u",
-      "{\\u-",
-      "{\\u99999999999999999999 x}",
-      "{\\u-99999999999 x}",
-      "{\\uc99999999\\u65 abc}",
-      "{\\fs-5 x}",
-      "{\\f-3 x}",
-      "{\\cf-1 x}",
-      "{\\fonttbl{\\f0",
-      "{\\fonttbl\\f99999999999 " + std::string(5000, 'A') + ";}x}",
-      "{\\colortbl\\red999\\green-4;" + std::string(5000, ';') + "}\\cf4000 x}",
-      "{\\*",
-      "{\\*\\",
-      "}}}{a}",
-      "{" + std::string(1000, 'a') + "\\" + std::string(100000, 'b') + "}",
-      "{\\b" + std::string(100000, '9') + " x}",
-      "{\\u-10179",
-      "{\\u-10179?\\par}",
-      "{\xff\xfe\xc3}",
-      "{\\pard\\li\\fi\\qc\\par\\par",
-      std::string(1, '\0'),
-      "{" + std::string(300, '\\'),
+// Broken input of every kind reads without crashing, hanging or reading past the end, and gives what
+// could be understood of it.
+TEST(RtfReader, MalformedInputGivesWhatCanBeRead) {
+  using namespace std::string_literals;
+  const std::string aThousand(1000, 'a');
+  const std::pair<std::string, std::string> cases[] = {
+      {"{", ""},
+      {"}", ""},
+      {"{\\", ""},
+      {"\\", ""},
+      {"{\\'", ""},
+      {"{\\'4", ""},
+      {"{\\'zz}", "zz"},  // not a hex escape: the escape goes, the letters stay
+      {"{\\u", ""},       // no number, no character
+      {"{\\u-", "-"},
+      {"{\\u0 x}", ""},  // never a zero character; the fallback is still skipped
+      {"{\\u99999999999999999999 x}", "\ufffd"},
+      {"{\\u-99999999999 x}", "\ufffd"},
+      {"{\\uc99999999\\u65 abc}", "A"},  // at most 16 fallback characters are skipped
+      {"{\\fs-5 x}", "x"},
+      {"{\\f-3 x}", "x"},
+      {"{\\cf-1 x}", "x"},
+      {"{\\fonttbl{\\f0", ""},
+      {"{\\fonttbl\\f99999999999 " + std::string(5000, 'A') + ";}x}", ""},  // the table is the whole group
+      {"{\\colortbl\\red999\\green-4;" + std::string(5000, ';') + "}\\cf4000 x}", ""},
+      {"{\\*", ""},
+      {"{\\*\\", ""},
+      {"}}}{a}", "a"},
+      {"{" + aThousand + "\\" + std::string(100000, 'b') + "}", aThousand},  // an unknown long word
+      {"{\\b" + std::string(100000, '9') + " x}", "x"},
+      {"{\\u-10179", "\ufffd"},  // a high surrogate that nothing follows
+      {"{\\u-10179?\\par}", "\ufffd"},
+      {"{\xff\xfe\xc3}", "\u00ff\u00fe\u00c3"},
+      {"{\\pard\\li\\fi\\qc\\par\\par", "|"},
+      {"\0"s, ""},
+      {"{" + std::string(300, '\\'), std::string(150, '\\')},
   };
-  for (const std::string& c : cases) {
-    const Document d = ReadRtf(c);
+  for (const auto& [rtf, text] : cases) {
+    const Document d = ReadRtf(rtf);
+    EXPECT_EQ(AllText(d), text) << rtf.substr(0, 60);
     for (const auto& p : d.paragraphs) {
       EXPECT_LE(std::abs(p.leftIndent), pf::rtf::kMaxIndent);
       for (const RtfRun& r : p.runs) EXPECT_LE(r.halfPoints, pf::rtf::kMaxHalfPoints);
     }
   }
-  EXPECT_EQ(AllText(ReadRtf("{\\fs-5 x}")), "x");
-  EXPECT_EQ(AllText(ReadRtf("{\\u-99999999999 x}")), "\ufffd");
+}
+
+TEST(RtfReader, ColourComponentsAreHeldTo0To255) {
+  const Document d = ReadRtf(R"({\rtf1{\colortbl;\red300\green-4\blue256;\red12\green999999999999\blue0;})"
+                             R"(\cf1 first\cf2  second})");
+  EXPECT_EQ(RunWith(d, "first").colour, 0xFF00FFu);
+  EXPECT_EQ(RunWith(d, "second").colour, 0x0CFF00u);
+}
+
+TEST(RtfReader, FontSizeWithoutANumberIsTwelvePoints) {
+  const Document d = ReadRtf(R"({\rtf1\fs40 big\fs  plain\fs1  tiny})");
+  EXPECT_EQ(RunWith(d, "big").halfPoints, 40);
+  EXPECT_EQ(RunWith(d, "plain").halfPoints, 24);
+  EXPECT_EQ(RunWith(d, "tiny").halfPoints, 24) << "a size below one point is ignored";
+}
+
+TEST(RtfReader, TablesStopGrowingAtTheirCaps) {
+  // 1024 fonts and 1024 colours are kept; later ones are not, except that a kept font may be renamed.
+  std::string fonts = R"({\rtf1{\fonttbl)";
+  for (int i = 0; i <= 1024; ++i) fonts += "{\\f" + std::to_string(i) + " F" + std::to_string(i) + ";}";
+  fonts += R"({\f5 Renamed;}}\f1023 last\f1024  over\f5  again})";
+  const Document f = ReadRtf(fonts);
+  EXPECT_EQ(RunWith(f, "last").face, "F1023");
+  EXPECT_EQ(RunWith(f, "over").face, "");
+  EXPECT_EQ(RunWith(f, "again").face, "Renamed");
+
+  std::string colours = R"({\rtf1{\colortbl;)";
+  for (int i = 1; i <= 1024; ++i) colours += "\\red" + std::to_string(i % 256) + "\\green1\\blue2;";
+  colours += R"(}\cf1023 last\cf1024  over})";
+  const Document c = ReadRtf(colours);
+  EXPECT_EQ(RunWith(c, "last").colour, 0xFF0102u);  // 1023 % 256 = 255
+  EXPECT_EQ(RunWith(c, "over").colour, std::nullopt);
+
+  const Document n = ReadRtf(R"({\rtf1{\fonttbl{\f0 )" + std::string(300, 'N') + R"(;}}\f0 x})");
+  EXPECT_EQ(RunWith(n, "x").face, std::string(256, 'N'));
 }
 
 }  // namespace

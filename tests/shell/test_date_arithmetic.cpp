@@ -78,6 +78,7 @@ TEST(DateLongText, NamesTheWeekdayOnBothSidesOfTheReference) {
       {{1999, 12, 31}, "Friday, December 31, 1999"}, {{2024, 7, 4}, "Thursday, July 4, 2024"},
       {{2010, 7, 5}, "Monday, July 5, 2010"},        {{1601, 1, 1}, "Monday, January 1, 1601"},
       {{2038, 1, 19}, "Tuesday, January 19, 2038"},  {{2011, 1, 5}, "Wednesday, January 5, 2011"},
+      {{999, 12, 31}, "Tuesday, December 31, 0999"}, {{12, 3, 4}, "Sunday, March 4, 0012"},
   };
   for (const auto& [date, text] : cases) EXPECT_EQ(DateLongText(date), text);
 }
@@ -107,6 +108,11 @@ TEST(IsValidDate, RefusesDaysAndMonthsThatDoNotExist) {
   EXPECT_FALSE(IsValidDate({2011, 13, 1}));
   EXPECT_FALSE(IsValidDate({2011, 0, 1}));
   EXPECT_FALSE(IsValidDate({2011, 1, 0}));
+  EXPECT_TRUE(IsValidDate({2011, 1, 1, 23, 59, 59}));
+  for (const DateRecord& bad :
+       {DateRecord{2011, 1, 1, 24, 0, 0}, DateRecord{2011, 1, 1, 0, 60, 0}, DateRecord{2011, 1, 1, 0, 0, 60},
+        DateRecord{2011, 1, 1, -1, 0, 0}, DateRecord{2011, 1, 1, 0, -1, 0}, DateRecord{2011, 1, 1, 0, 0, -1}})
+    EXPECT_FALSE(IsValidDate(bad)) << bad.hour << ":" << bad.minute << ":" << bad.second;
 }
 
 struct OrderCase {

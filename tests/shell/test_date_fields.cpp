@@ -36,12 +36,20 @@ TEST_F(DateFieldTest, ADateThatDoesNotExistLeavesTheField) {
   const int field = NewDateField(10);
   Built();
   Set(field, {2011, 4, 30});
-  const pf::Date refused[] = {{2011, 4, 31}, {2011, 2, 29}, {2011, 13, 1}, {2011, 0, 1}, {2011, 5, 0}};
-  for (const pf::Date& d : refused) {
-    Set(field, d);
-    EXPECT_EQ(pf::GetGadgetDate(field), (pf::Date{2011, 4, 30})) << d.month << "/" << d.day;
+  const DateRecord refused[] = {
+      {2011, 4, 31},          {2011, 2, 29},          {2011, 13, 1},
+      {2011, 0, 1},           {2011, 5, 0},           {999, 5, 1},
+      {1600, 12, 31},         {2011, 5, 1, 24, 0, 0}, {2011, 5, 1, 0, 60, 0},
+      {2011, 5, 1, 0, 0, 60}, {2011, 5, 1, -1, 0, 0},
+  };
+  for (const DateRecord& d : refused) {
+    SetDateGadget(field, d.year, d.month, d.day, d.hour, d.minute, d.second);
+    EXPECT_EQ(pf::GetGadgetDate(field), (pf::Date{2011, 4, 30}))
+        << d.year << "/" << d.month << "/" << d.day << " " << d.hour << ":" << d.minute << ":" << d.second;
     EXPECT_EQ(pf::GetDateDisplayText(field), "April 30, 2011");
   }
+  SetDateGadget(field, 1601, 1, 1, 23, 59, 59);
+  EXPECT_EQ(pf::GetGadgetDate(field), (pf::Date{1601, 1, 1})) << "the earliest date a field takes";
 }
 
 TEST_F(DateFieldTest, LongTextOfTheFieldsDate) {

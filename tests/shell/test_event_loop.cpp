@@ -118,3 +118,20 @@ TEST_F(LoopTest, FocusComesBackWithItsSelectionAfterAnotherWindow) {
   EXPECT_EQ(start, 1);
   EXPECT_EQ(end, 3);
 }
+
+TEST_F(LoopTest, TheCompanyNameMarksNoWorksheetModified) {
+  CurrentTopTab = 2;  // an incident step is on screen
+  CurrentSecondTab = 1;
+  ASSERT_EQ(WorksheetKindOnScreen(), KindIncident);
+  pf::test::Click(CompanyNameField);  // clears the hint: a program write
+  Pump();
+  ASSERT_EQ(pf::GetGadgetText(CompanyNameField), "");
+  pf::test::TypeText("Acme");
+  Pump();
+  EXPECT_EQ(ModifiedFlags(KindIncident), 0);
+  pf::test::Click(plain);
+  Pump();
+  pf::test::TypeText("x");
+  Pump();
+  EXPECT_EQ(ModifiedFlags(KindIncident), 1) << "a worksheet field still marks it";
+}

@@ -91,10 +91,12 @@ TEST_F(HoverTest, TabCaptionsTurnBlueUnderThePointerAndBlackAfter) {
     Hover(neutral);
     EXPECT_TRUE(Drew(pf::test::TakePictureOps(), c.caption, kBlack)) << c.caption;
   }
-  // The selected tab keeps its white caption.
-  Hover(SecondTabGadget(9));
-  Hover(neutral);
-  EXPECT_TRUE(pf::test::TakePictureOps().empty());
+  // The selected tabs keep their white captions.
+  for (int selected : {SecondTabGadget(9), TopTabGadget(2)}) {
+    Hover(selected);
+    Hover(neutral);
+    EXPECT_TRUE(pf::test::TakePictureOps().empty()) << selected;
+  }
 }
 
 TEST_F(HoverTest, ControlsTakeTheirHoverLookAndGiveItBack) {
@@ -182,13 +184,46 @@ TEST_F(HoverTest, HelpOpensAfterTheRestBelowItsRowAndClosesOverAnotherControl) {
   EXPECT_EQ(popup.x, pf::GadgetScreenRect(PageHolder).x);
   EXPECT_EQ(popup.y, row.Bottom() - 1);  // attached to its row
   EXPECT_EQ(popup.w, DX(599));
-  EXPECT_EQ(popup.h, RoundHalfEven(22 * 2 * ScaleY + 30));
+  EXPECT_EQ(popup.h, 74);  // two lines of 22 and 30 pixels of margin
   EXPECT_EQ(pf::GadgetY(HelpPopupPanel), -1);
   EXPECT_EQ(pf::GetGadgetColour(HelpPopupText, BackColourType), LightGreyColour);
 
   Hover(HelpPopupText);  // its own text box counts as another control
   EXPECT_EQ(HelpPopupShown, 0);
   EXPECT_FALSE(pf::IsWindowVisible(HelpPopupWindow));
+}
+
+TEST_F(HoverTest, ThePopupTakesItsRowsColourExceptOnDarkWhiteOrUncolouredRows) {
+  const std::pair<std::int64_t, Rgb> cases[] = {
+      {LightGreyColour, LightGreyColour},
+      {LightGreenColour, LightGreenColour},
+      {BlueGreyColour, BlueGreyColour},
+      {HeadingGreyColour, PageColour},
+      {MidBlueColour, PageColour},
+      {SlateBlueColour, PageColour},
+      {BlueColour, PageColour},
+      {DarkBlueColour, PageColour},
+      {kWhite, PageColour},
+      {-1, PageColour},
+  };
+  for (const auto& [rowColour, expected] : cases) {
+    const int icon = HelpRow(40);
+    const int row = pf::GadgetParent(icon);
+    if (rowColour < 0) {  // a row that was never coloured
+      pf::OpenGadgetList(IncidentMenuPage);
+      const int bare = pf::ContainerGadget(AutoNumber, 0, 40, 1000, 30);
+      pf::CloseGadgetList();
+      pf::OpenGadgetList(bare);
+      LastHelpIcon = pf::PictureGadget(AutoNumber, 0, 2, 0, 0, 41);
+      pf::CloseGadgetList();
+    } else {
+      pf::SetGadgetColour(row, BackColourType, Rgb(rowColour));
+    }
+    RegisterHelpText("Help", 600, -1, 0, 0);
+    ASSERT_TRUE(ShowHelpPopup(LastHelpIcon));
+    EXPECT_EQ(pf::GetGadgetColour(HelpPopupText, BackColourType), expected) << rowColour;
+    EXPECT_EQ(pf::GetGadgetColour(HelpPopupPanel, BackColourType), expected) << rowColour;
+  }
 }
 
 TEST_F(HoverTest, LeavingTheIconBeforeTheRestOpensNothing) {
@@ -224,7 +259,7 @@ TEST_F(HoverTest, AnOpenPopupPassesStraightToTheNextIcon) {
   EXPECT_EQ(pf::ElapsedMilliseconds() - start, 0);
   EXPECT_EQ(HelpPopupShown, 1);
   EXPECT_EQ(pf::ViewerLineText(HelpPopupText, 0), "Second");
-  EXPECT_EQ(pf::WindowRect(HelpPopupWindow).h, oneLine + RoundHalfEven(2 * 22 * ScaleY));
+  EXPECT_EQ(pf::WindowRect(HelpPopupWindow).h, oneLine + 44);  // two lines more
 }
 
 TEST_F(HoverTest, NearTheFootersThePopupRisesAboveItsIcon) {
@@ -305,4 +340,25 @@ TEST(RecordListPointer, CountsRowsFromTwoPixelsBelowTheTop) {
       {150, 100, 16, 5, 8}, {150, 100, 0, 0, -1},
   };
   for (const auto& c : cases) EXPECT_EQ(ListRowAt(c.y, c.top, c.rowHeight, c.scroll), c.row) << c.y;
+}
+
+TEST_F(HoverTest, ARecordListSelectsTheRowUnderThePointerAndTakesTheFocus) {
+  pf::OpenGadgetList(IncidentMenuPage);
+  const int list = pf::ListViewGadget(AutoNumber, 10, 300, 300, 200, "Incident", 280, pf::flags::kNoHeader);
+  pf::CloseGadgetList();
+  for (int i = 0; i < 3; ++i) pf::AddGadgetItem(list, -1, "incident " + std::to_string(i));
+  ListRowHeight = pf::GadgetItemRect(list, 1).y - pf::GadgetItemRect(list, 0).y;
+  ASSERT_GT(ListRowHeight, 0);
+  const auto overRow = [&](int row) {
+    pf::test::MoveMouseTo(list, 20, 2 + row * ListRowHeight + ListRowHeight / 2);
+    Pump();
+  };
+  Hover(neutral);
+  overRow(1);
+  EXPECT_EQ(pf::GetGadgetState(list), 1);
+  EXPECT_EQ(pf::GetActiveGadget(), list);
+  overRow(2);
+  EXPECT_EQ(pf::GetGadgetState(list), 2);
+  overRow(4);  // below the last row
+  EXPECT_EQ(pf::GetGadgetState(list), 2) << "only rows that exist are selected";
 }

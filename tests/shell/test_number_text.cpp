@@ -20,6 +20,8 @@ TEST(FixedText, RoundsTheDecimalValueHalfAwayFromZero) {
   const FixedCase cases[] = {
       {3.5 * 13.35, 2, "46.73"},  // the product is 46.72499... in binary
       {4.5 * 16.75, 2, "75.38"},  // an exact binary half
+      {1.5 * 0.35, 2, "0.53"},    // 0.5249999999999999: its noise sits in the 16th digit
+      {33.3 * 0.15, 2, "5.00"},   // 4.994999999999999
       {68114.5, 0, "68115"},
       {-68114.5, 0, "-68115"},
       {0.5, 0, "1"},

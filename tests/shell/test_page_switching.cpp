@@ -192,31 +192,52 @@ TEST_F(TabsTest, TheFooterFollowsTheStep) {
 }
 
 TEST_F(TabsTest, FocusIsParkedThenMovedOnAsTabPressesDo) {
-  // Each module's step 1 gets three fields; the park field comes first in Tab order.
   struct Module {
     int second;
     BoundedArray<int, 11>* pages;
-    int focusedField;  // 0-based
+    int firstField;  // of step 1
   };
-  const Module modules[] = {{3, &BAPage, 0}, {2, &CGPage, 1}, {1, &PIPage, 1}};
   ClickTab(kTop, 1);
+  ClickTab(kSecond, 3);  // builds the modules on their start pages
+  ClickTab(kSecond, 2);
+  ClickTab(kSecond, 1);
+  // The second and third analyses pass their number field.
+  const Module modules[] = {
+      {3, &BAPage, BAGadget(8, 1, 1, 2)}, {2, &CGPage, CGGadget(8, 2, 1, 2)}, {1, &PIPage, PIGadget(8, 2, 1, 2)}};
   for (const auto& m : modules) {
-    ClickTab(kSecond, m.second);  // builds the module on its start page
+    ClickTab(kSecond, m.second);
     EXPECT_EQ(pf::GetActiveGadget(), FocusParkField) << m.second;
-    std::vector<int> fields;
-    pf::OpenGadgetList((*m.pages)(8));
-    for (int i = 0; i < 3; ++i) fields.push_back(pf::FieldGadget(AutoNumber, 10, 10 + 30 * i, 100, 20, ""));
-    pf::CloseGadgetList();
     ClickTab(kThird, 8);
-    // A module built for real receives the focus in its own first field of step 1 (the second and third
-    // analyses pass their number field).
-    const int own = m.second == 3   ? BAGadget(8, 1, 1, 2)
-                    : m.second == 2 ? CGGadget(8, 2, 1, 2)
-                                    : PIGadget(8, 2, 1, 2);
-    EXPECT_EQ(pf::GetActiveGadget(), own ? own : fields[m.focusedField]) << m.second;
-    ClickTab(kThird, 7);  // steps other than step 1 keep the focus parked
-    EXPECT_EQ(pf::GetActiveGadget(), FocusParkField) << m.second;
+    EXPECT_EQ(pf::GetActiveGadget(), m.firstField) << m.second;
+    // Another step: the first control of the page that takes the focus, never a scroll area.
+    ClickTab(kThird, 4);
+    const int active = pf::GetActiveGadget();
+    EXPECT_NE(active, FocusParkField) << m.second;
+    EXPECT_NE(pf::GadgetKind(active), pf::Kind::ScrollArea) << m.second;
+    EXPECT_TRUE(pf::IsGadgetVisible(active)) << m.second;
   }
+}
+
+TEST_F(TabsTest, IncidentStepsMoveWithTheirButtonsAndFocusTheirFirstField) {
+  ClickTab(kTop, 2);
+  ClickTab(kSecond, 7);  // step 2 builds the worksheet
+  pf::OpenGadgetList(IncidentPage(2));  // step 3
+  const int field = pf::FieldGadget(AutoNumber, 10, 10, 100, 20, "");
+  pf::CloseGadgetList();
+  pf::OpenGadgetList(IncidentRoot);  // the footer's buttons come after the pages' controls
+  IncidentPreviousButton = pf::ButtonGadget(AutoNumber, 0, 500, 50, 20, "previous");
+  IncidentNextButton = pf::ButtonGadget(AutoNumber, 60, 500, 50, 20, "next");
+  pf::CloseGadgetList();
+  pf::test::Click(IncidentNextButton);
+  Pump();
+  EXPECT_EQ(CurrentSecondTab, 6);
+  EXPECT_EQ(Key(), "2.6.0");
+  EXPECT_EQ(pf::GetActiveGadget(), field);
+  pf::test::Click(IncidentPreviousButton);
+  Pump();
+  pf::test::Click(IncidentPreviousButton);
+  Pump();
+  EXPECT_EQ(Key(), "2.8.0");
 }
 
 TEST_F(TabsTest, HomeBringsTheFrontPageWithoutSwitchingPages) {

@@ -134,6 +134,18 @@ TEST_F(ParagraphTest, LineFactorZeroContinuesTheLineAndOthersMoveDownByThatManyL
   EXPECT_EQ(texts[1].y, 200);
 }
 
+TEST_F(ParagraphTest, FractionalLineFactorsMoveDownByTheRoundedProduct) {
+  ASSERT_EQ(lineHeight_, 14) << "the cases below are worked out for this line height";
+  const std::pair<double, int> cases[] = {
+      {1.5, 21}, {0.25, 4} /* 3.5 rounds up */, {1.1, 15} /* 15.4 */, {0.75, 11} /* 10.5 */, {2.9, 41},
+  };
+  for (const auto& [factor, down] : cases) {
+    DrawParagraph("line", factor, 30, 500, 100, 0, -1, 0);
+    EXPECT_EQ(PrintY, 100 + down) << factor;
+    EXPECT_EQ(PrintX, 30) << factor;
+  }
+}
+
 struct MarkCase {
   const char* name;
   int style;

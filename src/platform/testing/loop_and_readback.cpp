@@ -68,6 +68,11 @@ bool SaveScreenshot(const std::string& path) {
   return m && m->grab().save(QString::fromStdString(path), "PNG");
 }
 
+int GrabMainWindow() {
+  QWidget* m = detail::MainWindowWidget();
+  return m ? detail::StorePicture(kAutoNumber, m->grab().toImage()) : 0;
+}
+
 int PaintCount() { return detail::Core().paints; }
 
 }  // namespace pf::test
