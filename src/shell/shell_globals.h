@@ -125,7 +125,6 @@ inline int ShownRoot = 0;
 inline double UnderstandingTopic = 0;
 inline int ReturnTopTab = 0;  // the top tab that the Understanding page's return button goes back to
 inline int GlossaryTermIndex = 0;
-inline int ReturnTopTab = 0;  // the top tab the guide's return button goes back to
 
 // ---- Subclassed controls ---------------------------------------------------------------------------------
 inline int ImageButtonEnterDown = 0;  // 1 while Enter is held on a next-step picture button
