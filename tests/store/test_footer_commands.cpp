@@ -315,4 +315,28 @@ TEST(RecordNumberTest, OnlyADifferentNumberAsksForAnotherRecord) {
   }
 }
 
+// A stored-incident row opens its record after a blank one; cancelling the question about unsaved edits
+// keeps the record shown and asks nothing more.
+TEST_F(FooterTest, AStoredIncidentRowAsksOnceAndCancelKeepsTheRecordShown) {
+  StoredIncident();
+  FillIncidentList();
+  pf::test::ScriptMessageAnswers({pf::Answer::No});
+  NewIncident();
+  pf::SetGadgetText(IncidentGadget(0, 3, 2), "unsaved");
+  Pump();
+  ModifiedFlags(KindIncident) = 1;
+  pf::test::TakeMessageLog();
+  pf::SetGadgetState(IncidentList, 0);
+  pf::test::ScriptMessageAnswers({pf::Answer::Cancel});
+  Event(IncidentList, pf::GadgetEvent::LeftClick);
+  EXPECT_EQ(pf::test::TakeMessageLog().size(), 1u);
+  EXPECT_EQ(Text(IncidentGadget(0, 3, 2)), "unsaved");
+  EXPECT_EQ(ModifiedFlags(KindIncident), 1);
+  pf::test::ScriptMessageAnswers({pf::Answer::No});
+  Event(IncidentList, pf::GadgetEvent::LeftClick);
+  EXPECT_EQ(pf::test::TakeMessageLog().size(), 1u);
+  EXPECT_EQ(Text(Uid()), "1");
+  EXPECT_EQ(Text(IncidentGadget(0, 3, 2)), "ALT-7");
+}
+
 }  // namespace
