@@ -21,12 +21,11 @@ void PrintReportOfKind(int kind) { (void)kind; }
 struct FooterKind {
   bool (*save)(int asNew);
   void (*newRecord)();
-  bool (*load)(int uid);       // nullptr: no number field on step 1
-  void (*selectTab)(int tab);  // the bar that holds the kind's steps and start page
-  int stepOneTab, startTab;    // 0: none
+  bool (*load)(int uid);         // nullptr: no number field on step 1
+  void (*selectTab)(int tab);    // the bar that holds the kind's steps and start page
+  int stepOneTab, startTab;      // 0: none
   BoundedArray<int, 11>* pages;  // step 1 is pages(stepOnePage)
   int stepOnePage;
-  CellIndex loadedNote;
   const char* examplePlaceholder;
   const char* refusal;
   const char* confirmTitle;
@@ -36,36 +35,78 @@ struct FooterKind {
   bool focusBackAfterSave;          // SAVE CURRENT returns the focus to the field that had it
 };
 
-constexpr const char* kAnalysisRefusal = "Example analysis cannot be deleted.";
-constexpr const char* kAnalysisConfirm = "Are you sure you want to permanently delete this analysis?";
+FooterKind AnalysisFooter(bool (*save)(int), void (*newRecord)(), bool (*load)(int),
+                          BoundedArray<int, 11>* pages) {
+  return {save,
+          newRecord,
+          load,
+          SelectThirdTab,
+          8,
+          9,
+          pages,
+          8,
+          "EXAMPLE ANALYSIS",
+          "Example analysis cannot be deleted.",
+          "Delete Analysis",
+          "Are you sure you want to permanently delete this analysis?",
+          "New analysis deleted",
+          "Analysis ",
+          false};
+}
 
 const FooterKind& FooterKindOf(int kind) {
-  static const FooterKind incident{SaveIncident, NewIncident, LoadIncident, SelectSecondTab, 8, 9,
-                                   &IncidentPage, 0, Cell(0, 2, 3, 0, 3), "EXAMPLE INCIDENT",
-                                   "Example incident cannot be deleted.", "Delete Incident",
+  static const FooterKind incident{SaveIncident,
+                                   NewIncident,
+                                   LoadIncident,
+                                   SelectSecondTab,
+                                   8,
+                                   9,
+                                   &IncidentPage,
+                                   0,
+                                   "EXAMPLE INCIDENT",
+                                   "Example incident cannot be deleted.",
+                                   "Delete Incident",
                                    "Are you sure you want to permanently delete this incident?",
-                                   "New incident deleted", "Incident ", true};
-  static const FooterKind ba{SaveBAAnalysis, NewBAAnalysis, LoadBAAnalysis, SelectThirdTab, 8, 9, &BAPage, 8,
-                             Cell(8, 1, 2, 1, 4), "EXAMPLE ANALYSIS", kAnalysisRefusal, "Delete Analysis",
-                             kAnalysisConfirm, "New analysis deleted", "Analysis ", false};
-  static const FooterKind cg{SaveCGAnalysis, NewCGAnalysis, LoadCGAnalysis, SelectThirdTab, 8, 9, &CGPage, 8,
-                             Cell(8, 1, 2, 1, 4), "EXAMPLE ANALYSIS", kAnalysisRefusal, "Delete Analysis",
-                             kAnalysisConfirm, "New analysis deleted", "Analysis ", false};
-  static const FooterKind pi{SavePIAnalysis, NewPIAnalysis, LoadPIAnalysis, SelectThirdTab, 8, 9, &PIPage, 8,
-                             Cell(8, 1, 2, 1, 4), "EXAMPLE ANALYSIS", kAnalysisRefusal, "Delete Analysis",
-                             kAnalysisConfirm, "New analysis deleted", "Analysis ", false};
+                                   "New incident deleted",
+                                   "Incident ",
+                                   true};
+  static const FooterKind ba = AnalysisFooter(SaveBAAnalysis, NewBAAnalysis, LoadBAAnalysis, &BAPage);
+  static const FooterKind cg = AnalysisFooter(SaveCGAnalysis, NewCGAnalysis, LoadCGAnalysis, &CGPage);
+  static const FooterKind pi = AnalysisFooter(SavePIAnalysis, NewPIAnalysis, LoadPIAnalysis, &PIPage);
   // The summary lives on the incident calculator: its start page is the calculator's.
-  static const FooterKind summary{SaveMISummary, NewMISummary, nullptr, SelectSecondTab, 0, 9, nullptr, 0, {},
-                                  nullptr, "Example summary cannot be deleted.", "Delete Incident Summary",
-                                  "Are you sure you want to permanently delete this multiple incident summary?",
-                                  "New summary deleted", "Summary ", true};
+  static const FooterKind summary{
+      SaveMISummary,
+      NewMISummary,
+      nullptr,
+      SelectSecondTab,
+      0,
+      9,
+      nullptr,
+      0,
+      nullptr,
+      "Example summary cannot be deleted.",
+      "Delete Incident Summary",
+      "Are you sure you want to permanently delete this multiple incident summary?",
+      "New summary deleted",
+      "Summary ",
+      true};
   switch (kind) {
-    case KindBA: return ba;
-    case KindCG: return cg;
-    case KindPI: return pi;
-    case KindMISummary: return summary;
-    default: return incident;
+    case KindBA:
+      return ba;
+    case KindCG:
+      return cg;
+    case KindPI:
+      return pi;
+    case KindMISummary:
+      return summary;
+    default:
+      return incident;
   }
+}
+
+// The "* Successfully loaded *" note beside the number field.
+int LoadedNote(int kind) {
+  return kind == KindIncident ? IncidentGadget(0, 2, 3) : RecordKindOf(kind).control(Cell(8, 1, 2, 1, 4));
 }
 
 constexpr const char* kExampleUid = "\n";  // what the hidden number holds for a built-in example
@@ -177,7 +218,8 @@ void OpenTypedRecordNumber(int kind) {
   if (!AsksForAnotherRecord(kind, uid, typed)) return;
   std::int64_t found = 0;
   {
-    sql::Statement q(RecordDatabase, std::string("select UID from ") + RecordKindOf(kind).table + " where UID=?1");
+    sql::Statement q(RecordDatabase,
+                     std::string("select UID from ") + RecordKindOf(kind).table + " where UID=?1");
     q.Bind(1, Trimmed(typed));
     if (q.Next() == sql::Statement::Step::Row) found = q.Integer(0);
   }
@@ -189,7 +231,7 @@ void OpenTypedRecordNumber(int kind) {
   if (found > 0 && found <= 0x7fffffff) {
     // Cancelled at the unsaved-changes question: the record shown stays, and so does its number.
     if (!f.load(int(found))) return putBack();
-    pf::HideGadget(RecordKindOf(kind).control(f.loadedNote), false);
+    pf::HideGadget(LoadedNote(kind), false);
     return;
   }
   {

@@ -30,15 +30,15 @@ int PrintButtonOf(int s) {
   return OfKind(s, &IncidentPrintButton, &BAPrintButton, &CGPrintButton, &PIPrintButton, nullptr);
 }
 int PrintReportButtonOf(int s) {
-  return OfKind(s, &IncidentPrintReportButton, &BAPrintReportButton, &CGPrintReportButton, &PIPrintReportButton,
-                nullptr);
+  return OfKind(s, &IncidentPrintReportButton, &BAPrintReportButton, &CGPrintReportButton,
+                &PIPrintReportButton, nullptr);
 }
 int DeleteButtonOf(int s) {
   return OfKind(s, &IncidentDeleteButton, &BADeleteButton, &CGDeleteButton, &PIDeleteButton, &MIDeleteButton);
 }
 int SaveAnotherButtonOf(int s) {
-  return OfKind(s, &IncidentSaveAnotherButton, &BASaveAnotherButton, &CGSaveAnotherButton, &PISaveAnotherButton,
-                nullptr);
+  return OfKind(s, &IncidentSaveAnotherButton, &BASaveAnotherButton, &CGSaveAnotherButton,
+                &PISaveAnotherButton, nullptr);
 }
 int SaveReturnButtonOf(int s) {
   return OfKind(s, &IncidentSaveReturnButton, &BASaveReturnButton, &CGSaveReturnButton, &PISaveReturnButton,
@@ -81,7 +81,9 @@ void OpenListRow(int list, int tab, int kind, void (*newRecord)(), bool (*load)(
   load(-1);
 }
 
-void OpenStoredIncident(int, pf::GadgetEvent) { OpenListRow(IncidentList, 8, KindIncident, NewIncident, LoadIncident); }
+void OpenStoredIncident(int, pf::GadgetEvent) {
+  OpenListRow(IncidentList, 8, KindIncident, NewIncident, LoadIncident);
+}
 void OpenStoredSummary(int, pf::GadgetEvent) {
   OpenListRow(MISummaryList, 10, KindMISummary, NewMISummary, LoadMISummary);
 }

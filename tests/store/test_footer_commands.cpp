@@ -75,7 +75,7 @@ class FooterTest : public WorksheetTest {
   sql::Database locker;
 };
 
-// ---- Delete -------------------------------------------------------------------------------------------------
+// ---- Delete -----------------------------------------------------------------------------------------------
 
 TEST_F(FooterTest, DeleteAsksThenRemovesTheStoredRecordWithoutAskingAboutItsEdits) {
   StoredIncident();
@@ -173,7 +173,7 @@ TEST_F(FooterTest, ExamplesAreNotDeleted) {
   }
 }
 
-// ---- Save commands ------------------------------------------------------------------------------------------
+// ---- Save commands ----------------------------------------------------------------------------------------
 
 TEST_F(FooterTest, SaveCurrentStoresANewIncidentAndReturnsTheFocus) {
   OpenIncident();
@@ -182,7 +182,8 @@ TEST_F(FooterTest, SaveCurrentStoresANewIncidentAndReturnsTheFocus) {
   Pump();
   pf::test::TypeText("A9");
   Pump();
-  for (int rows : {1, 1}) {  // stored as new first, then updated in place
+  // Stored as new first, then updated in place.
+  for (int rows : {1, 1}) {
     pf::SetActiveGadget(IncidentSaveButton);  // as the click on the button takes it
     Event(IncidentSaveButton, pf::GadgetEvent::LeftClick);
     EXPECT_EQ(RowCount(), rows);
@@ -238,7 +239,7 @@ TEST_P(SaveAndGoOnTest, StartsABlankRecordOnlyAfterASave) {
 INSTANTIATE_TEST_SUITE_P(Cases, SaveAndGoOnTest, ::testing::ValuesIn(kGoOn),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// ---- The record-number field --------------------------------------------------------------------------------
+// ---- The record-number field ------------------------------------------------------------------------------
 
 TEST_F(FooterTest, TypingAStoredNumberOpensThatRecord) {
   StoredIncident();
@@ -304,10 +305,14 @@ TEST(RecordNumberTest, OnlyADifferentNumberAsksForAnotherRecord) {
     const char *uid, *typed;
     bool asks;
   } cases[] = {
-      {KindIncident, "", "NEW INCIDENT", false},  {KindIncident, "", "3", true},
-      {KindIncident, "7", " 7 ", false},          {KindIncident, "7", "8", true},
-      {KindIncident, "\n", "EXAMPLE INCIDENT", false}, {KindBA, "\n", "EXAMPLE ANALYSIS", false},
-      {KindBA, "\n", "2", true},                  {KindBA, "", "NEW ANALYSIS", false},
+      {KindIncident, "", "NEW INCIDENT", false},
+      {KindIncident, "", "3", true},
+      {KindIncident, "7", " 7 ", false},
+      {KindIncident, "7", "8", true},
+      {KindIncident, "\n", "EXAMPLE INCIDENT", false},
+      {KindBA, "\n", "EXAMPLE ANALYSIS", false},
+      {KindBA, "\n", "2", true},
+      {KindBA, "", "NEW ANALYSIS", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.uid) + "|" + c.typed);
