@@ -1,21 +1,21 @@
-// The record-store steps that building the calculator and the summary page runs at their end. Until the
-// record store provides them, the suggestion lists hold only their first items, a new incident is the
-// worksheet as built, recalculated, and a new summary covers today with every list on its first item.
+// The record-store steps that building the calculator and the summary page runs at their end: the lists
+// of stored records, the departments and occupations that stored incidents name, and a blank record.
 #include "incident/incident_pages.h"
 #include "platform/platform.h"
-#include "shell/date_fields.h"
-#include "shell/services.h"
 #include "shell/shell_globals.h"
+#include "store/record_store.h"
 
-void FillIncidentSuggestionLists() {}
-
-void StartNewIncident() { RecalcIncident(); }
-
-void FillMISuggestionLists() {}
-
-void StartNewMISummary() {
-  for (int row = 5; row <= 11; ++row) pf::SetGadgetItemSelected(MIGadget(row, 2), 0, true);
-  const pf::Date today = pf::TodayLocal();
-  for (int row : {2, 3}) SetDateGadget(MIGadget(row, 2), today.year, today.month, today.day);
-  SyncMIDates();
+void FillIncidentSuggestionLists() {
+  FillIncidentSuggestions();
+  FillIncidentList();
 }
+
+void StartNewIncident() { NewIncident(); }
+
+void FillMISuggestionLists() {
+  for (const auto& t : StoredIncidentTexts("departmentfield")) pf::AddGadgetItem(MIGadget(11, 2), -1, t);
+  for (const auto& t : StoredIncidentTexts("occupationfield")) pf::AddGadgetItem(MIGadget(9, 2), -1, t);
+  FillMISummaryList();
+}
+
+void StartNewMISummary() { NewMISummary(); }

@@ -4,17 +4,15 @@
 
 namespace {
 
-using PromptTest = WorksheetTest;
-
-// The real Before & After worksheet, named as a new analysis is.
-void MakeBAIdentity() {
-  pf::OpenGadgetList(PageHolder);
-  BuildBAPages();
-  pf::CloseGadgetList();
-  pf::HideGadget(BARoot, true);
-  pf::SetGadgetText(BAGadget(8, 1, 1, 2), "NEW ANALYSIS");
-  pf::SetGadgetText(BAGadget(8, 2, 1, 2), "Lift Study");
-}
+class PromptTest : public WorksheetTest {
+ protected:
+  // The real Before & After worksheet, a new analysis with a name.
+  void MakeBAIdentity() {
+    OpenAnalysis(KindBA);
+    pf::SetGadgetText(BAGadget(8, 2, 1, 2), "Lift Study");
+    pf::test::DrainEvents();
+  }
+};
 
 struct AnswerCase {
   const char* name;
@@ -24,7 +22,7 @@ struct AnswerCase {
   int incidentFlag, baFlag, rows;
 };
 
-class PromptAnswerTest : public WorksheetTest, public ::testing::WithParamInterface<AnswerCase> {};
+class PromptAnswerTest : public PromptTest, public ::testing::WithParamInterface<AnswerCase> {};
 
 const AnswerCase kAnswers[] = {
     {"CancelAtTheFirstStopsThere", {pf::Answer::Cancel}, 1, 1, 1, 1, 0},
@@ -36,7 +34,9 @@ const AnswerCase kAnswers[] = {
 TEST_P(PromptAnswerTest, AsksEachModifiedKindInOrder) {
   MakeIncident();
   MakeBAIdentity();
-  pf::SetGadgetText(RecordTitleText, "Incident 12: March 3, 2011");
+  // Stored incident 12 of 3 March 2011: its title names it "Incident 12: March 3, 2011".
+  pf::SetGadgetText(IncidentGadget(0, 0, 0), "12");
+  SetDateGadget(IncidentGadget(0, 4, 2), 2011, 3, 3);
   ModifiedFlags(KindBA) = 1;
   const AnswerCase& c = GetParam();
   pf::test::ScriptMessageAnswers(c.answers);

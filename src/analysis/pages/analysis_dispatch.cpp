@@ -143,6 +143,9 @@ void StepTwoDateChanged(int slot, pf::GadgetEvent) {
 
 // Shows another occupational group: the fields shown go back into the labour array first.
 void SwitchLabourGroup(int slot, pf::GadgetEvent) {
+  // A load or a new record has put the group's number, fields and labour in place itself; showing the
+  // group again after it would be an edit of a worksheet that nobody touched.
+  if (CurrentEvent.inFill) return;
   const ModuleDescription& m = *Module(slot);
   GadgetArray& x = *m.gadget;
   auto& lab = *m.labour;

@@ -11,6 +11,7 @@
 #include "shell/design_grid.h"
 #include "shell/gadget_helpers.h"
 #include "shell/services.h"
+#include "store/record_store.h"
 
 namespace {
 
@@ -243,6 +244,9 @@ ModuleDescription MakeDescription() {
   m.savedBanner = &CGSavedBanner;
   m.labour = &CGLabour;
   m.recalc = RecalcCG;
+  m.fillList = FillCGAnalysisList;
+  m.newRecord = NewCGAnalysis;
+  m.loadRecord = [](int uid) { LoadCGAnalysis(uid); };
   m.syncDates = SyncCGDates;
   m.copiedRows = 1u << 7 | 1u << 9;
   m.copyOnUserEditsOnly = false;
