@@ -299,6 +299,25 @@ TEST_F(FooterTest, ANumberThatOpensNothingShowsNotFound) {
   pf::test::OnDelayStep(nullptr);
 }
 
+TEST_F(FooterTest, AnAnalysisOpensByItsNumberToo) {
+  OpenBA();
+  const int uid = BAGadget(0, 0, 0, 0), number = BAGadget(8, 1, 1, 2), note = BAGadget(8, 1, 2, 1);
+  pf::SetGadgetText(BAGadget(8, 2, 1, 2), "Lift Study");
+  ASSERT_TRUE(SaveBAAnalysis(1));
+  NewBAAnalysis();
+  Pump();
+  for (const char* typed : {"2", "1"}) {
+    pf::SetGadgetText(number, typed);
+    Pump();
+    ModifiedFlags(KindBA) = 0;
+    Event(number, pf::GadgetEvent::LostFocus);
+  }
+  EXPECT_TRUE(pf::test::TakeMessageLog().empty());
+  EXPECT_EQ(Text(uid), "1");
+  EXPECT_EQ(Text(BAGadget(8, 2, 1, 2)), "Lift Study");
+  EXPECT_FALSE(pf::IsGadgetHidden(note));
+}
+
 TEST(RecordNumberTest, OnlyADifferentNumberAsksForAnotherRecord) {
   const struct {
     int kind;
