@@ -107,6 +107,23 @@ TEST_F(FooterTest, DeleteAnsweredNoKeepsEverything) {
   EXPECT_EQ(CurrentSecondTab, 8);
 }
 
+TEST_F(FooterTest, ASummaryIsDeletedInItsOwnWordsAndTheCalculatorStartPageFollows) {
+  OpenSummary();
+  ASSERT_TRUE(SaveMISummary(1));
+  pf::test::TakeMessageLog();
+  pf::test::ScriptMessageAnswers({pf::Answer::Yes});
+  Event(MIDeleteButton, pf::GadgetEvent::LeftClick);
+  const auto log = pf::test::TakeMessageLog();
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0].title, "Delete Incident Summary");
+  EXPECT_EQ(log[0].text, "Are you sure you want to permanently delete this multiple incident summary?");
+  EXPECT_EQ(RowCount("MISummaries"), 0);
+  EXPECT_EQ(Text(IncidentSavedBanner), "Summary 1 deleted.");
+  EXPECT_EQ(Text(MIGadget(0, 0)), "");
+  EXPECT_EQ(CurrentTopTab, 2);
+  EXPECT_EQ(CurrentSecondTab, 9);
+}
+
 // A record never stored is only replaced: no statement runs, so even a locked file reports nothing, and the
 // list of stored records is not refilled.
 TEST_F(FooterTest, DeletingARecordNeverStoredRunsNoStatement) {
