@@ -22,6 +22,10 @@ std::span<const DispatchEntry> ShellEntries();
 // The rows that lead from page to page: the incident steps, the analysis choices, the About tiles and the
 // links into the Understanding page; and the incident's step-1 choices and date.
 std::span<const DispatchEntry> NavigationEntries();
+// The rows of the worksheets' record commands, record-number fields and record lists.
+std::span<const DispatchEntry> RecordEntries();
+// The rows of the built-in example incidents' list and the summary's retrieve button.
+std::span<const DispatchEntry> ExampleIncidentEntries();
 
 // The row that handles an event of `gadget`, or nullptr; `slot` receives the matching slot.
 const DispatchEntry* FindDispatchEntry(int gadget, pf::GadgetEvent kind, int& slot);
