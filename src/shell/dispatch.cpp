@@ -67,7 +67,7 @@ std::span<const DispatchEntry> TabBarEntries() { return kTabBarEntries; }
 const DispatchEntry* FindDispatchEntry(int gadget, pf::GadgetEvent kind, int& slot) {
   // Control 0 stands for every control not built yet, so it never matches.
   if (gadget <= 0) return nullptr;
-  for (const auto table : {TabBarEntries(), ReadingPageEntries(), AnalysisEntries()}) {
+  for (const auto table : {TabBarEntries(), ReadingPageEntries(), AnalysisEntries(), ExampleIncidentEntries()}) {
     for (const auto& entry : table) {
       if (entry.accepts && !entry.accepts(kind)) continue;
       for (int s = entry.first; s <= entry.last; ++s) {

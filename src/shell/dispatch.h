@@ -17,6 +17,8 @@ struct DispatchEntry {
 std::span<const DispatchEntry> TabBarEntries();
 // The rows of the introduction pages, the About page and the guide, examples and glossary pages.
 std::span<const DispatchEntry> ReadingPageEntries();
+// The rows of the example incident list and of the summary's retrieve button.
+std::span<const DispatchEntry> ExampleIncidentEntries();
 
 // The row that handles an event of `gadget`, or nullptr; `slot` receives the matching slot.
 const DispatchEntry* FindDispatchEntry(int gadget, pf::GadgetEvent kind, int& slot);
