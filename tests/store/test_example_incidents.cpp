@@ -125,36 +125,40 @@ TEST_F(ExampleIncidentTest, FiguresAreComputedFromTheExamplesValues) {
 
 TEST_F(ExampleIncidentTest, UnsavedChangesAreAskedAboutOnceAndCancelChangesNothing) {
   ChooseExample(0);
-  pf::SetGadgetText(IncidentGadget(0, 3, 2), "MINE");
-  pf::SetGadgetText(IncidentGadget(0, 7, 2), "my employee");
+  auto edit = [] {
+    pf::SetGadgetText(IncidentGadget(0, 3, 2), "MINE");
+    pf::SetGadgetText(IncidentGadget(1, 2, 2), "9");
+  };
+  edit();
   Pump();
-  ModifiedFlags(KindIncident) = 1;
+  ASSERT_EQ(ModifiedFlags(KindIncident), 1);
 
-  // Cancel at both questions (the new incident's and the example's): the worksheet stays as it was.
-  pf::test::ScriptMessageAnswers({pf::Answer::Cancel, pf::Answer::Cancel});
+  // Cancel: the user's worksheet stays as it is, with no example over it.
+  pf::test::ScriptMessageAnswers({pf::Answer::Cancel});
   ChooseExample(3);
-  EXPECT_EQ(pf::test::TakeMessageLog().size(), 2u);
+  EXPECT_EQ(pf::test::TakeMessageLog().size(), 1u);
   EXPECT_EQ(Text(0, 3, 2), "MINE");
+  EXPECT_EQ(Text(3, 6, 4), "0");  // the stone worker's contractors did not come in
   EXPECT_EQ(ExampleIncidentTitle, "Cook burns foot with oil");
   EXPECT_EQ(ModifiedFlags(KindIncident), 1);
 
-  // Cancel, then No: the example goes over the user's worksheet; cells it does not name keep their text.
-  pf::test::ScriptMessageAnswers({pf::Answer::Cancel, pf::Answer::No});
+  // No: the changes go and the example comes, over a new incident, without a second question.
+  pf::test::ScriptMessageAnswers({pf::Answer::No});
   ChooseExample(1);
-  EXPECT_EQ(pf::test::TakeMessageLog().size(), 2u);
+  EXPECT_EQ(pf::test::TakeMessageLog().size(), 1u);
   EXPECT_EQ(Text(0, 3, 2), "07823");
-  EXPECT_EQ(Text(1, 2, 2), "1");  // the cook's first-aid hours, which the cashier leaves alone
+  EXPECT_EQ(Text(1, 2, 2), "0");  // the cashier leaves first aid as a new incident has it
   EXPECT_EQ(ModifiedFlags(KindIncident), 0);
 
-  // No at the first question: the example is loaded without a second one.
-  pf::SetGadgetText(IncidentGadget(0, 3, 2), "MINE");
+  // Yes: the edited incident is stored first (as a new one: it was an example).
+  edit();
   Pump();
-  ModifiedFlags(KindIncident) = 1;
-  pf::test::ScriptMessageAnswers({pf::Answer::No});
+  pf::test::ScriptMessageAnswers({pf::Answer::Yes});
   ChooseExample(2);
   EXPECT_EQ(pf::test::TakeMessageLog().size(), 1u);
+  EXPECT_EQ(QueryText(kRecordFileName, "select altrefnumberfield from incidents"), "MINE");
   EXPECT_EQ(Text(0, 3, 2), "04333");
-  EXPECT_EQ(Text(1, 2, 2), "0.25");
+  EXPECT_EQ(Text(0, 0, 0), "\n");
 
   // Leaving the page asks nothing: the example is not modified.
   ShowStartPage();
