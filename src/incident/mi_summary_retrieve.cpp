@@ -108,5 +108,7 @@ void RetrieveIncidentsForMI() {
       if (pf::GadgetKind(MIGadget(row, column)) == pf::Kind::Text) WriteIfChanged(MIGadget(row, column), "");
   for (const MICellText& cell : MISummaryFigures(*totals, FteHours()))
     WriteIfChanged(MIGadget(cell.row, cell.column), cell.text);
+  // The results lie below the criteria, often out of view: the line under the button says where they went.
+  WriteIfChanged(MIGadget(12, 1), "* Incidents successfully retrieved (see below) *");
   ModifiedFlags(KindMISummary) = 1;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "reports/reports.h"
 #include "shell/gadget_helpers.h"
 #include "shell/page_globals.h"
 #include "shell/page_switching.h"
@@ -13,9 +14,16 @@
 
 namespace {
 
-// The printed reports of the four worksheets that have one. Until the report subsystem provides them the
-// print buttons print nothing; this is the one place that names them.
-void PrintReportOfKind(int kind) { (void)kind; }
+// The printed reports of the four worksheets that have one; this is the one place that names them.
+void PrintReportOfKind(int kind) {
+  switch (kind) {
+    case KindIncident: PrintIncidentReport(); break;
+    case KindBA: PrintBAReport(); break;
+    case KindCG: PrintCGReport(); break;
+    case KindPI: PrintPIReport(); break;
+    default: break;  // the summary has no report
+  }
+}
 
 // What the footer commands of one kind need besides the store's description of the kind.
 struct FooterKind {

@@ -53,9 +53,7 @@ int NumberFieldOf(int s) {
 
 int Control(int* global) { return *global; }
 int IncidentListControl(int) { return Control(&IncidentList); }
-int ExampleListControl(int) { return Control(&ExampleIncidentList); }
 int SummaryListControl(int) { return Control(&MISummaryList); }
-int RetrieveButtonControl(int) { return MIGadget(12, 2); }
 
 // Buttons and lists act on clicks only: the focus reaching a button does nothing.
 bool LeftClickOnly(pf::GadgetEvent kind) { return kind == pf::GadgetEvent::LeftClick; }
@@ -88,20 +86,6 @@ void OpenStoredSummary(int, pf::GadgetEvent) {
   OpenListRow(MISummaryList, 10, KindMISummary, NewMISummary, LoadMISummary);
 }
 
-// The built-in examples join when the example records land; until then a row opens a blank incident.
-void OpenIncidentExample(int index) { (void)index; }
-
-void OpenExampleIncident(int, pf::GadgetEvent) {
-  const int row = pf::GetGadgetState(ExampleIncidentList);
-  if (row < 0 || row > 5) return;
-  SelectSecondTab(8);
-  ShowPage(-1, -1, -1);
-  NewIncident();
-  if (ModifiedFlags(KindIncident) == 1) return;
-  OpenIncidentExample(row);
-}
-
-void Retrieve(int, pf::GadgetEvent) { RetrieveIncidentsForMI(); }
 
 constexpr DispatchEntry kEntries[] = {
     {SaveAsNewButtonOf, 1, 5, LeftClickOnly, SaveAsNew},
@@ -113,9 +97,7 @@ constexpr DispatchEntry kEntries[] = {
     {SaveReturnButtonOf, 1, 4, LeftClickOnly, SaveReturn},
     {NumberFieldOf, 1, 4, LostFocusOnly, NumberLeft},
     {IncidentListControl, 0, 0, LeftClickOnly, OpenStoredIncident},
-    {ExampleListControl, 0, 0, LeftClickOnly, OpenExampleIncident},
     {SummaryListControl, 0, 0, LeftClickOnly, OpenStoredSummary},
-    {RetrieveButtonControl, 0, 0, LeftClickOnly, Retrieve},
 };
 
 }  // namespace
