@@ -10,6 +10,7 @@
 #include "shell/gadget_helpers.h"
 #include "shell/hover_help.h"
 #include "shell/services.h"
+#include "store/example_analyses.h"
 
 namespace {
 
@@ -244,6 +245,7 @@ ModuleDescription MakeBADescription() {
   m.savedBanner = &BASavedBanner;
   m.labour = &BALabour;
   m.recalc = RecalcBA;
+  m.loadExample = LoadBAExample;
   m.syncDates = SyncBADates;
   m.copiedRows = 1u << 7 | 1u << 9;
   m.copyOnUserEditsOnly = true;

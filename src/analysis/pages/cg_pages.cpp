@@ -11,6 +11,7 @@
 #include "shell/design_grid.h"
 #include "shell/gadget_helpers.h"
 #include "shell/services.h"
+#include "store/example_analyses.h"
 
 namespace {
 
@@ -243,6 +244,7 @@ ModuleDescription MakeDescription() {
   m.savedBanner = &CGSavedBanner;
   m.labour = &CGLabour;
   m.recalc = RecalcCG;
+  m.loadExample = LoadCGExample;
   m.syncDates = SyncCGDates;
   m.copiedRows = 1u << 7 | 1u << 9;
   m.copyOnUserEditsOnly = false;

@@ -13,6 +13,7 @@
 #include "shell/design_grid.h"
 #include "shell/gadget_helpers.h"
 #include "shell/services.h"
+#include "store/example_analyses.h"
 
 namespace {
 
@@ -227,6 +228,7 @@ ModuleDescription MakeDescription() {
   m.savedBanner = &PISavedBanner;
   m.labour = &PILabour;
   m.recalc = RecalcPI;
+  m.loadExample = LoadPIExample;
   m.syncDates = SyncPIDates;
   m.copiedRows = 1u << 5 | 1u << 6 | 1u << 7 | 1u << 8 | 1u << 9;
   m.copyOnUserEditsOnly = false;
