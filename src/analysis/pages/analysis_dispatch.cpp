@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 #include "analysis/calc/approach_switch.h"
 #include "analysis/calc/incident_retrieval.h"
@@ -150,6 +151,9 @@ void StepTwoDateChanged(int slot, pf::GadgetEvent) {
 
 // Shows another occupational group: the fields shown go back into the labour array first.
 void SwitchLabourGroup(int slot, pf::GadgetEvent) {
+  // A load, a new record or an example writes the group number together with that group's fields: there is
+  // nothing to switch, and rewriting the fields afterwards would mark the fresh worksheet as changed.
+  if (CurrentEvent.inFill) return;
   const ModuleDescription& m = *Module(slot);
   GadgetArray& x = *m.gadget;
   auto& lab = *m.labour;
@@ -184,6 +188,9 @@ void CopyToSecondColumn(int slot, pf::GadgetEvent) {
   // Only what the user types is copied: a load or an example brings column 2's own stored text.
   if (m.copyOnUserEditsOnly && (CurrentEvent.origin != pf::Origin::User || CurrentEvent.inFill)) return;
   const int row = slot / 10 % 10;
+  // A copy that follows a fill's own write is part of that fill, not an edit.
+  std::optional<pf::FillScope> fill;
+  if (CurrentEvent.inFill) fill.emplace();
   pf::SetGadgetText((*m.gadget)(7, row, 2, 2), pf::GetGadgetText((*m.gadget)(7, row, 1, 2)));
 }
 
