@@ -1,6 +1,7 @@
 #include "analysis/calc/incident_retrieval.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "analysis/calc/retrieval_query.h"
 #include "shell/number_text.h"
@@ -42,21 +43,45 @@ PassFigures SumPass(const std::vector<std::vector<std::string>>& rows) {
 void AddPassClaims(IndustryCodeList& list, int pass, const std::vector<std::vector<std::string>>& rows,
                    std::vector<std::string>& seen) {
   const std::size_t field = std::size_t(kClaims1Field + pass);
+  // The claims of a code are summed first and written once, so a long pass does not round at every row.
+  struct Claims {
+    std::size_t record;
+    double sum = 0;
+    int rows = 0;
+    bool created = false;
+  };
+  std::unordered_map<std::string, std::size_t> byCode;  // code as compared -> position in `claims`
+  std::vector<Claims> claims;
   for (const auto& row : rows) {
     // Codes are kept without surrounding blanks, so " 4711" and "4711" share one record.
     const std::string code = TrimBlanks(row[kIndustryCode]);
-    seen.push_back(code);
-    const int found = FindIndustryCode(list, code);
-    if (found >= 0) {
-      auto& e = list[std::size_t(found)];
-      e.s[field] = FixedText(StoredValue(e.s[field]) + Value(row, kClaimCost), 2);
-    } else {
-      IndustryCodeEntry e;
-      e.s[kCodeField] = code;
-      e.s[field] = row[kClaimCost];
-      list.push_back(std::move(e));
+    std::string key = code;
+    for (char& c : key) c = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+    auto at = byCode.find(key);
+    if (at == byCode.end()) {
+      seen.push_back(code);
+      const int found = FindIndustryCode(list, code);
+      Claims c{found >= 0 ? std::size_t(found) : list.size()};
+      if (found < 0) {
+        IndustryCodeEntry e;
+        e.s[kCodeField] = code;
+        e.s[field] = row[kClaimCost];  // a code's first claim stands as stored
+        list.push_back(std::move(e));
+        c.created = true;
+      } else {
+        c.sum = StoredValue(list[c.record].s[field]);
+      }
+      at = byCode.emplace(std::move(key), claims.size()).first;
+      claims.push_back(c);
+      if (c.created) continue;
     }
+    Claims& c = claims[at->second];
+    if (c.created && c.rows == 0) c.sum = StoredValue(list[c.record].s[field]);
+    c.sum += Value(row, kClaimCost);
+    ++c.rows;
   }
+  for (const Claims& c : claims)
+    if (c.rows > 0) list[c.record].s[field] = FixedText(c.sum, 2);
 }
 
 void DropRecordsNotRetrieved(IndustryCodeList& list, const std::vector<std::string>& seen) {

@@ -81,4 +81,6 @@ int IncidentTypeColumn(std::string_view storedType) {
   return value <= 3 ? value + 1 : 5;
 }
 
-double StoredValue(std::string_view text) { return LeadingValue(TextNoCommas(text)); }
+double StoredValue(std::string_view text) {
+  return text.find(',') == std::string_view::npos ? LeadingValue(text) : LeadingValue(TextNoCommas(text));
+}
