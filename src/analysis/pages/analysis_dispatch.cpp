@@ -1,10 +1,18 @@
 #include "analysis/pages/analysis_dispatch.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 
+#include "analysis/calc/approach_switch.h"
+#include "analysis/calc/incident_retrieval.h"
+#include "analysis/calc/industry_code_combo.h"
 #include "analysis/pages/module_frame.h"
 #include "analysis/pages/pages_globals.h"
 #include "shell/event_loop.h"
+#include "shell/shell_globals.h"
 #include "shell/gadget_helpers.h"
 #include "shell/page_switching.h"
 #include "shell/tab_bars.h"
@@ -143,8 +151,8 @@ void StepTwoDateChanged(int slot, pf::GadgetEvent) {
 
 // Shows another occupational group: the fields shown go back into the labour array first.
 void SwitchLabourGroup(int slot, pf::GadgetEvent) {
-  // A load or a new record has put the group's number, fields and labour in place itself; showing the
-  // group again after it would be an edit of a worksheet that nobody touched.
+  // A load, a new record or an example writes the group number together with that group's fields: there is
+  // nothing to switch, and rewriting the fields afterwards would mark the fresh worksheet as changed.
   if (CurrentEvent.inFill) return;
   const ModuleDescription& m = *Module(slot);
   GadgetArray& x = *m.gadget;
@@ -180,8 +188,99 @@ void CopyToSecondColumn(int slot, pf::GadgetEvent) {
   // Only what the user types is copied: a load or an example brings column 2's own stored text.
   if (m.copyOnUserEditsOnly && (CurrentEvent.origin != pf::Origin::User || CurrentEvent.inFill)) return;
   const int row = slot / 10 % 10;
+  // A copy that follows a fill's own write is part of that fill, not an edit.
+  std::optional<pf::FillScope> fill;
+  if (CurrentEvent.inFill) fill.emplace();
   pf::SetGadgetText((*m.gadget)(7, row, 2, 2), pf::GetGadgetText((*m.gadget)(7, row, 1, 2)));
 }
+
+// ---- Step 3 and step 7 -------------------------------------------------------------------------------------
+
+// A click on the mark of the approach not chosen switches; the chosen one's mark does nothing.
+void ChooseApproach(int slot, int mark) {
+  const ModuleDescription& m = *Module(slot);
+  if (pf::GetGadgetData(mark) != 1) return;
+  SwitchStep3Approach(m.recordKind);
+  ModifiedFlags(m.recordKind) = 1;
+}
+void ChooseDatabaseApproach(int slot, pf::GadgetEvent) { ChooseApproach(slot, Control<&ModuleDescription::databaseMark>(slot)); }
+void ChooseSummaryApproach(int slot, pf::GadgetEvent) { ChooseApproach(slot, Control<&ModuleDescription::summaryMark>(slot)); }
+
+int RetrieveButton(int slot) {
+  const ModuleDescription* m = Module(slot);
+  return m ? (*m->gadget)(6, 8, 1, 2) : 0;
+}
+void Retrieve(int slot, pf::GadgetEvent) { RetrieveIncidents(Module(slot)->recordKind); }
+
+int DismissButton(int slot) { return Module(slot) ? NoticeGadget(slot, 3) : 0; }
+int UpdateButton(int slot) { return Module(slot) ? NoticeGadget(slot, 2) : 0; }
+
+void HideNotice(int slot) {
+  pf::HideGadget(NoticeGadget(slot, 1), true);
+  pf::DisableGadget(NoticeGadget(slot, 0), false);
+}
+void Dismiss(int slot, pf::GadgetEvent) { HideNotice(slot); }
+
+void RepaintPage() { pf::RepaintGadget(PageHolder); }
+
+// Brings the database approach's figures into view over 250 ms, so the user sees where the update lands.
+void ScrollToFigures(const ModuleDescription& m) {
+  const int area = NoticeGadget(m.notice, 4);
+  const bool potential = m.recordKind == KindPI;
+  const double y0 = pf::GetScrollY(area);
+  const double target =
+      potential ? 1180 * ScaleY : pf::ScrollAreaInnerHeight(area) - pf::ScrollAreaViewHeight(area);
+  const double rate = std::round(target - y0) / 250;
+  const std::int64_t t0 = pf::ElapsedMilliseconds();
+  for (int i = 1; i <= 250; ++i) {
+    if (pf::ElapsedMilliseconds() - t0 < i) pf::Delay(1);
+    const std::int64_t passed = std::min<std::int64_t>(pf::ElapsedMilliseconds() - t0, 250);
+    const int y = int(std::lround(y0 + double(passed) * rate));
+    if (potential) {
+      pf::SendScrollRequest(area, pf::ScrollKind::ThumbTrack, y);
+      if (pf::GetScrollY(area) != y) RepaintPage();
+    } else if (pf::GetScrollY(area) < y) {
+      pf::SetScrollY(area, y);
+      RepaintPage();
+    }
+  }
+  if (potential) {
+    pf::SendScrollRequest(area, pf::ScrollKind::ThumbTrack, int(std::lround(target)));
+    RepaintPage();
+  }
+}
+
+// The notice strip's Update: the stored incidents may have changed since the analysis was saved.
+void Update(int slot, pf::GadgetEvent) {
+  const ModuleDescription& m = *Module(slot);
+  HideNotice(slot);
+  RepaintPage();
+  pf::Delay(250);
+  ScrollToFigures(m);
+  pf::Delay(500);
+  // A retrieval that failed has shown why and changed nothing: there is no update to announce.
+  if (!RetrieveIncidents(m.recordKind)) return;
+  const int status = (*m.gadget)(6, 8, 1, 1);
+  pf::SetGadgetText(status, "* INCIDENT DATA UPDATED *");
+  const Rgb flash[4][2] = {{OrangeColour, DarkBlueColour},
+                           {BlueColour, OrangeColour},
+                           {OrangeColour, DarkBlueColour},
+                           {BlueColour, PageColour}};
+  for (int i = 0; i < 4; ++i) {
+    pf::SetGadgetColour(status, FrontColourType, flash[i][0]);
+    pf::SetGadgetColour(status, BackColourType, flash[i][1]);
+    RepaintPage();
+    if (i < 3) pf::Delay(150);
+  }
+  ModifiedFlags(m.recordKind) = 1;
+}
+
+int IndustryCodeCombo(int slot) {
+  const ModuleDescription* m = Module(slot);
+  return m ? (*m->gadget)(2, 3, 1, 2) : 0;
+}
+bool SelectionChangeOnly(pf::GadgetEvent kind) { return kind == pf::GadgetEvent::SelectionChange; }
+void ChooseIndustryCode(int slot, pf::GadgetEvent) { OnIndustryCodeComboChange(Module(slot)->recordKind); }
 
 constexpr DispatchEntry kEntries[] = {
     {Control<&ModuleDescription::newTile>, 1, 3, LeftClickOnly, ChooseNewTile},
@@ -199,6 +298,12 @@ constexpr DispatchEntry kEntries[] = {
     {DateField, StepTwoSlot(1, 2, 1), StepTwoSlot(3, 3, 2), DateChangeOnly, StepTwoDateChanged},
     {GroupField, 1, 3, ChangeOnly, SwitchLabourGroup},
     {CopiedField, StepTwoSlot(1, 5, 1), StepTwoSlot(3, 9, 1), ChangeOnly, CopyToSecondColumn},
+    {Control<&ModuleDescription::databaseMark>, 1, 3, LeftClickOnly, ChooseDatabaseApproach},
+    {Control<&ModuleDescription::summaryMark>, 1, 3, LeftClickOnly, ChooseSummaryApproach},
+    {RetrieveButton, 1, 3, LeftClickOnly, Retrieve},
+    {DismissButton, 1, 3, LeftClickOnly, Dismiss},
+    {UpdateButton, 1, 3, LeftClickOnly, Update},
+    {IndustryCodeCombo, 1, 3, SelectionChangeOnly, ChooseIndustryCode},
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "shell/hover_help.h"
 #include "shell/services.h"
 #include "store/record_store.h"
+#include "store/example_analyses.h"
 
 namespace {
 
@@ -248,6 +249,7 @@ ModuleDescription MakeBADescription() {
   m.fillList = FillBAAnalysisList;
   m.newRecord = NewBAAnalysis;
   m.loadRecord = [](int uid) { LoadBAAnalysis(uid); };
+  m.loadExample = LoadBAExample;
   m.syncDates = SyncBADates;
   m.copiedRows = 1u << 7 | 1u << 9;
   m.copyOnUserEditsOnly = true;

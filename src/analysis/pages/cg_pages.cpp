@@ -12,6 +12,7 @@
 #include "shell/gadget_helpers.h"
 #include "shell/services.h"
 #include "store/record_store.h"
+#include "store/example_analyses.h"
 
 namespace {
 
@@ -247,6 +248,7 @@ ModuleDescription MakeDescription() {
   m.fillList = FillCGAnalysisList;
   m.newRecord = NewCGAnalysis;
   m.loadRecord = [](int uid) { LoadCGAnalysis(uid); };
+  m.loadExample = LoadCGExample;
   m.syncDates = SyncCGDates;
   m.copiedRows = 1u << 7 | 1u << 9;
   m.copyOnUserEditsOnly = false;

@@ -14,6 +14,7 @@
 #include "shell/gadget_helpers.h"
 #include "shell/services.h"
 #include "store/record_store.h"
+#include "store/example_analyses.h"
 
 namespace {
 
@@ -231,6 +232,7 @@ ModuleDescription MakeDescription() {
   m.fillList = FillPIAnalysisList;
   m.newRecord = NewPIAnalysis;
   m.loadRecord = [](int uid) { LoadPIAnalysis(uid); };
+  m.loadExample = LoadPIExample;
   m.syncDates = SyncPIDates;
   m.copiedRows = 1u << 5 | 1u << 6 | 1u << 7 | 1u << 8 | 1u << 9;
   m.copyOnUserEditsOnly = false;

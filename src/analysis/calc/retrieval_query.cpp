@@ -1,0 +1,86 @@
+#include "analysis/calc/retrieval_query.h"
+
+#include <cstdio>
+#include <string>
+
+#include "analysis/calc/industry_codes.h"
+#include "shell/number_text.h"
+
+namespace {
+
+// Values no stored incident holds, so that the first term of each clause admits nothing by itself.
+constexpr const char* kNoTotal = "ofgofdgfdgo";
+constexpr const char* kNoCode = "-2";
+constexpr const char* kNoText = "fdgdfggretredf";
+
+bool IsMissingColumn(const std::string& message) { return message.find("no such column") != std::string::npos; }
+
+}  // namespace
+
+RetrievalQuery BuildRetrievalQuery(std::string_view select, const std::string& start, const std::string& end,
+                                   const std::vector<RetrievalCriterion>& lists, bool orderByCode) {
+  RetrievalQuery q;
+  q.sql = "select " + std::string(select) +
+          " from incidents where totalcostfield <> ? and date(datefield) >= Date(?) and "
+          "date(datefield) <= Date(?)";
+  q.values = {kNoTotal, start, end};
+  for (const RetrievalCriterion& list : lists) {
+    if (list.lowest == 0) continue;  // the all-values entry is selected
+    const std::string column = list.column;
+    q.sql += " and (" + column + "=?";
+    q.values.push_back(list.byText ? kNoText : kNoCode);
+    for (const std::string& value : list.values) {
+      q.sql += " or " + column + " = ?";
+      q.values.push_back(value);
+    }
+    q.sql += ")";
+  }
+  if (orderByCode) q.sql += " order by rategroupfield";
+  return q;
+}
+
+std::string RetrievalDateText(int year, int month, int day) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+  return text;
+}
+
+RetrievedRows RunRetrievalQuery(sql::Database& db, const RetrievalQuery& query,
+                                const std::vector<const char*>& columns) {
+  RetrievedRows out;
+  sql::Statement st(db, query.sql);
+  if (!st.Prepared()) {
+    if (!IsMissingColumn(st.Failure().message)) out.ok = false, out.message = st.Failure().message;
+    return out;
+  }
+  for (std::size_t k = 0; k < query.values.size(); ++k) st.Bind(int(k + 1), query.values[k]);
+  std::vector<int> at(columns.size(), -1);
+  for (int c = 0; c < st.ColumnCount(); ++c)
+    for (std::size_t k = 0; k < columns.size(); ++k)
+      if (at[k] < 0 && st.ColumnName(c) == columns[k]) at[k] = c;
+  for (;;) {
+    const sql::Statement::Step step = st.Next();
+    if (step == sql::Statement::Step::Done) return out;
+    if (step == sql::Statement::Step::Error) {
+      out.ok = false;
+      out.message = st.Failure().message;
+      out.rows.clear();
+      return out;
+    }
+    std::vector<std::string> row(columns.size());
+    for (std::size_t k = 0; k < columns.size(); ++k)
+      if (at[k] >= 0) row[k] = st.Text(at[k]);
+    out.rows.push_back(std::move(row));
+  }
+}
+
+int IncidentTypeColumn(std::string_view storedType) {
+  const std::string code = TrimBlanks(storedType);
+  if (code.empty() || code.size() > 3 || code.find_first_not_of("0123456789") != std::string::npos) return 5;
+  const int value = std::stoi(code);
+  return value <= 3 ? value + 1 : 5;
+}
+
+double StoredValue(std::string_view text) {
+  return text.find(',') == std::string_view::npos ? LeadingValue(text) : LeadingValue(TextNoCommas(text));
+}
