@@ -60,8 +60,14 @@ class RowHarness : public TestPage {
   void Show() {
     if (area) pf::CloseGadgetList();
     area = 0;
-    Built();
+    if (pageHolderOpen) {
+      pageHolderOpen = false;
+      Built();  // closes the page holder's list, which SetUp left open
+    } else {
+      Pump();
+    }
   }
 
   int area = 0, lastArea = 0;
+  bool pageHolderOpen = true;
 };

@@ -1,6 +1,7 @@
 // Every kind of every module built one after another, as a page builder stacks them: each returns the
 // bottom of its own panel. With ROWS_SCREENSHOT_DIR set, the stacks are saved as pictures for a look.
 #include <cstdlib>
+#include <vector>
 
 #include "row_harness.h"
 
@@ -26,6 +27,7 @@ TEST_P(RowLayout, StackedRowsEndAtTheirPanelsBottom) {
   int shot = 0;
   for (const std::vector<int>& stack : kStacks[int(m)]) {
     OpenArea(m, 700);
+    std::vector<int> panels;
     int y = 0;
     for (int kind : stack) {
       SCOPED_TRACE(kind);
@@ -36,12 +38,21 @@ TEST_P(RowLayout, StackedRowsEndAtTheirPanelsBottom) {
                              "$", kind == 1 ? "hours" : "", kind == 1 || kind == 91 ? 1 : -1);
       if (kind != 99 && kind != 100) {
         ASSERT_NE(LastHelpIcon, before);
-        EXPECT_EQ(bottom, pf::GadgetY(pf::GadgetParent(LastHelpIcon)) + pf::GadgetHeight(pf::GadgetParent(LastHelpIcon)));
+        const int panel = pf::GadgetParent(LastHelpIcon);
+        EXPECT_EQ(bottom, pf::GadgetY(panel) + pf::GadgetHeight(panel));
+        // A row that closes more lists than it opens puts the rows after it outside the row area.
+        EXPECT_EQ(pf::GadgetParent(panel), area);
+        panels.push_back(panel);
       }
       EXPECT_GT(bottom, y);
       y = bottom;
     }
     Show();
+    for (int panel : panels) {
+      EXPECT_TRUE(pf::IsGadgetVisible(panel)) << panel;
+      EXPECT_GT(pf::GadgetWidth(panel), 0);
+      EXPECT_GT(pf::GadgetHeight(panel), 0);
+    }
     if (dir)
       pf::test::SaveScreenshot(std::string(dir) + "/rows_" + std::to_string(int(m)) + "_" + std::to_string(shot++) +
                                ".png");
