@@ -22,6 +22,9 @@ class MISummary : public ProgramTest {
     dir_ = std::filesystem::temp_directory_path() / ("mi_summary_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir_);
     ASSERT_TRUE(RecordDatabase.Open((dir_ / "records.dat").string(), true));
+    // A new summary takes the company's figures from the file, as every new record does.
+    Run("create table staticinfo (uid integer primary key, companyname text, hoursperyear text);"
+        "insert into staticinfo (companyname, hoursperyear) values ('', '2,000');");
     pf::HideGadget(FrontPageHolder, true);
     pf::HideGadget(TabbedArea, false);
     ShowPage(2, 10, 1);
@@ -36,9 +39,7 @@ class MISummary : public ProgramTest {
   static void Run(const std::string& sqlText) { ASSERT_TRUE(RecordDatabase.Execute(sqlText)) << sqlText; }
 
   static void StoreIncidents() {
-    Run("create table staticinfo (uid integer primary key, companyname text, hoursperyear text);"
-        "insert into staticinfo (companyname, hoursperyear) values ('', '2,000');"
-        "create table incidents (uid integer primary key, field1 text, field2 text, incidenttypefield text,"
+    Run("create table incidents (uid integer primary key, field1 text, field2 text, incidenttypefield text,"
         " datefield text, totalcostfield text, indirectcostfield text, departmentfield text);"
         "insert into incidents (incidenttypefield, datefield, totalcostfield, indirectcostfield, "
         "departmentfield)"

@@ -133,9 +133,9 @@ TEST_F(TabsTest, PagesAreBuiltOnceAndWorksheetsRecalculateWhenTheyShow) {
   };
   const Visit visits[] = {
       {1, -1, -1, 0, 0, 0},                        // the analysis choice
-      {-1, 3, -1, 0, 0, 0},                        // a start page has nothing to recalculate
+      {-1, 3, -1, 0, 1, 0},                        // building a module starts a new analysis
       {-1, -1, 7, 0, 1, 0}, {-1, -1, 7, 0, 0, 0},  // the same position again changes nothing
-      {-1, -1, 6, 0, 1, 0}, {-1, 2, -1, 0, 0, 0},
+      {-1, -1, 6, 0, 1, 0}, {-1, 2, -1, 0, 0, 1},
       {-1, -1, 1, 0, 0, 1}, {2, -1, -1, 1, 0, 0},  // building the calculator starts a new incident
       {-1, 7, -1, 1, 0, 0}, {-1, -1, 1, 0, 0, 0},  // the summary
       {1, -1, -1, 0, 0, 1},                        // back to the step shown last

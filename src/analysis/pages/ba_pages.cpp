@@ -10,8 +10,8 @@
 #include "shell/gadget_helpers.h"
 #include "shell/hover_help.h"
 #include "shell/services.h"
-#include "store/record_store.h"
 #include "store/example_analyses.h"
+#include "store/record_store.h"
 
 namespace {
 

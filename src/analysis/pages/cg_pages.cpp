@@ -11,8 +11,8 @@
 #include "shell/design_grid.h"
 #include "shell/gadget_helpers.h"
 #include "shell/services.h"
-#include "store/record_store.h"
 #include "store/example_analyses.h"
+#include "store/record_store.h"
 
 namespace {
 

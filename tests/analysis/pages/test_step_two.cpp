@@ -40,8 +40,9 @@ TEST_F(BAStepTwo, TypedWageRatesAreCopiedIntoTheAfterColumnOnly) {
   Type(X(9, 1), "24");
   EXPECT_EQ(pf::GetGadgetText(X(9, 2)), "24");
   // Other rows are not copied, and nothing goes back from the after column.
+  const std::string overtimeAfter = pf::GetGadgetText(X(8, 2));  // the new analysis's default
   Type(X(8, 1), "40");
-  EXPECT_EQ(pf::GetGadgetText(X(8, 2)), "");
+  EXPECT_EQ(pf::GetGadgetText(X(8, 2)), overtimeAfter);
   Type(X(7, 2), "17");
   EXPECT_EQ(pf::GetGadgetText(X(7, 1)), "16.5");
   // What the program writes (a load, a group switch) keeps the after column's own value.
