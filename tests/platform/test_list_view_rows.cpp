@@ -27,6 +27,16 @@ TEST_F(PlatformTest, ListViewRowsAddedAtOnceAreOrdinaryRows) {
   EXPECT_TRUE(test::DrainEvents().empty());
   AddListViewRows(v, {});
   EXPECT_EQ(CountGadgetItems(v), 4);
+
+  // A long list scrolls to a row and back to its first.
+  std::vector<ListViewRow> more(40);
+  for (int i = 0; i < 40; ++i) more[i] = {{std::to_string(100 + i)}, 100 + i};
+  AddListViewRows(v, more);
+  SetTopItem(v, 20);
+  EXPECT_EQ(GetTopItem(v), 20);
+  SetTopItem(v, 0);
+  EXPECT_EQ(GetTopItem(v), 0);
+  EXPECT_EQ(GadgetItemAt(v, 5, 1), 0);
 }
 
 TEST_F(PlatformTest, ListBoxTakesEachRowsFirstText) {
