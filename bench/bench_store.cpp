@@ -1,10 +1,8 @@
 // Speed of the record store on a file with 10,000 stored incidents: opening it, saving a filled incident
 // (new and over the current row) and refilling the stored-incidents list.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <filesystem>
-
+#include "bench_files.h"
 #include "platform/platform.h"
 #include "platform/test_surface.h"
 #include "shell/shell_globals.h"
@@ -23,8 +21,7 @@ void PrepareStore() {
   pf::test::UseVirtualClock(true);
   pf::InitPlatform(argc, argv);
   pf::OpenMainWindow("bench", 0, 0, 800, 600, false);
-  char pattern[] = "/tmp/quillmark-bench-XXXXXX";
-  std::filesystem::current_path(::mkdtemp(pattern));
+  EnterFreshBenchDirectory();
   OpenRecordDatabase();
   // A filled incident: every cell of steps 1 to 7 that a worksheet uses holds a field.
   for (int step = 0; step <= 7; ++step)

@@ -1,6 +1,7 @@
 // Items of combo boxes, list boxes and list views. The program's own selections raise no events.
 #include <QComboBox>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 #include "platform/core.h"
@@ -224,6 +225,12 @@ void SetTopItem(int gadget, int item) {
   if (!v) return;
   const QModelIndex index = v->model()->index(item, 0);
   ProgramScope program;
+  // The first item at the top is the scroll bar at its start; finding it by index would lay out every
+  // row of a long list first.
+  if (item == 0 && index.isValid() && v->horizontalScrollBar()->value() == 0) {
+    v->verticalScrollBar()->setValue(0);
+    return;
+  }
   if (index.isValid()) v->scrollTo(index, QAbstractItemView::PositionAtTop);
 }
 

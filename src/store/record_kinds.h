@@ -43,6 +43,10 @@ struct RecordKind {
 
 const RecordKind& RecordKindOf(int kind);  // 1 incident, 2-4 analyses, 5 summary
 
+// After a save: the saved record's row of the kind's list, updated or added in record-number order; the
+// whole list is filled again when it does not hold one row per stored record.
+void RefreshSavedRecordRow(int kind, int uid);
+
 // A walk over the positions of `ranges`, last index innermost, each from first to last.
 template <typename F>
 void WalkCells(int dims, const IndexRange* ranges, F&& visit) {

@@ -1,3 +1,7 @@
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "shell/shell_globals.h"
 #include "store/record_kinds.h"
 #include "store/record_store.h"
@@ -15,48 +19,120 @@ std::string FirstCharacters(const std::string& text, int n) {
   return text.substr(0, i);
 }
 
-std::string Column(const RecordQuery& q, const char* name) {
-  const int at = DatabaseColumnIndex(name, q);
-  return at < 0 ? std::string() : q.Text(at);
-}
-
 struct ListOfKind {
-  const char* query;
+  const char* table;
+  bool byUid;  // rows in record-number order
   int nameCut, descriptionCut;  // analyses: characters of name and description shown
 };
+
+// The stored columns each kind's list shows, after the record number.
+std::vector<std::string> ShownColumns(int kind) {
+  if (kind == KindIncident) return {"altrefnumberfield", "datefield", "field_0x6x2"};
+  if (kind == KindMISummary) return {"titlefield"};
+  return {"interventionnamefield", "interventiondescriptionfield"};
+}
+
+// A record has hundreds of columns and the list shows a few: reading only those keeps a list of
+// thousands of records quick to fill. A column the table does not have yet (no record has stored it)
+// reads as empty. `where` narrows the rows.
+std::string ListQuery(int kind, const ListOfKind& how, const std::string& where = "") {
+  std::vector<std::string> present;
+  {
+    sql::Statement info(RecordDatabase, std::string("pragma table_info(") + how.table + ")");
+    while (info.Next() == sql::Statement::Step::Row) present.push_back(info.Text(1));
+  }
+  std::string text = "select UID";
+  for (const std::string& column : ShownColumns(kind))
+    text += std::find(present.begin(), present.end(), column) != present.end() ? "," + column : ",''";
+  text += std::string(" from ") + how.table + where;
+  if (how.byUid) text += " order by UID";
+  return text;
+}
+
+// The list row of the query's current record: its number, then the shown texts.
+pf::ListViewRow ListRow(int kind, const ListOfKind& how, const sql::Statement& q) {
+  const int uid = int(q.Integer(0));
+  pf::ListViewRow row;
+  row.data = uid;
+  if (kind == KindIncident)
+    row.texts = {std::to_string(uid), q.Text(1), StoredDateInWords(q.Text(2)), q.Text(3)};
+  else if (kind == KindMISummary)
+    row.texts = {std::to_string(uid), q.Text(1)};
+  else
+    row.texts = {std::to_string(uid), FirstCharacters(q.Text(1), how.nameCut),
+                 FirstCharacters(q.Text(2), how.descriptionCut)};
+  return row;
+}
 
 void FillList(int kind, const ListOfKind& how) {
   const int list = *RecordKindOf(kind).list;
   pf::ClearGadgetItems(list);
   if (!list) return;
-  RecordQuery q(RecordDatabase, how.query);
-  while (q.Next() == sql::Statement::Step::Row) {
-    const int uid = int(q.Integer(0));
-    const int item = pf::CountGadgetItems(list);
-    pf::AddGadgetItem(list, -1, std::to_string(uid), uid);
-    std::string texts[3];
-    if (kind == KindIncident) {
-      texts[0] = Column(q, "altrefnumberfield");
-      texts[1] = StoredDateInWords(Column(q, "datefield"));
-      texts[2] = Column(q, "field_0x6x2");
-    } else if (kind == KindMISummary) {
-      texts[0] = Column(q, "titlefield");
-    } else {
-      texts[0] = FirstCharacters(Column(q, "interventionnamefield"), how.nameCut);
-      texts[1] = FirstCharacters(Column(q, "interventiondescriptionfield"), how.descriptionCut);
-    }
-    for (int c = 0; c < 3; ++c)
-      if (!texts[c].empty()) pf::SetGadgetItemText(list, item, texts[c], c + 1);
+  RecordQuery q(RecordDatabase, ListQuery(kind, how));
+  std::vector<pf::ListViewRow> rows;
+  while (q.Next() == sql::Statement::Step::Row) rows.push_back(ListRow(kind, how, q));
+  pf::AddListViewRows(list, rows);
+}
+
+ListOfKind ListOf(int kind) {
+  switch (kind) {
+    case KindIncident: return {"Incidents", true, 0, 0};
+    case KindBA: return {"BAAnalyses", false, 30, 55};
+    case KindCG: return {"CGAnalyses", false, 30, 45};
+    case KindPI: return {"piAnalyses", false, 30, 30};
+    default: return {"MISummaries", true, 0, 0};
   }
+}
+
+int StoredCount(const char* table) {
+  sql::Statement q(RecordDatabase, std::string("select count(*) from ") + table);
+  return q.Next() == sql::Statement::Step::Row ? int(q.Integer(0)) : -1;
+}
+
+// The first row whose record number is not below uid, in a list ordered by record number.
+int FirstRowFrom(int list, int uid) {
+  int low = 0, high = pf::CountGadgetItems(list);
+  while (low < high) {
+    const int middle = (low + high) / 2;
+    if (pf::GetGadgetItemData(list, middle) < uid) low = middle + 1;
+    else high = middle;
+  }
+  return low;
+}
+
+// Updates or adds the saved record's row in place; false when that cannot stand for a refill.
+bool RefreshRow(int kind, const ListOfKind& how, int list, int uid) {
+  if (!how.byUid || uid <= 0) return false;
+  const int rows = pf::CountGadgetItems(list);
+  const int at = FirstRowFrom(list, uid);
+  const bool present = at < rows && pf::GetGadgetItemData(list, at) == uid;
+  // The list must hold one row per stored record, the saved one included once it is in.
+  if (StoredCount(how.table) != rows + (present ? 0 : 1)) return false;
+  RecordQuery q(RecordDatabase, ListQuery(kind, how, " where UID=?1"));
+  q.Bind(1, std::int64_t(uid));
+  if (q.Next() != sql::Statement::Step::Row) return false;
+  const pf::ListViewRow row = ListRow(kind, how, q);
+  if (!present) pf::AddGadgetItem(list, at, row.texts[0], uid);
+  for (std::size_t c = 1; c < row.texts.size(); ++c) pf::SetGadgetItemText(list, at, row.texts[c], int(c));
+  // As after a refill: nothing selected, the first rows in sight.
+  pf::SetGadgetState(list, -1);
+  pf::SetTopItem(list, 0);
+  return true;
 }
 
 }  // namespace
 
-void FillIncidentList() { FillList(KindIncident, {"select * from Incidents order by UID", 0, 0}); }
-void FillBAAnalysisList() { FillList(KindBA, {"select * from BAAnalyses", 30, 55}); }
-void FillCGAnalysisList() { FillList(KindCG, {"select * from CGAnalyses", 30, 45}); }
-void FillPIAnalysisList() { FillList(KindPI, {"select * from piAnalyses", 30, 30}); }
-void FillMISummaryList() { FillList(KindMISummary, {"select * from MISummaries order by UID", 0, 0}); }
+void FillIncidentList() { FillList(KindIncident, ListOf(KindIncident)); }
+void FillBAAnalysisList() { FillList(KindBA, ListOf(KindBA)); }
+void FillCGAnalysisList() { FillList(KindCG, ListOf(KindCG)); }
+void FillPIAnalysisList() { FillList(KindPI, ListOf(KindPI)); }
+void FillMISummaryList() { FillList(KindMISummary, ListOf(KindMISummary)); }
+
+void RefreshSavedRecordRow(int kind, int uid) {
+  const int list = *RecordKindOf(kind).list;
+  if (list && RefreshRow(kind, ListOf(kind), list, uid)) return;
+  RecordKindOf(kind).fillList();
+}
 
 std::vector<std::string> StoredIncidentTexts(const std::string& column) {
   std::vector<std::string> texts;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <set>
 
 #include "shell/gadget_helpers.h"
@@ -111,9 +112,11 @@ sql::Outcome InsertRow(const RecordKind& k, const std::vector<NamedValue>& colum
   return RunWithValues(names + ")" + values + ");", columns, {key});
 }
 
-std::string ReadBackUid(const RecordKind& k, const std::string& key) {
-  sql::Statement s(RecordDatabase, std::string("select UID from ") + k.table + " where field1=?1");
-  s.Bind(1, key);
+// The record number of the row just inserted, found by its row id: looking it up by its key would read
+// through every stored record.
+std::string InsertedUid(const RecordKind& k) {
+  sql::Statement s(RecordDatabase, std::string("select UID from ") + k.table + " where rowid=?1");
+  s.Bind(1, RecordDatabase.LastInsertId());
   return s.Next() == sql::Statement::Step::Row ? std::to_string(s.Integer(0)) : std::string();
 }
 
@@ -183,7 +186,7 @@ bool SaveRecord(int kind, int asNew) {
     }
     if (insert) {
       if (auto o = InsertRow(k, columns, key); !o) return Fail(o);
-      newUid = ReadBackUid(k, key);
+      newUid = InsertedUid(k);
     }
     if (kind == KindIncident) StoreCompanyFigures();
     if (auto o = tx.Commit(); !o) return Fail(o);
@@ -191,7 +194,8 @@ bool SaveRecord(int kind, int asNew) {
   // What the save writes into the worksheet is not an edit of it.
   pf::FillScope fill;
   k.showBanner(insert ? k.insertedBanner : k.updatedBanner);
-  if (kind == KindIncident || kind == KindMISummary) k.fillList();
+  if (kind == KindIncident || kind == KindMISummary)
+    RefreshSavedRecordRow(kind, std::atoi((insert ? newUid : uid).c_str()));
   if (insert) {
     pf::SetGadgetText(k.control(k.uidCell), newUid);
     pf::SetGadgetText(k.control(k.numberCell), newUid);
