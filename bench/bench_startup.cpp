@@ -12,7 +12,8 @@ namespace {
 
 void BM_DecodeBuiltInPictures(benchmark::State& state) {
   for (auto _ : state)
-    for (const auto& p : assets::Pictures()) benchmark::DoNotOptimize(pf::DecodePicture(p.number, p.data, p.size));
+    for (const auto& p : assets::Pictures())
+      benchmark::DoNotOptimize(pf::DecodePicture(p.number, p.data, p.size));
 }
 BENCHMARK(BM_DecodeBuiltInPictures)->Unit(benchmark::kMillisecond);
 
