@@ -80,6 +80,16 @@ void JpegWarning(j_common_ptr info, int level) {
   if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) JpegFail(info);
 }
 
+#ifdef JCS_EXTENSIONS
+// libjpeg-turbo writes QImage's own 32-bit layout (alpha 0xFF) straight into the picture, grey included,
+// so no row passes through a second buffer.
+constexpr bool kDirect = true;
+constexpr J_COLOR_SPACE kDirectSpace = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+#else
+constexpr bool kDirect = false;
+constexpr J_COLOR_SPACE kDirectSpace = JCS_RGB;
+#endif
+
 void StoreRow(const JSAMPLE* row, int components, QImage& img, int y) {
   auto* out = reinterpret_cast<QRgb*>(img.scanLine(y));
   for (int x = 0; x < img.width(); ++x, row += components)
@@ -95,16 +105,19 @@ bool ReadJpeg(jpeg_decompress_struct& info, JpegErrors& errors, const unsigned c
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   jpeg_read_header(&info, TRUE);
   if (!SizeAcceptable(info.image_width, info.image_height)) return false;
-  info.out_color_space = info.jpeg_color_space == JCS_GRAYSCALE ? JCS_GRAYSCALE : JCS_RGB;
+  if (kDirect)
+    info.out_color_space = kDirectSpace;
+  else
+    info.out_color_space = info.jpeg_color_space == JCS_GRAYSCALE ? JCS_GRAYSCALE : JCS_RGB;
   jpeg_start_decompress(&info);
   out = NewPicture(int(info.output_width), int(info.output_height));
   if (out.isNull()) return false;
-  row.resize(std::size_t(info.output_width) * std::size_t(info.output_components));
+  if (!kDirect) row.resize(std::size_t(info.output_width) * std::size_t(info.output_components));
   while (info.output_scanline < info.output_height) {
-    JSAMPROW rows[1] = {row.data()};
     const int y = int(info.output_scanline);
+    JSAMPROW rows[1] = {kDirect ? reinterpret_cast<JSAMPROW>(out.scanLine(y)) : row.data()};
     if (jpeg_read_scanlines(&info, rows, 1) != 1) return false;
-    StoreRow(row.data(), info.output_components, out, y);
+    if (!kDirect) StoreRow(row.data(), info.output_components, out, y);
   }
   jpeg_finish_decompress(&info);
   return true;
