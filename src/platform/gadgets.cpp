@@ -180,7 +180,9 @@ int TextGadget(int number, int x, int y, int w, int h, const std::string& text, 
   detail::Gadget* g = CreateGadget(number, Kind::Text, fl, {x, y, w, h}, [&](QWidget* p, int n) {
     auto* l = new detail::ClickLabel(p, n);
     l->clickable = fl & flags::kClickable;
-    l->setWordWrap(true);
+    // A vertically centred text stays on one line and is cut at its edge; only line breaks in the
+    // text start a new line. Any other text wraps at its width from the top.
+    l->setWordWrap(!(fl & flags::kVCentre));
     l->setTextFormat(Qt::PlainText);
     l->setAlignment(detail::TextAlignment(fl));
     detail::SetFrame(l, fl);

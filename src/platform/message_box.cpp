@@ -1,6 +1,8 @@
 // Message boxes owned by the main window. Under test the answers come from a script, so a box never
 // waits for a user who is not there; a box nobody expected fails the test with its title and text.
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -37,6 +39,23 @@ bool Possible(Buttons b, Answer a) {
   return false;
 }
 
+// Room the window manager takes in a title bar beside the title: the window icon, the minimise,
+// maximise and close buttons and their margins.
+constexpr int kTitleBarControls = 130;
+
+// A box sized only for its text and buttons cuts its title down to a letter or two (the start-up box
+// has no text at all); it must be at least as wide as its title bar needs.
+void MakeRoomForTitle(QMessageBox& box, const QString& title) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid || title.isEmpty()) return;
+  QFont font = box.font();
+  font.setBold(true);  // title bars draw their titles bold
+  const int need = QFontMetrics(font).horizontalAdvance(title) + kTitleBarControls;
+  const QMargins m = grid->contentsMargins();
+  grid->addItem(new QSpacerItem(need - m.left() - m.right(), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 std::string Describe(const std::string& title, const std::string& text) {
   return "message box \"" + title + "\": \"" + text + "\"";
 }
@@ -67,6 +86,7 @@ Answer Shown(const std::string& title, const std::string& text, Buttons buttons)
       box.setEscapeButton(QMessageBox::Cancel);  // closing the box is Cancel
       break;
   }
+  MakeRoomForTitle(box, box.windowTitle());
   // Without a window manager nobody activates the box, nor gives the owner its activation back.
   QTimer::singleShot(0, &box, [&box] { box.activateWindow(); });
   const int r = box.exec();

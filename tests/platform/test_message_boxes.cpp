@@ -1,4 +1,8 @@
 // Scripted message boxes: answers in order, a log, and a loud failure for a box nobody expected.
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QTimer>
 #include <stdexcept>
 
 #include "platform_fixture.h"
@@ -41,6 +45,35 @@ TEST_F(PlatformTest, UnexpectedBoxFailsWithItsTitleAndText) {
       EXPECT_NE(what.find("disk full"), std::string::npos) << what;
     }
   }
+}
+
+TEST_F(PlatformTest, ShownBoxIsWideEnoughForItsTitle) {
+  test::ScriptMessageBoxes(false);
+  struct Seen {
+    int width = 0, titleWidth = 0, textWidth = 0;
+  };
+  const auto show = [](const std::string& title, const std::string& text) {
+    Seen seen;
+    QTimer::singleShot(0, [&seen] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      QFont bold = box->font();
+      bold.setBold(true);
+      seen.width = box->width();
+      seen.titleWidth = QFontMetrics(bold).horizontalAdvance(box->windowTitle());
+      seen.textWidth = QFontMetrics(box->font()).horizontalAdvance(box->text());
+      box->accept();
+    });
+    EXPECT_EQ(MessageRequester(title, text), Answer::Ok);
+    return seen;
+  };
+  // The start-up box has a title and no text: the title bar still shows its whole title beside its buttons.
+  const Seen empty = show("Draft Version", "");
+  ASSERT_GT(empty.titleWidth, 0) << "the box was never shown";
+  EXPECT_GE(empty.width, empty.titleWidth + 100);
+  // A text wider than the title still sets the width.
+  const Seen wide = show("nope", std::string(60, 'W'));
+  EXPECT_GE(wide.width, wide.textWidth);
 }
 
 }  // namespace
