@@ -75,7 +75,14 @@ RetrievedRows RunRetrievalQuery(sql::Database& db, const RetrievalQuery& query,
       out.rows.clear();
       return out;
     }
-    for (std::size_t k = 0; k < columns.size(); ++k) out.rows.AddCell(at[k] >= 0 ? st.Text(at[k]) : std::string());
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+      if (!out.rows.AddCell(at[k] >= 0 ? st.Text(at[k]) : std::string())) {
+        out.ok = false;
+        out.message = "The retrieved incidents are too many to hold in memory.";
+        out.rows.clear();
+        return out;
+      }
+    }
   }
 }
 

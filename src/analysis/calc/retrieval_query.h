@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -68,9 +69,12 @@ class RetrievedTable {
       : RetrievedTable(std::vector<std::vector<std::string>>(rows)) {}
 
   // Appends the next cell; a row is complete after `columns` cells.
-  void AddCell(std::string_view text) {
+  // False, and nothing added, when the texts would outgrow what the table can address (4 GiB).
+  bool AddCell(std::string_view text) {
+    if (text.size() > kMaxText - text_.size()) return false;
     text_.append(text);
-    ends_.push_back(text_.size());
+    ends_.push_back(std::uint32_t(text_.size()));
+    return true;
   }
   std::size_t size() const { return columns_ ? ends_.size() / columns_ : 0; }
   bool empty() const { return size() == 0; }
@@ -84,9 +88,10 @@ class RetrievedTable {
     const std::size_t from = index ? ends_[index - 1] : 0;
     return std::string_view(text_).substr(from, ends_[index] - from);
   }
+  static constexpr std::size_t kMaxText = 0xffffffffu;
   std::size_t columns_ = 0;
   std::string text_;
-  std::vector<std::size_t> ends_;  // where each cell's text ends in `text_`
+  std::vector<std::uint32_t> ends_;  // where each cell's text ends in `text_`; 4 bytes keep the table small
 };
 
 // The rows of a query, each the texts of the asked columns in the asked order ("" for NULL or for a column
