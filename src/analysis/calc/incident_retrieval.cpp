@@ -8,7 +8,7 @@
 
 namespace {
 
-double Value(const std::vector<std::string>& row, int column) { return StoredValue(row[std::size_t(column)]); }
+double Value(const RetrievedTable::Row& row, int column) { return StoredValue(row[std::size_t(column)]); }
 
 bool IsIn(int t, std::initializer_list<int> types) { return std::find(types.begin(), types.end(), t) != types.end(); }
 
@@ -22,7 +22,7 @@ const std::vector<const char*>& PassColumnNames() {
   return names;
 }
 
-PassFigures SumPass(const std::vector<std::vector<std::string>>& rows) {
+PassFigures SumPass(const RetrievedTable& rows) {
   PassFigures f;
   for (const auto& row : rows) {
     ++f.count;
@@ -40,7 +40,7 @@ PassFigures SumPass(const std::vector<std::vector<std::string>>& rows) {
   return f;
 }
 
-void AddPassClaims(IndustryCodeList& list, int pass, const std::vector<std::vector<std::string>>& rows,
+void AddPassClaims(IndustryCodeList& list, int pass, const RetrievedTable& rows,
                    std::vector<std::string>& seen) {
   const std::size_t field = std::size_t(kClaims1Field + pass);
   // The claims of a code are summed first and written once, so a long pass does not round at every row.
@@ -105,7 +105,7 @@ const std::vector<const char*>& PIColumnNames() {
 namespace {
 
 // The claim line of the code: its own line, else the first free one; -1 when all six hold other codes.
-int ClaimLineOf(PIGridFigures& f, const std::string& storedCode) {
+int ClaimLineOf(PIGridFigures& f, std::string_view storedCode) {
   const std::string code = TrimBlanks(storedCode);
   const std::string shown = code.empty() ? "[none]" : code;
   for (int l = 0; l < f.linesUsed; ++l)
@@ -121,7 +121,7 @@ constexpr int kWeightedOutput = 0;  // row 0 of the sums holds the weighted shar
 
 }  // namespace
 
-PIGridFigures SumPIIncidents(const std::vector<std::vector<std::string>>& rows) {
+PIGridFigures SumPIIncidents(const RetrievedTable& rows) {
   PIGridFigures f;
   for (const auto& row : rows) {
     const int t = IncidentTypeColumn(row[kPIType]);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/calc/industry_codes.h"
+#include "analysis/calc/retrieval_query.h"
 
 // The worksheet procedures; false when the query failed (the message has been shown, nothing changed).
 bool RetrieveIncidents(int kind);
@@ -30,11 +31,11 @@ struct PassFigures {
   double absenceHours = 0, modifiedHours = 0;
   double shortTermWages = 0, longTermWages = 0;  // paid by disability insurance
 };
-PassFigures SumPass(const std::vector<std::vector<std::string>>& rows);
+PassFigures SumPass(const RetrievedTable& rows);
 
 // Adds the claim costs of a pass (0 first column, 1 second) to the records of their industry codes,
 // appending a record for a code not listed yet; `seen` receives every code read.
-void AddPassClaims(IndustryCodeList& list, int pass, const std::vector<std::vector<std::string>>& rows,
+void AddPassClaims(IndustryCodeList& list, int pass, const RetrievedTable& rows,
                    std::vector<std::string>& seen);
 // Removes the records of codes that no retrieved incident carries.
 void DropRecordsNotRetrieved(IndustryCodeList& list, const std::vector<std::string>& seen);
@@ -64,7 +65,7 @@ struct PIGridFigures {
   std::vector<std::string> leftOut;  // codes beyond the sixth claim line
 };
 // Sums the incidents in result order; the claim lines are taken by the codes in the order first met.
-PIGridFigures SumPIIncidents(const std::vector<std::vector<std::string>>& rows);
+PIGridFigures SumPIIncidents(const RetrievedTable& rows);
 
 // The grid texts of the figures: (row, type column or slot, text), rows 34, 35 and 39 included.
 struct PIGridText {

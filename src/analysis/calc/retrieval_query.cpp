@@ -1,5 +1,6 @@
 #include "analysis/calc/retrieval_query.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -16,6 +17,12 @@ constexpr const char* kNoText = "fdgdfggretredf";
 bool IsMissingColumn(const std::string& message) { return message.find("no such column") != std::string::npos; }
 
 }  // namespace
+
+RetrievedTable::RetrievedTable(const std::vector<std::vector<std::string>>& rows) {
+  for (const auto& row : rows) columns_ = std::max(columns_, row.size());
+  for (const auto& row : rows)
+    for (std::size_t k = 0; k < columns_; ++k) AddCell(k < row.size() ? std::string_view(row[k]) : "");
+}
 
 RetrievalQuery BuildRetrievalQuery(std::string_view select, const std::string& start, const std::string& end,
                                    const std::vector<RetrievalCriterion>& lists, bool orderByCode) {
@@ -48,6 +55,7 @@ std::string RetrievalDateText(int year, int month, int day) {
 RetrievedRows RunRetrievalQuery(sql::Database& db, const RetrievalQuery& query,
                                 const std::vector<const char*>& columns) {
   RetrievedRows out;
+  out.rows = RetrievedTable(columns.size());
   sql::Statement st(db, query.sql);
   if (!st.Prepared()) {
     if (!IsMissingColumn(st.Failure().message)) out.ok = false, out.message = st.Failure().message;
@@ -67,10 +75,14 @@ RetrievedRows RunRetrievalQuery(sql::Database& db, const RetrievalQuery& query,
       out.rows.clear();
       return out;
     }
-    std::vector<std::string> row(columns.size());
-    for (std::size_t k = 0; k < columns.size(); ++k)
-      if (at[k] >= 0) row[k] = st.Text(at[k]);
-    out.rows.push_back(std::move(row));
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+      if (!out.rows.AddCell(at[k] >= 0 ? st.Text(at[k]) : std::string())) {
+        out.ok = false;
+        out.message = "The retrieved incidents are too many to hold in memory.";
+        out.rows.clear();
+        return out;
+      }
+    }
   }
 }
 

@@ -60,7 +60,7 @@ TEST_F(RetrievalQueryTest, PeriodAndCriteriaSelectTheMatchingIncidents) {
     const RetrievedRows r = Run(c.start, c.end, c.lists);
     ASSERT_TRUE(r.ok) << c.name << ": " << r.message;
     std::vector<std::string> totals;
-    for (const auto& row : r.rows) totals.push_back(row[0]);
+    for (const auto& row : r.rows) totals.emplace_back(row[0]);
     EXPECT_EQ(totals, c.totals) << c.name;
   }
 }
