@@ -87,11 +87,13 @@ void BuildInfoPanel() {
 }
 
 // A hidden record panel with its close mark; left open for its contents.
-int OpenRecordPanel(int& closeText) {
+// A header as wide as the panel goes in before the "X", which must stay on top of it to take clicks.
+int OpenRecordPanel(int& closeText, const char* wideHeader = nullptr) {
   const int panel = pf::ContainerGadget(AutoNumber, DX(400), Title() + DY(50), DX(600), DY(408), fl::kBorder);
   pf::SetGadgetColour(panel, BackColourType, BlueGreyColour);
   pf::HideGadget(panel, true);
   pf::OpenGadgetList(panel);
+  if (wideHeader) Text(0, 0, DX(600), DY(17), wideHeader, fl::kVCentre, BlueGreyColour, kBlack, 14);
   closeText = Text(DX(579), 0, DX(20), DY(15), "X", fl::kCentre | fl::kClickable, BlueGreyColour, kBlack, 5);
   return panel;
 }
@@ -124,8 +126,7 @@ int RecordPanel(int& closeText, int& list, const char* hint) {
 }
 
 void BuildExamplePanel() {
-  IncidentExampleContainer = OpenRecordPanel(IncidentExampleCloseText);
-  Text(0, 0, DX(600), DY(17), " Incident Description", fl::kVCentre, BlueGreyColour, kBlack, 14);
+  IncidentExampleContainer = OpenRecordPanel(IncidentExampleCloseText, " Incident Description");
   ExampleIncidentList = RecordList(0, DY(20), DX(598), DY(388), DX(595));
   for (const char* example : kExamples) pf::AddGadgetItem(ExampleIncidentList, -1, example);
   pf::CloseGadgetList();

@@ -1,9 +1,13 @@
 // The dispatch rows of the record commands: the worksheets' footer buttons (slot = record kind), step 1's
-// record-number field, the incident calculator's record lists and the summary's retrieve button.
+// record-number field, the incident calculator's start page (tiles, record panels and their lists).
+#include <iterator>
+
 #include "incident/incident_pages.h"
 #include "shell/dispatch.h"
+#include "shell/gadget_helpers.h"
 #include "shell/page_globals.h"
 #include "shell/page_switching.h"
+#include "shell/shell_globals.h"
 #include "shell/tab_bars.h"
 #include "store/footer_commands.h"
 #include "store/record_kinds.h"
@@ -86,6 +90,64 @@ void OpenStoredSummary(int, pf::GadgetEvent) {
   OpenListRow(MISummaryList, 10, KindMISummary, NewMISummary, LoadMISummary);
 }
 
+// ---- The incident calculator's start page --------------------------------------------------------------
+// Its three review tiles each open a record panel in the place of the tile descriptions; the selected look
+// of a tile tells which panel is open. The two create tiles never change their look.
+struct ReviewPanel {
+  int* tile;
+  int* container;
+  int* list;
+  int* closeText;
+};
+const ReviewPanel kReviewPanels[] = {
+    {&IncidentPastTile, &IncidentPastContainer, &IncidentList, &IncidentPastCloseText},
+    {&IncidentExampleTile, &IncidentExampleContainer, &ExampleIncidentList, &IncidentExampleCloseText},
+    {&MIReviewTile, &MIPastContainer, &MISummaryList, &MIPastCloseText},
+};
+constexpr int kPanelCount = int(std::size(kReviewPanels));
+
+int CreateTile(int i) { return i == 0 ? IncidentNewTile : MICreateTile; }
+int ReviewTile(int i) { return *kReviewPanels[i].tile; }
+int CloseText(int i) { return *kReviewPanels[i].closeText; }
+
+void ShowDescriptions(bool show) {
+  pf::HideGadget(IncidentLearnMoreLink, !show);
+  pf::HideGadget(IncidentInfoContainer, !show);
+}
+
+// Panel `open` shown with its tile selected (-1: every panel hidden, every review tile plain).
+void ShowOnlyPanel(int open) {
+  for (int i = 0; i < kPanelCount; ++i) {
+    const ReviewPanel& p = kReviewPanels[i];
+    if (i == open) SetGadgetColours(*p.tile, BlueColour, OrangeColour, 29);
+    else SetGadgetColours(*p.tile, BlueGreyColour, kBlack, 29);
+    pf::HideGadget(*p.container, i != open);
+  }
+  ShowDescriptions(open < 0);
+}
+
+// A new incident on step 1, or a new summary; the new record asks about unsaved changes of its kind first.
+void ChooseCreateTile(int i, pf::GadgetEvent) {
+  ShowOnlyPanel(-1);
+  SelectSecondTab(i == 0 ? 8 : 10);
+  ShowPage(-1, -1, -1);
+  if (i == 0) NewIncident();
+  else NewMISummary();
+}
+
+void ChooseReviewTile(int i, pf::GadgetEvent) {
+  ShowOnlyPanel(i);
+  // The list takes the focus once its panel shows: a hidden control cannot hold it.
+  pf::SetActiveGadget(*kReviewPanels[i].list);
+}
+
+// The "X" gives the tile its plain colours but keeps its font.
+void ClosePanel(int i, pf::GadgetEvent) {
+  const ReviewPanel& p = kReviewPanels[i];
+  pf::HideGadget(*p.container, true);
+  SetGadgetColours(*p.tile, BlueGreyColour, kBlack, -1);
+  ShowDescriptions(true);
+}
 
 constexpr DispatchEntry kEntries[] = {
     {SaveAsNewButtonOf, 1, 5, LeftClickOnly, SaveAsNew},
@@ -98,6 +160,9 @@ constexpr DispatchEntry kEntries[] = {
     {NumberFieldOf, 1, 4, LostFocusOnly, NumberLeft},
     {IncidentListControl, 0, 0, LeftClickOnly, OpenStoredIncident},
     {SummaryListControl, 0, 0, LeftClickOnly, OpenStoredSummary},
+    {CreateTile, 0, 1, LeftClickOnly, ChooseCreateTile},
+    {ReviewTile, 0, kPanelCount - 1, LeftClickOnly, ChooseReviewTile},
+    {CloseText, 0, kPanelCount - 1, LeftClickOnly, ClosePanel},
 };
 
 }  // namespace

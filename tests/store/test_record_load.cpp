@@ -124,8 +124,47 @@ TEST_P(RoundTripTest, SavedThenLoadedIntoAFreshWorksheetIsEqual) {
   EXPECT_TRUE(pf::test::TakeMessageLog().empty());
 }
 
-const KindCase kRoundTripKinds[] = {kKinds[0], kKinds[1], kKinds[4]};
+const KindCase kRoundTripKinds[] = {kKinds[0], kKinds[1], kKinds[2], kKinds[4]};
 INSTANTIATE_TEST_SUITE_P(Kinds, RoundTripTest, ::testing::ValuesIn(kRoundTripKinds),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class NumberFieldTest : public WorksheetTest, public ::testing::WithParamInterface<KindCase> {};
+
+// A number typed into an analysis's number field only names the record to open: opening it asks nothing,
+// while typing into any other field of the worksheet is an edit.
+TEST_P(NumberFieldTest, TypingARecordNumberIsNoEdit) {
+  const KindCase& c = GetParam();
+  const RecordKind& k = RecordKindOf(c.kind);
+  auto& X = *AnalysisPartsOf(c.kind).gadget;
+  Open(c.kind);
+  pf::SetGadgetText(X(8, 2, 1, 2), "Lift study");
+  pf::test::DrainEvents();
+  ASSERT_TRUE(SaveRecord(c.kind, 1));
+  c.newRecord();
+  Pump();
+  pf::test::TakeMessageLog();
+  ASSERT_EQ(ModifiedFlags(c.kind), 0);
+
+  pf::SetActiveGadget(k.control(k.numberCell));
+  Pump();
+  pf::test::TypeText("1");
+  Pump();
+  EXPECT_EQ(ModifiedFlags(c.kind), 0);
+  pf::test::PressTab();
+  Pump();
+  EXPECT_TRUE(pf::test::TakeMessageLog().empty());
+  EXPECT_EQ(pf::GetGadgetText(k.control(k.uidCell)), "1");
+  EXPECT_EQ(pf::GetGadgetText(X(8, 2, 1, 2)), "Lift study");
+  EXPECT_EQ(ModifiedFlags(c.kind), 0);
+
+  pf::SetActiveGadget(X(8, 2, 1, 2));
+  Pump();
+  pf::test::TypeText("x");
+  Pump();
+  EXPECT_EQ(ModifiedFlags(c.kind), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Analyses, NumberFieldTest, ::testing::Values(kKinds[1], kKinds[2], kKinds[3]),
                          [](const auto& info) { return std::string(info.param.name); });
 
 class NewRecordTest : public WorksheetTest, public ::testing::WithParamInterface<KindCase> {};
