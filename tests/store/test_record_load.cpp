@@ -214,7 +214,9 @@ TEST_P(NewRecordTest, BlankRecordShowsTheKindsDefaults) {
           EXPECT_EQ(pf::GetGadgetText(g), "");
           return;
         }
-        if (pf::CountGadgetItems(g) > 0) EXPECT_EQ(pf::GetGadgetState(g), 0);
+        if (pf::CountGadgetItems(g) > 0) {
+          EXPECT_EQ(pf::GetGadgetState(g), 0);
+        }
         return;
       case pf::Kind::ListBox:
         for (int i = 0, n = pf::CountGadgetItems(g); i < n; ++i) EXPECT_EQ(pf::IsGadgetItemSelected(g, i), i == 0);
@@ -223,7 +225,9 @@ TEST_P(NewRecordTest, BlankRecordShowsTheKindsDefaults) {
         ++dates;
         EXPECT_EQ(pf::GetGadgetDate(g), (pf::Date{2010, 7, 5}));
         // The incident's date shows its weekday as well.
-        if (c.kind != KindIncident) EXPECT_EQ(pf::GetDateMask(g).substr(0, 4), "July");
+        if (c.kind != KindIncident) {
+          EXPECT_EQ(pf::GetDateMask(g).substr(0, 4), "July");
+        }
         return;
       default: return;
     }
