@@ -108,7 +108,9 @@ TEST_F(BALayout, EveryInputStandsInItsStoredCell) {
           const Kind kind = pf::GadgetKind(BAGadget(page, row, column, slot));
           const bool input = kind == Kind::Editor || kind == Kind::Date || kind == Kind::ListBox ||
                              kind == Kind::Combo;
-          if (input) EXPECT_TRUE(expected.count({page, row, column, slot})) << FieldColumnName(page, row, column, slot);
+          if (input) {
+            EXPECT_TRUE(expected.count({page, row, column, slot})) << FieldColumnName(page, row, column, slot);
+          }
         }
 }
 

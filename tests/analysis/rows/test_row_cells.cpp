@@ -149,11 +149,17 @@ TEST_P(RowCells, EveryKindRecordsItsCellsWithTheirTypesTextsAndLooks) {
       SCOPED_TRACE("cell " + std::to_string(row) + "," + std::to_string(e.column) + "," + std::to_string(e.slot));
       ASSERT_NE(g, 0);
       EXPECT_EQ(pf::GadgetKind(g), e.kind);
-      if (e.text) EXPECT_EQ(pf::GetGadgetText(g), e.text);
+      if (e.text) {
+        EXPECT_EQ(pf::GetGadgetText(g), e.text);
+      }
       const bool zero = pf::GadgetWidth(g) == 0 && pf::GadgetHeight(g) == 0;
       EXPECT_EQ(pf::IsGadgetHidden(g), e.look == kHidden);
-      if (e.look != kHidden) EXPECT_EQ(zero, e.look == kZero);
-      if (e.look == kHidden && e.kind != T) EXPECT_TRUE(pf::IsGadgetDisabled(g));
+      if (e.look != kHidden) {
+        EXPECT_EQ(zero, e.look == kZero);
+      }
+      if (e.look == kHidden && e.kind != T) {
+        EXPECT_TRUE(pf::IsGadgetDisabled(g));
+      }
     }
     for (int row = 0; row <= 40; ++row)
       for (int column = 0; column <= 2; ++column)
