@@ -90,35 +90,49 @@ class WorkedExample : public ProgramTest {
 };
 
 // Labour 200 / 300 over 100 / 150 hours (r = 1.5), incident costs 10,000 / 4,000 typed as near misses of the
-// summary approach, intervention costs 5,000, two periods of a year.
-TEST_F(WorkedExample, BeforeAndAfterSummaryReachesItsNetReturnPaybackAndRatio) {
-  Open(3, NewBAAnalysis, BAGadget);
-  Step(2);
-  Dates(1, 2009, 1, 1, 2009, 12, 31);
-  Dates(2, 2010, 1, 1, 2010, 12, 31);
-  EnterAll({{{7, 6, 1, 2}, "100"}, {{7, 7, 1, 2}, "2"}, {{7, 6, 2, 2}, "150"}});
-  ExpectCells({{{7, 7, 2, 2}, "2"}, {{7, 15, 1, 2}, "200.00"}, {{7, 16, 2, 2}, "300.00"}, {{7, 18, 2, 2}, "150"}});
+// summary approach, intervention costs 5,000, periods of a year. Before & After has two periods and shows the
+// labour totals in row 8; Concurrent Groups one period, the totals in row 24.
+TEST_F(WorkedExample, SummaryReachesItsNetReturnPaybackAndRatio) {
+  const struct {
+    int secondTab;
+    void (*newAnalysis)();
+    WorksheetGadgets& gadget;
+    const int& summaryMark;
+    int labourRow;
+  } analyses[] = {{3, NewBAAnalysis, BAGadget, BASummaryMark, 8}, {2, NewCGAnalysis, CGGadget, CGSummaryMark, 24}};
+  for (const auto& a : analyses) {
+    SCOPED_TRACE(a.secondTab);
+    Open(a.secondTab, a.newAnalysis, a.gadget);
+    Step(2);
+    Dates(1, 2009, 1, 1, 2009, 12, 31);
+    if (a.labourRow == 8) Dates(2, 2010, 1, 1, 2010, 12, 31);
+    EnterAll({{{7, 6, 1, 2}, "100"}, {{7, 7, 1, 2}, "2"}, {{7, 6, 2, 2}, "150"}});
+    ExpectCells(
+        {{{7, 7, 2, 2}, "2"}, {{7, 15, 1, 2}, "200.00"}, {{7, 16, 2, 2}, "300.00"}, {{7, 18, 2, 2}, "150"}});
 
-  Step(3);
-  ClickSummaryApproach(BASummaryMark);
-  ASSERT_EQ(pf::GetGadgetData(BADatabaseMark), 1);
-  EnterAll({{{6, 20, 1, 4}, "1"}, {{6, 34, 1, 4}, "10000"}, {{6, 20, 2, 4}, "1"}, {{6, 34, 2, 4}, "4000"}});
-  ExpectCells({{{6, 37, 1, 2}, "10,000.00"}, {{6, 37, 2, 2}, "4,000.00"}, {{6, 36, 1, 2}, "1"}});
+    Step(3);
+    ClickSummaryApproach(a.summaryMark);
+    ASSERT_EQ(pf::GetGadgetText(a.summaryMark), "X");
+    EnterAll({{{6, 20, 1, 4}, "1"}, {{6, 34, 1, 4}, "10000"}, {{6, 20, 2, 4}, "1"}, {{6, 34, 2, 4}, "4000"}});
+    ExpectCells({{{6, 37, 1, 2}, "10,000.00"}, {{6, 37, 2, 2}, "4,000.00"}, {{6, 36, 1, 2}, "1"}});
 
-  Step(4);
-  Enter({5, 3, 2, 2}, "5000");
-  EXPECT_EQ(Shown({5, 20, 2, 2}), "5,000.00");
+    Step(4);
+    Enter({5, 3, 2, 2}, "5000");
+    EXPECT_EQ(Shown({5, 20, 2, 2}), "5,000.00");
 
-  Step(8);
-  ExpectCells({
-      {{1, 2, 1, 2}, "365"},          {{1, 2, 2, 2}, "365"},          {{1, 3, 1, 2}, "100"},
-      {{1, 3, 2, 2}, "150"},          {{1, 10, 1, 2}, "150"},         {{1, 11, 1, 2}, "300.00"},
-      {{1, 11, 2, 2}, "300.00"},      {{1, 12, 1, 2}, "15,000.00"},   {{1, 12, 2, 2}, "4,000.00"},
-      {{1, 13, 2, 2}, "5,000.00"},    {{1, 18, 2, 1}, "$6,000"},      {{1, 18, 1, 2}, "$4,900"},
-      {{1, 18, 2, 2}, "$7,100"},      {{1, 19, 2, 1}, "5.53 months"}, {{1, 19, 1, 2}, "6.14 months"},
-      {{1, 19, 2, 2}, "5.03 months"}, {{1, 20, 2, 1}, "2.20"},        {{1, 20, 1, 2}, "1.98"},
-      {{1, 20, 2, 2}, "2.42"},
-  });
+    Step(8);
+    ExpectCells({
+        {{1, 2, 1, 2}, "365"},          {{1, 2, 2, 2}, "365"},          {{1, 3, 1, 2}, "100"},
+        {{1, 3, 2, 2}, "150"},          {{1, 10, 1, 2}, "150"},         {{1, 11, 1, 2}, "300.00"},
+        {{1, 11, 2, 2}, "300.00"},      {{1, 12, 1, 2}, "15,000.00"},   {{1, 12, 2, 2}, "4,000.00"},
+        {{1, 13, 2, 2}, "5,000.00"},    {{1, 18, 2, 1}, "$6,000"},      {{1, 18, 1, 2}, "$4,900"},
+        {{1, 18, 2, 2}, "$7,100"},      {{1, 19, 2, 1}, "5.53 months"}, {{1, 19, 1, 2}, "6.14 months"},
+        {{1, 19, 2, 2}, "5.03 months"}, {{1, 20, 2, 1}, "2.20"},        {{1, 20, 1, 2}, "1.98"},
+        {{1, 20, 2, 2}, "2.42"},
+    });
+    EXPECT_EQ(Shown({1, a.labourRow, 1, 2}), "200.00");
+    EXPECT_EQ(Shown({1, a.labourRow, 2, 2}), "300.00");
+  }
 }
 
 // Benefits equal to the intervention's cost: no net return, yet the investment pays for itself once.
