@@ -4,6 +4,7 @@
 #include <string>
 
 #include "analysis/calc/analysis_module.h"
+#include "analysis/calc/incident_fixture.h"
 #include "analysis/calc/industry_codes.h"
 #include "analysis/pages/pages_globals.h"
 #include "platform/platform.h"
@@ -15,6 +16,7 @@
 #include "shell/shell_globals.h"
 #include "shell/tab_bars.h"
 #include "store/record_store.h"
+#include "store/store_globals.h"
 
 namespace {
 
@@ -81,8 +83,10 @@ class WorkedExample : public ProgramTest {
           const int g = (*g_)(1, row, column, slot);
           if (!g) continue;
           const std::string text = pf::GetGadgetText(g);
-          EXPECT_EQ(text.find("inf"), std::string::npos) << row << "," << column << "," << slot << ": " << text;
-          EXPECT_EQ(text.find("nan"), std::string::npos) << row << "," << column << "," << slot << ": " << text;
+          EXPECT_EQ(text.find("inf"), std::string::npos)
+              << row << "," << column << "," << slot << ": " << text;
+          EXPECT_EQ(text.find("nan"), std::string::npos)
+              << row << "," << column << "," << slot << ": " << text;
         }
   }
 
@@ -99,7 +103,8 @@ TEST_F(WorkedExample, SummaryReachesItsNetReturnPaybackAndRatio) {
     WorksheetGadgets& gadget;
     const int& summaryMark;
     int labourRow;
-  } analyses[] = {{3, NewBAAnalysis, BAGadget, BASummaryMark, 8}, {2, NewCGAnalysis, CGGadget, CGSummaryMark, 24}};
+  } analyses[] = {{3, NewBAAnalysis, BAGadget, BASummaryMark, 8},
+                  {2, NewCGAnalysis, CGGadget, CGSummaryMark, 24}};
   for (const auto& a : analyses) {
     SCOPED_TRACE(a.secondTab);
     Open(a.secondTab, a.newAnalysis, a.gadget);
@@ -195,7 +200,8 @@ TEST_F(WorkedExample, PremiumChangeOfOneIndustryCode) {
   Dates(2, 2010, 1, 1, 2010, 12, 31);
   Step(3);
   ClickSummaryApproach(BASummaryMark);
-  EnterAll({{{6, 27, 1, 0}, "72100"}, {{6, 27, 1, 1}, "3000"}, {{6, 27, 2, 0}, "72100"}, {{6, 27, 2, 1}, "1000"}});
+  EnterAll(
+      {{{6, 27, 1, 0}, "72100"}, {{6, 27, 1, 1}, "3000"}, {{6, 27, 2, 0}, "72100"}, {{6, 27, 2, 1}, "1000"}});
 
   Step(7);
   const int combo = At({2, 3, 1, 2});
@@ -215,9 +221,9 @@ TEST_F(WorkedExample, PremiumChangeOfOneIndustryCode) {
   EXPECT_EQ(Shown({1, 15, 2, 2}), "-4,809.52");
 }
 
-// Short-term disability wages of lost-time injuries and sickness absences: 100 and 50 before, 40 and 10 after,
-// each with the 15 % administration cost. The first column is the retrieval's until the summary approach is
-// chosen, so both analyses are switched to it.
+// Short-term disability wages of lost-time injuries and sickness absences: 100 and 50 before, 40 and 10
+// after, each with the 15 % administration cost. The first column is the retrieval's until the summary
+// approach is chosen, so both analyses are switched to it.
 TEST_F(WorkedExample, DisabilityChangeOfTheSummaryApproach) {
   const struct {
     int secondTab;
@@ -237,6 +243,41 @@ TEST_F(WorkedExample, DisabilityChangeOfTheSummaryApproach) {
   }
 }
 
+// The same change where a new analysis starts: the retrieval sums the stored incidents' short-term wages per
+// period (10 hours at 15 and at 5 an hour, fully paid by short-term disability).
+TEST_F(WorkedExample, DisabilityChangeOfRetrievedIncidents) {
+  Open(3, NewBAAnalysis, BAGadget);
+  AddIncidentColumns(RecordDatabase);
+  for (const char* year : {"2009", "2010"})
+    InsertIncident(RecordDatabase, {{"datefield", std::string(year) + "-03-03"},
+                                    {"totalcostfield", "100"},
+                                    {"incidenttypefield", "0"},
+                                    {"absencetimefield", "10"},
+                                    {"absenceratefield", year == std::string("2009") ? "15" : "5"},
+                                    {"absenceshorttermfield", "100"}});
+  Step(2);
+  Dates(1, 2009, 1, 1, 2009, 12, 31);
+  Dates(2, 2010, 1, 1, 2010, 12, 31);
+  Step(3);
+  ASSERT_EQ(pf::GetGadgetData(BADatabaseMark), 0);
+  // The retrieve button sits below the criteria lists: scroll down to it, then press it.
+  const int button = At({6, 8, 1, 2});
+  const pf::Rect area = pf::GadgetScreenRect(BADatabaseScrollArea), rect = pf::GadgetScreenRect(button);
+  if (rect.y + rect.h > area.y + area.h)
+    pf::SetScrollY(BADatabaseScrollArea,
+                   pf::GetScrollY(BADatabaseScrollArea) + rect.y + rect.h - area.y - area.h + 20);
+  Pump();
+  pf::test::Click(button);
+  Pump();
+  EXPECT_FALSE(pf::IsGadgetHidden(At({6, 8, 1, 1})));
+  ExpectCells(
+      {{{6, 11, 1, 2}, "1"}, {{6, 11, 2, 2}, "1"}, {{2, 26, 1, 2}, "172.50"}, {{2, 26, 2, 1}, "57.50"}});
+  Step(7);
+  EXPECT_EQ(Shown({2, 26, 2, 2}), "-115.00");
+  Step(8);
+  EXPECT_EQ(Shown({1, 16, 2, 2}), "-115.00");
+}
+
 // Two occupational groups of 10.4 hours at 10 and 20 an hour: each keeps its own fields, both stay in the
 // totals, and the summary's hours are the unrounded 20.8.
 TEST_F(WorkedExample, GroupSwitchKeepsEachGroupsValues) {
@@ -249,10 +290,8 @@ TEST_F(WorkedExample, GroupSwitchKeepsEachGroupsValues) {
   Pump();
   ExpectCells({{{7, 4, 2, 2}, ""}, {{7, 6, 1, 2}, ""}, {{7, 16, 1, 2}, "104.00"}});
   EnterAll({{{7, 4, 2, 2}, "Drivers"}, {{7, 6, 1, 2}, "10.4"}, {{7, 7, 1, 2}, "20"}});
-  ExpectCells({{{7, 15, 1, 2}, "208.00"},
-               {{7, 16, 1, 2}, "312.00"},
-               {{7, 17, 1, 2}, "10"},
-               {{7, 18, 1, 2}, "20"}});
+  ExpectCells(
+      {{{7, 15, 1, 2}, "208.00"}, {{7, 16, 1, 2}, "312.00"}, {{7, 17, 1, 2}, "10"}, {{7, 18, 1, 2}, "20"}});
 
   pf::SetGadgetText(At({7, 4, 1, 2}), "1");
   Pump();
