@@ -32,7 +32,7 @@ void StartHeadless() {
 void FillEveryNumberField() {
   int n = 0;
   for (int step = 1; step <= 6; ++step)
-    for (const IncidentRowSpec& spec : IncidentStepRows(step)) {
+    for (const IncidentRowDescription& spec : IncidentStepRows(step)) {
       const IncidentKindCells cells = KindCells(spec.kind);
       for (int c = 2; c <= 4; ++c)
         if (cells.input[c])

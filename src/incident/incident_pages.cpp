@@ -49,7 +49,7 @@ void OpenRowArea(int x, int y, int w, int h, int innerW, int innerH) {
   pf::OpenGadgetList(area);
 }
 
-void AddRow(int step, const IncidentRowSpec& spec, int y, int dy) {
+void AddRow(int step, const IncidentRowDescription& spec, int y, int dy) {
   const Rgb colour = spec.colour ? *spec.colour : kBlack;
   AddIncidentRow(spec.kind, step, spec.row, spec.label, colour, y, dy);
   if (spec.help) RegisterHelpText(spec.help, spec.helpX, -1, 0, 0);

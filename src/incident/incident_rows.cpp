@@ -10,7 +10,7 @@ namespace h = incident_help;
 const Rgb* const A = &RowColourA;
 const Rgb* const B = &RowColourB;
 
-const IncidentRowSpec kStep1[] = {
+const IncidentRowDescription kStep1[] = {
     {19, 2, "Incident number", A, h::kIncidentNumber, 290},
     {19, 3, "Alternate incident reference number", B, h::kAlternateNumber, 290},
     {26, 4, "Incident date", A, h::kIncidentDate, 290},
@@ -26,7 +26,7 @@ const IncidentRowSpec kStep1[] = {
     {19, 15, "Collective bargaining unit", B, h::kBargainingUnit, 290},
 };
 
-const IncidentRowSpec kStep2[] = {
+const IncidentRowDescription kStep2[] = {
     {1, 1, "STEP 2: IMMEDIATE COSTS", &HeaderCellColour, h::kAveragingStep2, 571},
     {2, 2, "Time to provide first aid", A, h::kFirstAidTime, 570},
     {2, 3, "Time for transportation to hospital/clinic/home", B, h::kTransportTime, 570},
@@ -41,7 +41,7 @@ const IncidentRowSpec kStep2[] = {
     {40, 13, "", A, nullptr, 0},
 };
 
-const IncidentRowSpec kStep3[] = {
+const IncidentRowDescription kStep3[] = {
     {1, 1, "STEP 3: INVESTIGATION COSTS", A, h::kAveragingStep3, 571},
     {2, 2, "Time to investigate the incident", B, h::kInvestigateTime, 570},
     {2, 4, "Time to complete related paperwork for your workplace", A, h::kOwnPaperwork, 570},
@@ -54,7 +54,7 @@ const IncidentRowSpec kStep3[] = {
     {40, 13, "", B, nullptr, 0},
 };
 
-const IncidentRowSpec kStep4[] = {
+const IncidentRowDescription kStep4[] = {
     {1, 1, "STEP 4: DAMAGE COSTS", A, h::kAveragingStep4, 571},
     {2, 2, "Time to assess damage", B, h::kAssessDamage, 570},
     {2, 3, "Time to repair or replace equipment", A, h::kRepairTime, 570},
@@ -70,7 +70,7 @@ const IncidentRowSpec kStep4[] = {
     {40, 13, "", A, nullptr, 0},
 };
 
-const IncidentRowSpec kStep5[] = {
+const IncidentRowDescription kStep5[] = {
     {1, 1, "STEP 5: OVERTIME && WORKER REPLACEMENT COSTS", A, h::kAveragingStep5, 571},
     {7, 2,
      "Overtime hours worked by team to maintain productivity (N.B. Include only the surcharge amount paid)",
@@ -85,7 +85,7 @@ const IncidentRowSpec kStep5[] = {
     {40, 13, "", A, nullptr, 0},
 };
 
-const IncidentRowSpec kStep6[] = {
+const IncidentRowDescription kStep6[] = {
     {41, 1, "STEP 6: ABSENCE, MODIFIED WORK AND DISABILITY MANAGEMENT COSTS", A, nullptr, 0},
     {51, 29,
      "If the incident is a workers compensation claim, what was the total cost of the claim in the year the "
@@ -124,14 +124,14 @@ const IncidentRowSpec kStep6[] = {
     {48, 13, "", A, nullptr, 0},
 };
 
-const IncidentRowSpec kStep7[] = {
+const IncidentRowDescription kStep7[] = {
     {55, 1, "STEP 7: BUSINESS PERFORMANCE AND HUMAN RESOURCES MEASURES", A, nullptr, 0},
     {14, 2, "Enter your average profit margin", A, h::kProfitMargin, 460},
     {15, 3, "Enter your average sales or revenue per day", B, h::kSalesPerDay, 460},
     {35, 4, "Number of hours in a calendar year for a FTE worker", A, h::kFteHours, 460},
 };
 
-const IncidentRowSpec kStep8[] = {
+const IncidentRowDescription kStep8[] = {
     {13, 1, "SUMMARY OF COSTS", &HeadingGreyColour, h::kSummaryOfCosts, 620},
     {11, 2, "Immediate costs", &CalculatedColour, nullptr, 0},
     {11, 3, "Investigation costs", &CalculatedColour, nullptr, 0},
@@ -160,12 +160,12 @@ const IncidentRowSpec kStep8[] = {
      h::kCostMultiplier, 620},
 };
 
-const std::span<const IncidentRowSpec> kSteps[] = {kStep1, kStep2, kStep3, kStep4,
+const std::span<const IncidentRowDescription> kSteps[] = {kStep1, kStep2, kStep3, kStep4,
                                                    kStep5, kStep6, kStep7, kStep8};
 
 }  // namespace
 
-std::span<const IncidentRowSpec> IncidentStepRows(int step) {
+std::span<const IncidentRowDescription> IncidentStepRows(int step) {
   if (step < 0 || step > 7) return {};
   return kSteps[step];
 }
@@ -235,7 +235,7 @@ IncidentKindCells KindCells(int kind) {
 
 void AddIncidentLayout(IncidentSheet& sheet) {
   for (int step = 0; step <= 7; ++step) {
-    for (const IncidentRowSpec& spec : IncidentStepRows(step)) {
+    for (const IncidentRowDescription& spec : IncidentStepRows(step)) {
       if (spec.kind == 63) continue;
       const IncidentKindCells cells = KindCells(spec.kind);
       for (int c = 1; c <= 4; ++c) {

@@ -6,7 +6,7 @@
 
 #include "shell/shell_globals.h"
 
-struct IncidentRowSpec {
+struct IncidentRowDescription {
   int kind;
   int row;            // second index of IncidentGadget; separators pass 8, 10 or 99 and fill no cell
   const char* label;  // "" for none
@@ -17,7 +17,7 @@ struct IncidentRowSpec {
 
 // Rows of step index 0-7 in build order; steps 1, 6 and 8 put the rows after their first into a scroll
 // area (step 6 keeps its title row above it).
-std::span<const IncidentRowSpec> IncidentStepRows(int step);
+std::span<const IncidentRowDescription> IncidentStepRows(int step);
 
 // The value cells (columns 2-4) that a row kind creates, and which of them the user types into.
 struct IncidentKindCells {

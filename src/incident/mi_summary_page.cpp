@@ -40,7 +40,7 @@ int LinesOf(int row) {
   return 10;
 }
 
-void AddRow(const MISummaryRowSpec& spec, std::int64_t colour, int y, int dy) {
+void AddRow(const MISummaryRowDescription& spec, std::int64_t colour, int y, int dy) {
   AddMISummaryRow(spec.kind, spec.row, spec.label, colour, y, dy, spec.kind == 5 ? LinesOf(spec.row) : 0);
   if (spec.help) RegisterHelpText(spec.help, spec.kind >= 8 ? 415 : 750, -1, 0, 0);
 }
@@ -71,10 +71,10 @@ void SharedScrollBar(int pageH) {
 
 // The upper area's rows down to the column headings; the results go into a third area below them.
 void BuildRows(int pageW, int pageH) {
-  const auto rows = MISummaryRowSpecs();
+  const auto rows = MISummaryRowDescriptions();
   std::size_t i = 0;
   for (; i < rows.size() && rows[i].kind < 8; ++i) {
-    const MISummaryRowSpec& spec = rows[i];
+    const MISummaryRowDescription& spec = rows[i];
     const std::int64_t colour = spec.row == 60   ? std::int64_t(PageColour)
                                 : spec.kind == 2 ? std::int64_t(HeadingGreyColour)
                                                  : -1;

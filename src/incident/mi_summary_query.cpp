@@ -98,7 +98,7 @@ MIRowColumns MIResultColumns(int kind) {
 
 std::vector<MICellText> MISummaryFigures(const MITotals& totals, double fteHours) {
   std::vector<MICellText> out;
-  for (const MISummaryRowSpec& spec : MISummaryRowSpecs()) {
+  for (const MISummaryRowDescription& spec : MISummaryRowDescriptions()) {
     if (spec.kind < 8 || spec.kind > 11) continue;
     const int row = spec.row;
     const MIRowColumns columns = MIResultColumns(spec.kind);

@@ -15,7 +15,7 @@ namespace {
 
 namespace fl = pf::flags;
 
-const MISummaryRowSpec kRows[] = {
+const MISummaryRowDescription kRows[] = {
     {1, 60, "Summary number",
      "This field keeps track of each summary in the order that you create them. It will automatically assign "
      "a "
@@ -204,7 +204,7 @@ void RowControls(int kind, int row, const std::string& label, Rgb colour, int he
 
 }  // namespace
 
-std::span<const MISummaryRowSpec> MISummaryRowSpecs() { return kRows; }
+std::span<const MISummaryRowDescription> MISummaryRowDescriptions() { return kRows; }
 
 int AddMISummaryRow(int kind, int row, const std::string& label, std::int64_t backColour, int y, int dy,
                     int lines) {

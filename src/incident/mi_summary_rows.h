@@ -6,7 +6,7 @@
 
 #include "shell/shell_globals.h"
 
-struct MISummaryRowSpec {
+struct MISummaryRowDescription {
   int kind;
   int row;  // MIGadget row of the row's cells
   const char* label;
@@ -14,7 +14,7 @@ struct MISummaryRowSpec {
 };
 
 // Every row of the page in build order: the upper area (rows 60 to 13), then the results.
-std::span<const MISummaryRowSpec> MISummaryRowSpecs();
+std::span<const MISummaryRowDescription> MISummaryRowDescriptions();
 
 // Builds a row into the open gadget list; backColour -1 alternates the two row colours, y -1 continues
 // below the row built last. Returns the y below the new row.

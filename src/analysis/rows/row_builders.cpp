@@ -23,7 +23,7 @@ void AddHelpIcon(Module module, int panel) {
   pf::CloseGadgetList();
 }
 
-int Build(const RowCall& call, const RowSpec& spec) {
+int Build(const RowCall& call, const RowDescription& spec) {
   switch (spec.shape) {
     case Shape::Values: return BuildValuesRow(call, spec);
     case Shape::SingleText:
@@ -64,7 +64,7 @@ int AddRow(Module module, int kind, int page, int row, const std::string& label,
   if (backColour == -1) backColour = lastColour == RowColourA ? RowColourB : RowColourA;
   lastColour = Rgb(backColour);
 
-  const RowSpec* spec = FindRowSpec(module, kind);
+  const RowDescription* spec = FindRowDescription(module, kind);
   if (!spec) return runningY;  // the page builders pass only the kinds of the table
   if (spec->shape == Shape::Gap) {
     const int gap = required == -1 ? 54 : required;

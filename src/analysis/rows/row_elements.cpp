@@ -32,7 +32,7 @@ int OpenRowPanel(const RowCall& call, int designHeight, bool border, Rgb colour)
   return panel;
 }
 
-int RowLabel(const RowCall& call, const RowSpec& spec, Rgb back, Rgb front) {
+int RowLabel(const RowCall& call, const RowDescription& spec, Rgb back, Rgb front) {
   const LabelSpec& l = spec.label;
   const unsigned style = l.style == LabelStyle::Centred ? kVCentre : 0u;
   const int label =
@@ -45,7 +45,7 @@ void NumberLook(int field, Rgb back) {
   pf::SetGadgetColour(field, BackColourType, back ? back : NumberFieldColour);
 }
 
-int BuildValuesRow(const RowCall& call, const RowSpec& spec) {
+int BuildValuesRow(const RowCall& call, const RowDescription& spec) {
   const int panel = OpenRowPanel(call, spec.height, spec.border, call.colour);
   if (spec.label.style != LabelStyle::None) RowLabel(call, spec, call.colour);
   const bool computed = !spec.values.empty() && spec.values[0].kind == ValueKind::Computed;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "analysis/rows/row_spec.h"
+#include "analysis/rows/row_description.h"
 #include "analysis/rows/rows_globals.h"
 
 struct RowCall {
@@ -31,22 +31,22 @@ int RowText(int x, int y, int w, int h, const std::string& text, unsigned flags,
 int RowField(int x, int y, int w, int h, unsigned flags);
 // The row panel at the row's top, as wide as the module root; its gadget list is left open.
 int OpenRowPanel(const RowCall& call, int designHeight, bool border, Rgb colour);
-// The label of a row, recorded in (1, 0) unless the spec says otherwise.
-int RowLabel(const RowCall& call, const RowSpec& spec, Rgb back, Rgb front = kBlack);
+// The label of a row, recorded in (1, 0) unless its kind records it elsewhere.
+int RowLabel(const RowCall& call, const RowDescription& spec, Rgb back, Rgb front = kBlack);
 // The numeric look of single-line fields: the back colour is what the keystroke filter reads.
 void NumberLook(int field, Rgb back = 0);
 
 // Each shape builds its controls into its own row panel and returns that panel.
-int BuildValuesRow(const RowCall& call, const RowSpec& spec);
-int BuildTextRow(const RowCall& call, const RowSpec& spec);
-int BuildDateRow(const RowCall& call, const RowSpec& spec);
-int BuildGroupSelector(const RowCall& call, const RowSpec& spec);
-int BuildListRow(const RowCall& call, const RowSpec& spec);
-int BuildRetrieveRow(const RowCall& call, const RowSpec& spec);
-int BuildSummaryBoxes(const RowCall& call, const RowSpec& spec);
-int BuildGridRow(const RowCall& call, const RowSpec& spec);
-int BuildStep7Row(const RowCall& call, const RowSpec& spec);
-int BuildRateBlock(const RowCall& call, const RowSpec& spec);
+int BuildValuesRow(const RowCall& call, const RowDescription& spec);
+int BuildTextRow(const RowCall& call, const RowDescription& spec);
+int BuildDateRow(const RowCall& call, const RowDescription& spec);
+int BuildGroupSelector(const RowCall& call, const RowDescription& spec);
+int BuildListRow(const RowCall& call, const RowDescription& spec);
+int BuildRetrieveRow(const RowCall& call, const RowDescription& spec);
+int BuildSummaryBoxes(const RowCall& call, const RowDescription& spec);
+int BuildGridRow(const RowCall& call, const RowDescription& spec);
+int BuildStep7Row(const RowCall& call, const RowDescription& spec);
+int BuildRateBlock(const RowCall& call, const RowDescription& spec);
 
 // The help icon's y on a panel: Before & After and Concurrent Groups round the exact half (a tie to the
 // even pixel); Potential Intervention halves in whole pixels.

@@ -54,7 +54,7 @@ void BuildHeader(const RowCall& call, const GridGeometry& g) {
 
 }  // namespace
 
-int BuildGridRow(const RowCall& call, const RowSpec& spec) {
+int BuildGridRow(const RowCall& call, const RowDescription& spec) {
   const int panel = OpenRowPanel(call, spec.height, false, call.colour);
   const GridGeometry g = Geometry(call.module);
   if (spec.shape == Shape::GridHeader) {

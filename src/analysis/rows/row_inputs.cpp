@@ -9,7 +9,7 @@
 
 using namespace pf::flags;
 
-int BuildTextRow(const RowCall& call, const RowSpec& spec) {
+int BuildTextRow(const RowCall& call, const RowDescription& spec) {
   const int panel = OpenRowPanel(call, spec.height, true, call.colour);
   RowLabel(call, spec, call.colour);
   if (spec.shape == Shape::SingleText) {
@@ -30,7 +30,7 @@ int BuildTextRow(const RowCall& call, const RowSpec& spec) {
   return panel;
 }
 
-int BuildDateRow(const RowCall& call, const RowSpec& spec) {
+int BuildDateRow(const RowCall& call, const RowDescription& spec) {
   const int panel = OpenRowPanel(call, spec.height, true, call.colour);
   RowLabel(call, spec, call.colour);
   if (spec.shape == Shape::PeriodDates) {
@@ -63,7 +63,7 @@ std::string ReplaceAll(std::string text, const std::string& what, const std::str
 }
 }  // namespace
 
-int BuildGroupSelector(const RowCall& call, const RowSpec& spec) {
+int BuildGroupSelector(const RowCall& call, const RowDescription& spec) {
   const int panel = OpenRowPanel(call, 30, true, BlueColour);
   RowLabel(call, spec, BlueColour, OrangeColour);
   const int number = RowText(240, 2, 30, 22, "1", kBorder | kCentre | kVCentre, BlueGreyColour, kBlack, 14);
@@ -84,7 +84,7 @@ int BuildGroupSelector(const RowCall& call, const RowSpec& spec) {
   return panel;
 }
 
-int BuildRetrieveRow(const RowCall& call, const RowSpec& spec) {
+int BuildRetrieveRow(const RowCall& call, const RowDescription& spec) {
   const int panel = OpenRowPanel(call, 55, true, call.colour);
   const int button = pf::PictureButtonGadget(AutoNumber, DX(spec.fieldX), DY(5), DX(500), DY(45), 48);
   Record(call, 1, 2, button);

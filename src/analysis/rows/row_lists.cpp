@@ -6,7 +6,7 @@
 
 using namespace pf::flags;
 
-int BuildListRow(const RowCall& call, const RowSpec& spec) {
+int BuildListRow(const RowCall& call, const RowDescription& spec) {
   const int panel = OpenRowPanel(call, spec.height, true, call.colour);
   if (spec.shape == Shape::HeaderStrip) {
     const int strip = pf::ContainerGadget(AutoNumber, 0, 0, DX(1200), DY(30));
@@ -43,7 +43,7 @@ int BuildListRow(const RowCall& call, const RowSpec& spec) {
   return panel;
 }
 
-int BuildSummaryBoxes(const RowCall& call, const RowSpec& spec) {
+int BuildSummaryBoxes(const RowCall& call, const RowDescription& spec) {
   const int panel = OpenRowPanel(call, spec.height, true, MidBlueColour);
   const int w = pf::GadgetWidth(panel);
   // Anchored to the panel's right edge in pixels, so a wider root moves them right.

@@ -90,7 +90,7 @@ int NumberField(int x, int y, unsigned extra = kBorder) {
 
 }  // namespace
 
-int BuildRateBlock(const RowCall& call, const RowSpec&) {
+int BuildRateBlock(const RowCall& call, const RowDescription&) {
   const RateBlockTexts& t = kBlock[int(call.module)];
   const Rgb row = call.colour;
   const int r = call.row;

@@ -22,7 +22,7 @@ const ClaimsLayout kClaims[3] = {
 
 }  // namespace
 
-int BuildStep7Row(const RowCall& call, const RowSpec& spec) {
+int BuildStep7Row(const RowCall& call, const RowDescription& spec) {
   const ClaimsLayout& c = kClaims[int(call.module)];
   switch (spec.shape) {
     case Shape::YearField:

@@ -2,7 +2,7 @@
 // its row builder; the same number may build another row in another module.
 #include <map>
 
-#include "analysis/rows/row_spec.h"
+#include "analysis/rows/row_description.h"
 
 namespace {
 
@@ -10,10 +10,10 @@ using K = ValueKind;
 using G = GridUnit;
 using L = LabelStyle;
 
-RowSpec Heading(bool border) { return {.shape = Shape::Heading, .height = 35, .border = border, .label = {.w = 1000}}; }
+RowDescription Heading(bool border) { return {.shape = Shape::Heading, .height = 35, .border = border, .label = {.w = 1000}}; }
 
-RowSpec Pair(ValueKind kind, int w, LabelSpec label = {}) {
-  RowSpec s{.label = label, .values = {{1, 600, w, kind}, {2, 820, w, kind}}};
+RowDescription Pair(ValueKind kind, int w, LabelSpec label = {}) {
+  RowDescription s{.label = label, .values = {{1, 600, w, kind}, {2, 820, w, kind}}};
   if (kind == K::Computed) {
     s.valueY = 18;
     s.valueText = "0";
@@ -22,8 +22,8 @@ RowSpec Pair(ValueKind kind, int w, LabelSpec label = {}) {
   return s;
 }
 
-RowSpec NumberInputs(int labelW, bool wrapped) {
-  RowSpec s = Pair(K::NumberInput, 70);
+RowDescription NumberInputs(int labelW, bool wrapped) {
+  RowDescription s = Pair(K::NumberInput, 70);
   s.requiredMark = true;
   if (wrapped) {
     s.label = {.y = 7, .w = labelW, .h = 55, .style = L::Wrapped};
@@ -32,34 +32,34 @@ RowSpec NumberInputs(int labelW, bool wrapped) {
   return s;
 }
 
-RowSpec ComputedPair(int x1, int x2, int w, LabelSpec label = {}) {
-  RowSpec s = Pair(K::Computed, w, label);
+RowDescription ComputedPair(int x1, int x2, int w, LabelSpec label = {}) {
+  RowDescription s = Pair(K::Computed, w, label);
   s.values[0].x = x1;
   s.values[1].x = x2;
   return s;
 }
 
-RowSpec SummaryPair(int labelW, int prefix1Dx) {
-  RowSpec s = ComputedPair(600, 820, 100, {.w = labelW});
+RowDescription SummaryPair(int labelW, int prefix1Dx) {
+  RowDescription s = ComputedPair(600, 820, 100, {.w = labelW});
   s.values[0].prefixDx = prefix1Dx;
   return s;
 }
 
-RowSpec SecondColumn(bool zeroCell) {
-  RowSpec s = Pair(K::Computed, 100);
+RowDescription SecondColumn(bool zeroCell) {
+  RowDescription s = Pair(K::Computed, 100);
   s.values.erase(s.values.begin());
   if (zeroCell) s.zeroCells = {{1, 2, 0, 0, true}};
   return s;
 }
 
-RowSpec CostRow() {
-  RowSpec s{.label = {.x = 30, .w = 400}};
+RowDescription CostRow() {
+  RowDescription s{.label = {.x = 30, .w = 400}};
   s.values = {{1, 475, 240, K::TextInput, false}, {2, 820, 70, K::NumberInput}};
   return s;
 }
 
-RowSpec Result(int w, const char* text, bool firstHidden) {
-  RowSpec s = SecondColumn(false);
+RowDescription Result(int w, const char* text, bool firstHidden) {
+  RowDescription s = SecondColumn(false);
   s.label.w = 650;
   s.values[0].w = w;
   s.valueText = text;
@@ -68,53 +68,53 @@ RowSpec Result(int w, const char* text, bool firstHidden) {
   return s;
 }
 
-RowSpec Turnover(int height, LabelSpec label, int fieldY, int fieldW, int prefixY) {
-  RowSpec s = Pair(K::NumberInput, fieldW, label);
+RowDescription Turnover(int height, LabelSpec label, int fieldY, int fieldW, int prefixY) {
+  RowDescription s = Pair(K::NumberInput, fieldW, label);
   s.height = height;
   s.valueY = fieldY;
   s.prefixY = prefixY;
   return s;
 }
 
-RowSpec PITurnover() {
-  RowSpec s = Turnover(70, {.y = 5, .w = 400, .h = 80, .style = L::Wrapped}, 20, 100, 23);
+RowDescription PITurnover() {
+  RowDescription s = Turnover(70, {.y = 5, .w = 400, .h = 80, .style = L::Wrapped}, 20, 100, 23);
   s.values = {{1, 470, 100}};
   s.suffixY = 22;
   s.justificationWhenRequired = true;
   return s;
 }
 
-RowSpec Totals(int x1, int x2, int w, LabelSpec label) { return ComputedPair(x1, x2, w, label); }
+RowDescription Totals(int x1, int x2, int w, LabelSpec label) { return ComputedPair(x1, x2, w, label); }
 
-RowSpec Text(Shape shape, int height, int labelW, int fieldX, int noticeX = 0) {
+RowDescription Text(Shape shape, int height, int labelW, int fieldX, int noticeX = 0) {
   return {.shape = shape, .height = height, .label = {.w = labelW}, .fieldX = fieldX, .noticeX = noticeX};
 }
 
-RowSpec Dates(std::vector<BoxSpec> pickers, bool single) {
+RowDescription Dates(std::vector<BoxSpec> pickers, bool single) {
   return {.shape = Shape::PeriodDates, .boxes = pickers, .monthMask = single, .hiddenSecondPicker = single};
 }
 
-RowSpec DateTexts(int height, int font, int y, std::vector<BoxSpec> texts) {
+RowDescription DateTexts(int height, int font, int y, std::vector<BoxSpec> texts) {
   return {.shape = Shape::DateTexts, .height = height, .label = {.font = font}, .fieldY = y, .boxes = texts};
 }
 
-RowSpec Group(int captionX, int fieldW, const char* replacement) {
+RowDescription Group(int captionX, int fieldW, const char* replacement) {
   return {.shape = Shape::GroupSelector, .height = 30, .label = {.w = 270},
           .fieldW = fieldW, .captionX = captionX, .replacement = replacement};
 }
 
-RowSpec List(int panelH, int labelH, int listH, const std::vector<CategoryEntry>* list, const char* all,
+RowDescription List(int panelH, int labelH, int listH, const std::vector<CategoryEntry>* list, const char* all,
              std::vector<BoxSpec> boxes, bool stub, int listY = 10) {
   return {.shape = Shape::CriteriaList, .height = panelH, .label = {.h = labelH}, .boxes = boxes,
           .listY = listY, .listH = listH, .category = list, .allText = all, .stub = stub};
 }
 
-RowSpec Retrieve(int buttonX, int x, int y, int w, int h, const char* text) {
+RowDescription Retrieve(int buttonX, int x, int y, int w, int h, const char* text) {
   return {.shape = Shape::Retrieve, .fieldX = buttonX, .statusX = x, .statusY = y, .statusW = w, .statusH = h,
           .statusText = text};
 }
 
-RowSpec Grid(int height, LabelSpec label, std::vector<std::pair<int, GridUnit>> cells, int cellY = 7) {
+RowDescription Grid(int height, LabelSpec label, std::vector<std::pair<int, GridUnit>> cells, int cellY = 7) {
   label.font = 54;
   return {.shape = Shape::GridRow, .height = height, .border = false, .label = label, .gridCells = cells,
           .cellY = cellY};
@@ -123,13 +123,13 @@ RowSpec Grid(int height, LabelSpec label, std::vector<std::pair<int, GridUnit>> 
 LabelSpec Centred(int w, bool recorded = true) { return {.w = w, .recorded = recorded}; }
 LabelSpec Wrapped(int y, int w) { return {.y = y, .w = w, .style = L::Wrapped}; }
 
-RowSpec Step7(Shape shape, int labelW = 550) {
+RowDescription Step7(Shape shape, int labelW = 550) {
   return {.shape = shape, .height = shape == Shape::YearField || shape == Shape::IndustryCombo ? 55 : 35,
           .label = {.x = 30, .w = labelW}};
 }
 
 // Every module builds these kinds the same way, up to the module-specific numbers passed in.
-using Table = std::map<int, RowSpec>;
+using Table = std::map<int, RowDescription>;
 
 void Common(Table& t, Module m) {
   const bool pi = m == Module::PI, cg = m == Module::CG;
@@ -186,9 +186,9 @@ void Common(Table& t, Module m) {
   t[167] = Grid(35, pi ? LabelSpec{.w = 130, .style = L::Wrapped} : Wrapped(3, 170), {{1, G::Plain}, {3, G::Plain}});
 }
 
-RowSpec WagesRow(LabelSpec label) { return Grid(35, label, {{1, G::Dollar}, {3, G::Dollar}}); }
-RowSpec ModifiedWork(LabelSpec label) { return Grid(35, label, {{1, G::Dollar}, {2, G::Dollar}, {3, G::Dollar}}); }
-RowSpec Percent(int height, LabelSpec label, int cellY) {
+RowDescription WagesRow(LabelSpec label) { return Grid(35, label, {{1, G::Dollar}, {3, G::Dollar}}); }
+RowDescription ModifiedWork(LabelSpec label) { return Grid(35, label, {{1, G::Dollar}, {2, G::Dollar}, {3, G::Dollar}}); }
+RowDescription Percent(int height, LabelSpec label, int cellY) {
   return Grid(height, label, {{1, G::Percent}, {2, G::Percent}, {3, G::Percent}}, cellY);
 }
 
@@ -255,7 +255,7 @@ Table BuildPI() {
 
 }  // namespace
 
-const RowSpec* FindRowSpec(Module module, int kind) {
+const RowDescription* FindRowDescription(Module module, int kind) {
   // Built on first use: the category lists they point to are filled at start-up.
   static const Table tables[3] = {BuildBA(), BuildCG(), BuildPI()};
   const Table& t = tables[int(module)];

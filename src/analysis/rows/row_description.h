@@ -56,7 +56,7 @@ struct BoxSpec {  // a date text, list box or caption: column and horizontal pla
 
 enum class GridUnit { Plain, Hours, Dollar, Percent };
 
-struct RowSpec {
+struct RowDescription {
   Shape shape = Shape::Values;
   int height = 55;
   bool border = true;
@@ -100,4 +100,4 @@ struct RowSpec {
   int variant = 0;
 };
 
-const RowSpec* FindRowSpec(Module module, int kind);
+const RowDescription* FindRowDescription(Module module, int kind);
