@@ -2,6 +2,7 @@
 // gives what sets it apart (start-page texts, step-3 band texts, the step-5 guidance) and the step contents.
 #include "analysis/pages/cg_pages.h"
 
+#include "analysis/pages/cg_pi_cost_steps.h"
 #include "analysis/pages/cg_pi_step2.h"
 #include "analysis/pages/cg_rows.h"
 #include "analysis/pages/pages_globals.h"
@@ -91,27 +92,8 @@ void Step3(const ModuleDescription& m, int page) {
   Step3Summary(m, page, pf::GadgetY(CGDatabasePanel));
 }
 
-void Step4(const ModuleDescription& m, int page) {
-  const int w = StepPageWidth(m, page), h = StepPageHeight(m, page);
-  const int header = StepHeaderHeight(4);
-  const FrameCaption captions[] = {{"Details", 475, 0, 120, 30}, {"Amount", 820, 0, 120, 30}};
-  const int stripBottom = ColumnStrip(header, 30, captions);
-  const int area = StepScrollArea(0, stripBottom - 1, w - 2, h - header - DY(30) + 2, w - 23, AddY(h, 500), 30,
-                                  false, true);
-  pf::OpenGadgetList(area);
-  BuildRows(m, page, CGRows().step4);
-  pf::CloseGadgetList();
-}
-
-void Step5(const ModuleDescription& m, int page) {
-  const int w = StepPageWidth(m, page), h = StepPageHeight(m, page);
-  const int area =
-      StepScrollArea(0, DY(35), w - 5, h - StepHeaderHeight(5) + 2, w - 7, AddY(h, -50), 30, false, true);
-  pf::OpenGadgetList(area);
-  BuildGuidance(m);
-  BuildRows(m, page, CGRows().step5);
-  pf::CloseGadgetList();
-}
+void Step4(const ModuleDescription& m, int page) { BuildCostStep(m, page, CGRows().step4); }
+void Step5(const ModuleDescription& m, int page) { BuildProductivityStep(m, page, CGRows().step5); }
 
 void Step6(const ModuleDescription& m, int page) {
   const int w = StepPageWidth(m, page), h = StepPageHeight(m, page);

@@ -3,6 +3,7 @@
 // in pi_step3.cpp).
 #include "analysis/pages/pi_pages.h"
 
+#include "analysis/pages/cg_pi_cost_steps.h"
 #include "analysis/pages/cg_pi_step2.h"
 #include "analysis/pages/pages_globals.h"
 #include "analysis/pages/pi_rows.h"
@@ -52,27 +53,8 @@ void Step2(const ModuleDescription& m, int page) {
 
 void Step3(const ModuleDescription& m, int page) { BuildPIStep3(m, page); }
 
-void Step4(const ModuleDescription& m, int page) {
-  const int w = StepPageWidth(m, page), h = StepPageHeight(m, page);
-  const int header = StepHeaderHeight(4);
-  const FrameCaption captions[] = {{"Details", 475, 0, 120, 30}, {"Amount", 820, 0, 120, 30}};
-  const int stripBottom = ColumnStrip(header, 30, captions);
-  const int area = StepScrollArea(0, stripBottom - 1, w - 2, h - header - DY(30) + 2, w - 23, AddY(h, 500), 30,
-                                  false, true);
-  pf::OpenGadgetList(area);
-  BuildRows(m, page, PIRows().step4);
-  pf::CloseGadgetList();
-}
-
-void Step5(const ModuleDescription& m, int page) {
-  const int w = StepPageWidth(m, page), h = StepPageHeight(m, page);
-  const int area =
-      StepScrollArea(0, DY(35), w - 5, h - StepHeaderHeight(5) + 2, w - 7, AddY(h, -50), 30, false, true);
-  pf::OpenGadgetList(area);
-  BuildGuidance(m);
-  BuildRows(m, page, PIRows().step5);
-  pf::CloseGadgetList();
-}
+void Step4(const ModuleDescription& m, int page) { BuildCostStep(m, page, PIRows().step4); }
+void Step5(const ModuleDescription& m, int page) { BuildProductivityStep(m, page, PIRows().step5); }
 
 void Step6(const ModuleDescription& m, int page) {
   const int w = StepPageWidth(m, page), h = StepPageHeight(m, page);
