@@ -15,8 +15,10 @@ std::string Column(const RecordQuery& q, const char* name) {
 std::vector<std::string> SplitAtFieldEnds(const std::string& v) {
   std::vector<std::string> parts(1);
   for (char c : v) {
-    if (c == kFieldEnd) parts.emplace_back();
-    else parts.back() += c;
+    if (c == kFieldEnd)
+      parts.emplace_back();
+    else
+      parts.back() += c;
   }
   return parts;
 }
@@ -37,7 +39,8 @@ void SelectListParts(int list, const std::string& v) {
   const bool byText = GetGadgetProperty(list, "savetype") == 1;
   for (const auto& part : SplitAtFieldEnds(v))
     for (int i = 0; i < n; ++i) {
-      const std::string item = byText ? pf::GetGadgetItemText(list, i) : std::to_string(pf::GetGadgetItemData(list, i));
+      const std::string item =
+          byText ? pf::GetGadgetItemText(list, i) : std::to_string(pf::GetGadgetItemData(list, i));
       if (item == part) pf::SetGadgetItemSelected(list, i, true);
     }
 }
@@ -49,8 +52,10 @@ void RestoreControl(const RecordKind& k, int gadget, const std::string& v) {
       pf::SetGadgetText(gadget, v);
       return;
     case pf::Kind::Combo:
-      if (GetGadgetProperty(gadget, "savetype") == 1) pf::SetGadgetText(gadget, v);
-      else SelectByCode(gadget, StoredInteger(v));
+      if (GetGadgetProperty(gadget, "savetype") == 1)
+        pf::SetGadgetText(gadget, v);
+      else
+        SelectByCode(gadget, StoredInteger(v));
       return;
     case pf::Kind::ListBox:
       if (k.listsStored) SelectListParts(gadget, v);
@@ -69,15 +74,16 @@ void RestoreControl(const RecordKind& k, int gadget, const std::string& v) {
   }
 }
 
-// The step-7 combo lists exactly the records of the stored approach's list, in list order, so its item
-// index, its item data and the list index agree.
-void RestoreIndustryCodes(const AnalysisParts& p, const RecordQuery& q) {
+// The step-7 combo lists exactly the records of the list that step 7 works on, in list order, so its item
+// index, its item data and the list index agree. The potential analysis works on its summary list in both
+// approaches; only its visible records are stored, so all of them are listed.
+void RestoreIndustryCodes(int kind, const AnalysisParts& p, const RecordQuery& q) {
   const int combo = (*p.gadget)(2, 3, 1, 2);
   pf::ClearGadgetItems(combo);
-  const bool summaryApproach = Column(q, "longorshort") == "1";
+  const bool summaryList = kind == KindPI || Column(q, "longorshort") == "1";
   *p.codes = DecodeIndustryCodes(Column(q, "industrycodesfield"));
   *p.codesSummary = DecodeIndustryCodes(Column(q, "industrycodesShortfield"));
-  const auto& shown = summaryApproach ? *p.codesSummary : *p.codes;
+  const auto& shown = summaryList ? *p.codesSummary : *p.codes;
   for (std::size_t r = 0; r < shown.size(); ++r) pf::AddGadgetItem(combo, -1, shown[r].s[0], int(r));
   SelectItemByData(combo, StoredInteger(Column(q, "field_2x3x1x2")));
   pf::SetGadgetData(combo, pf::GetGadgetState(combo));
@@ -98,7 +104,7 @@ void RestoreAnalysisAfter(int kind, const RecordQuery& q) {
   const int group = StoredInteger(pf::GetGadgetText(X(7, 4, 1, 2)));
   if (group >= 1 && group <= 10) pf::SetGadgetData(X(7, 4, 1, 2), group);
   DecodeLabour(Column(q, "labourgroupfield"), *p.labour);
-  RestoreIndustryCodes(p, q);
+  RestoreIndustryCodes(kind, p, q);
   *p.longSummary = Column(q, "longsummary");
   if (kind == KindPI) PIShortInci = Column(q, "shortinci"), PILongInci = Column(q, "longinci");
 }
@@ -114,9 +120,13 @@ bool LoadRecord(int kind, int uid) {
   RecordQuery q(RecordDatabase, std::string("select * from ") + k.table + " where UID=?1");
   q.Bind(1, std::to_string(uid));
   switch (q.Next()) {
-    case sql::Statement::Step::Row: break;
-    case sql::Statement::Step::Done: return false;
-    case sql::Statement::Step::Error: ShowMessage(q.Failure().message); return false;
+    case sql::Statement::Step::Row:
+      break;
+    case sql::Statement::Step::Done:
+      return false;
+    case sql::Statement::Step::Error:
+      ShowMessage(q.Failure().message);
+      return false;
   }
   pf::FillScope fill;
   const bool analysis = kind >= KindBA && kind <= KindPI;

@@ -47,7 +47,8 @@ bool StoredValue(const RecordKind& k, const CellIndex& cell, int gadget, std::st
       return true;
     }
     case pf::Kind::Date:
-      value = k.slashDates ? SlashDateText(pf::GetGadgetDate(gadget)) : DashDateText(pf::GetGadgetDate(gadget));
+      value =
+          k.slashDates ? SlashDateText(pf::GetGadgetDate(gadget)) : DashDateText(pf::GetGadgetDate(gadget));
       return true;
     default:
       return false;
@@ -59,7 +60,8 @@ std::vector<NamedValue> StoredColumns(const RecordKind& k) {
   WalkCells(k.dims, k.saveWalk, [&](const CellIndex& cell) {
     const int gadget = k.control(cell);
     std::string value;
-    if (gadget && StoredValue(k, cell, gadget, value)) columns.push_back({StoredColumnName(cell), std::move(value)});
+    if (gadget && StoredValue(k, cell, gadget, value))
+      columns.push_back({StoredColumnName(cell), std::move(value)});
   });
   for (auto& named : k.namedColumns()) columns.push_back(std::move(named));
   return columns;
@@ -160,7 +162,11 @@ bool Fail(const sql::Outcome& o) {
 
 bool SaveRecord(int kind, int asNew) {
   const RecordKind& k = RecordKindOf(kind);
-  if (k.recalc) k.recalc();
+  if (k.recalc) {
+    // The figures brought up to date for the save are no edit that would need saving again.
+    pf::FillScope fill;
+    k.recalc();
+  }
   std::set<std::string> present;
   if (auto o = PresentColumns(k, present); !o) return Fail(o);
   const std::vector<NamedValue> columns = StoredColumns(k);
@@ -174,7 +180,8 @@ bool SaveRecord(int kind, int asNew) {
     if (!tx.Started()) return Fail(tx.Started());
     for (const auto& c : columns) {
       if (present.count(Lower(c.name))) continue;
-      if (auto o = RecordDatabase.Execute(std::string("Alter table ") + k.table + " add column " + c.name + " text;");
+      if (auto o = RecordDatabase.Execute(std::string("Alter table ") + k.table + " add column " + c.name +
+                                          " text;");
           !o)
         return Fail(o);
       present.insert(Lower(c.name));

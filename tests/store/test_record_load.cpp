@@ -1,8 +1,9 @@
 #include <algorithm>
 #include <functional>
-#include <set>
 #include <optional>
+#include <set>
 
+#include "analysis/calc/industry_codes.h"
 #include "store/worksheet_fixture.h"
 
 namespace {
@@ -58,13 +59,22 @@ std::string AnalysisExtras(int kind) {
   for (int g = 0; g <= 10; ++g)
     for (int k = 0; k <= 1; ++k)
       for (int f = 0; f <= 10; ++f) s += (*p.labour)(g, k, f) + "|";
+  // The potential analysis keeps hidden records only until it is saved. Dropping them moves the others up
+  // the list, so a record's list position (field 22, and the combo's remembered record) is compared by
+  // the record it names.
+  const bool potential = kind == KindPI;
   for (const auto* list : {p.codes, p.codesSummary}) {
     s += "\ncodes:";
-    for (const auto& e : *list)
-      for (const auto& field : e.s) s += field + "|";
+    for (const auto& e : *list) {
+      if (potential && !IsVisibleRecord(e)) continue;
+      for (std::size_t f = 0; f < e.s.size(); ++f)
+        s += (potential && f == kComboIndexField ? "" : e.s[f]) + "|";
+    }
   }
   const int combo = (*p.gadget)(2, 3, 1, 2);
-  s += "\ncombo:" + std::to_string(pf::GetGadgetState(combo)) + "/" + std::to_string(pf::GetGadgetData(combo));
+  const int remembered = pf::GetGadgetData(combo);
+  s += "\ncombo:" + std::to_string(pf::GetGadgetState(combo)) + "/" +
+       (potential ? p.codesSummary->at(std::size_t(remembered)).s[kCodeField] : std::to_string(remembered));
   for (int i = 0; i < pf::CountGadgetItems(combo); ++i)
     s += pf::GetGadgetItemText(combo, i) + "=" + std::to_string(pf::GetGadgetItemData(combo, i)) + ",";
   s += "\n" + *p.longSummary;
@@ -111,7 +121,7 @@ TEST_P(RoundTripTest, SavedThenLoadedIntoAFreshWorksheetIsEqual) {
   if (IsAnalysis(c.kind)) {
     auto& X = *AnalysisPartsOf(c.kind).gadget;
     EXPECT_EQ(AnalysisExtras(c.kind), extras);
-    EXPECT_EQ(pf::GetGadgetData(X(7, 4, 1, 2)), 3);  // the group stored is the group shown
+    EXPECT_EQ(pf::GetGadgetData(X(7, 4, 1, 2)), 3);   // the group stored is the group shown
     EXPECT_FALSE(pf::IsGadgetHidden(X(8, 1, 2, 1)));  // "* Successfully loaded *"
     // Typed into the number field, with no new record before: the step-7 combo lists the record alone.
     ASSERT_TRUE(c.load(1));
@@ -124,8 +134,36 @@ TEST_P(RoundTripTest, SavedThenLoadedIntoAFreshWorksheetIsEqual) {
   EXPECT_TRUE(pf::test::TakeMessageLog().empty());
 }
 
-const KindCase kRoundTripKinds[] = {kKinds[0], kKinds[1], kKinds[2], kKinds[4]};
+const KindCase kRoundTripKinds[] = {kKinds[0], kKinds[1], kKinds[2], kKinds[3], kKinds[4]};
 INSTANTIATE_TEST_SUITE_P(Kinds, RoundTripTest, ::testing::ValuesIn(kRoundTripKinds),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class NoEditTest : public WorksheetTest, public ::testing::WithParamInterface<KindCase> {};
+
+// Showing a worksheet's steps and saving it recalculate it; the figures that writes into its fields are
+// not edits, so nothing asks to save afterwards.
+TEST_P(NoEditTest, ShowingEveryStepAndSavingLeaveTheRecordUnmodified) {
+  const KindCase& c = GetParam();
+  Open(c.kind);
+  const int second = c.kind == KindBA ? 3 : c.kind == KindCG ? 2 : 1;
+  for (int step = 8; step >= 1; --step) {
+    if (IsAnalysis(c.kind))
+      ShowPage(1, second, step);
+    else
+      ShowPage(2, step, -1);
+    Pump();
+    EXPECT_EQ(ModifiedFlags(c.kind), 0) << "step " << 9 - step;
+  }
+  FillEveryInput(c.kind);
+  pf::test::DrainEvents();  // the writes above stand for the user's typing
+  ModifiedFlags(c.kind) = 1;
+  ASSERT_TRUE(SaveRecord(c.kind, 1));
+  Pump();
+  EXPECT_EQ(ModifiedFlags(c.kind), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Worksheets, NoEditTest,
+                         ::testing::Values(kKinds[0], kKinds[1], kKinds[2], kKinds[3]),
                          [](const auto& info) { return std::string(info.param.name); });
 
 class NumberFieldTest : public WorksheetTest, public ::testing::WithParamInterface<KindCase> {};
@@ -185,8 +223,9 @@ TEST_P(NewRecordTest, BlankRecordShowsTheKindsDefaults) {
   EXPECT_EQ(pf::GetGadgetText(k.control(k.numberCell)), k.newPlaceholder);
   EXPECT_EQ(pf::GetGadgetText(k.control(k.uidCell)), "");
   // Cells the kind sets apart from the walk.
-  const std::set<int> emptied = {IncidentGadget(5, 28, 3), IncidentGadget(6, 2, 4), IncidentGadget(6, 3, 4),
-                                 IncidentGadget(6, 4, 4), IncidentGadget(0, 12, 2), IncidentGadget(0, 14, 2)};
+  const std::set<int> emptied = {IncidentGadget(5, 28, 3), IncidentGadget(6, 2, 4),
+                                 IncidentGadget(6, 3, 4),  IncidentGadget(6, 4, 4),
+                                 IncidentGadget(0, 12, 2), IncidentGadget(0, 14, 2)};
   int dates = 0;
   WalkCells(k.dims, k.resetWalk, [&](const CellIndex& cell) {
     const int g = k.control(cell);
@@ -219,7 +258,8 @@ TEST_P(NewRecordTest, BlankRecordShowsTheKindsDefaults) {
         }
         return;
       case pf::Kind::ListBox:
-        for (int i = 0, n = pf::CountGadgetItems(g); i < n; ++i) EXPECT_EQ(pf::IsGadgetItemSelected(g, i), i == 0);
+        for (int i = 0, n = pf::CountGadgetItems(g); i < n; ++i)
+          EXPECT_EQ(pf::IsGadgetItemSelected(g, i), i == 0);
         return;
       case pf::Kind::Date:
         ++dates;
@@ -229,7 +269,8 @@ TEST_P(NewRecordTest, BlankRecordShowsTheKindsDefaults) {
           EXPECT_EQ(pf::GetDateMask(g).substr(0, 4), "July");
         }
         return;
-      default: return;
+      default:
+        return;
     }
   });
   EXPECT_GT(dates, 0);
@@ -295,9 +336,13 @@ TEST_F(LoadTest, MalformedRowsLoadWithoutHarm) {
       {"MegabyteText", "field_0x6x2", std::string(1 << 20, 'm'),
        [&] { EXPECT_EQ(pf::GetGadgetText(description).substr(0, 3), "mmm"); }},
       {"DateWithoutSeparators", "field_0x4x2", "no date",
-       [&] { EXPECT_EQ(pf::GetGadgetDate(date), (pf::Date{2010, 7, 5})); }},
+       [&] {
+         EXPECT_EQ(pf::GetGadgetDate(date), (pf::Date{2010, 7, 5}));
+       }},
       {"DateThatDoesNotExist", "field_0x4x2", "2010-13-45",
-       [&] { EXPECT_EQ(pf::GetGadgetDate(date), (pf::Date{2010, 7, 5})); }},
+       [&] {
+         EXPECT_EQ(pf::GetGadgetDate(date), (pf::Date{2010, 7, 5}));
+       }},
       {"UnknownCodeIsOther", "field_0x5x2", "42", [&] { EXPECT_EQ(pf::GetGadgetState(type), otherType()); }},
       {"EmptyCodeIsTheFirst", "field_0x5x2", "", [&] { EXPECT_EQ(pf::GetGadgetState(type), 0); }},
   };
@@ -343,8 +388,9 @@ TEST_F(LoadTest, OverlongCompoundTextsStayInsideTheirArrays) {
   std::string codes;
   for (int i = 0; i < 40; ++i) codes += "p\x1b";
   codes += "\r";
-  sql::Statement row(other, "insert into BAAnalyses (uid, labourgroupfield, industrycodesfield, field_7x4x1x2,"
-                            " longorshort) values (5, ?1, ?2, '77', 'junk')");
+  sql::Statement row(other,
+                     "insert into BAAnalyses (uid, labourgroupfield, industrycodesfield, field_7x4x1x2,"
+                     " longorshort) values (5, ?1, ?2, '77', 'junk')");
   ASSERT_TRUE(row.Bind(1, labour).Bind(2, codes).Run());
   other.Close();
   ASSERT_TRUE(LoadBAAnalysis(5));

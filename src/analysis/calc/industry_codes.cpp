@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "shell/number_text.h"
 
@@ -118,4 +119,10 @@ IndustryCodeList IndustryCodesFromText(std::string_view text) {
     list.push_back(std::move(e));
   }
   return list;
+}
+
+IndustryCodeList VisibleRecords(const IndustryCodeList& list) {
+  IndustryCodeList visible;
+  std::copy_if(list.begin(), list.end(), std::back_inserter(visible), IsVisibleRecord);
+  return visible;
 }

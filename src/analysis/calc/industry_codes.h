@@ -43,6 +43,10 @@ int FindIndustryCode(const IndustryCodeList& list, std::string_view code);
 // A record that takes part in the combo and the rate model (the potential analysis hides some).
 inline bool IsVisibleRecord(const IndustryCodeEntry& e) { return e.s[kHiddenField].empty(); }
 
+// The visible records in list order: what the potential analysis stores. A hidden record would come back
+// visible, since its mark is not stored, and count in the rate model of the approach it left.
+IndustryCodeList VisibleRecords(const IndustryCodeList& list);
+
 // One claim line of step 3: the code and the two claim costs, as typed.
 struct ClaimLine {
   std::string code;
