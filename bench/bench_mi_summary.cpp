@@ -1,14 +1,15 @@
 // The Multiple Incidents Summary's retrieval over 100,000 stored incidents, next to the database's own
 // command-line shell running the same query on the same file, so the two figures come from one run.
 #include <benchmark/benchmark.h>
+
 #include <cctype>
 #include <cstdio>
 #include <string>
 
+#include "bench_files.h"
 #include "incident/incident_pages.h"
 #include "incident/incident_rows.h"
 #include "incident/mi_summary_query.h"
-#include "bench_files.h"
 #include "platform/platform.h"
 #include "platform/test_surface.h"
 #include "shell/date_fields.h"
@@ -33,7 +34,8 @@ void FillEveryNumberField() {
     for (const IncidentRowDescription& spec : IncidentStepRows(step)) {
       const IncidentKindCells cells = KindCells(spec.kind);
       for (int c = 2; c <= 4; ++c)
-        if (cells.input[c]) pf::SetGadgetText(IncidentGadget(step, spec.row, c), std::to_string(1000 + 37 * ++n));
+        if (cells.input[c])
+          pf::SetGadgetText(IncidentGadget(step, spec.row, c), std::to_string(1000 + 37 * ++n));
     }
   pf::SetGadgetText(IncidentGadget(6, 2, 4), "4.5");
   pf::test::Pump(HandleEvent);
@@ -96,8 +98,10 @@ std::string InlineQuery() {
   std::string text;
   std::size_t next = 0;
   for (char c : q.sql)
-    if (c == '?') text += "'" + q.values.at(next++) + "'";
-    else text += c;
+    if (c == '?')
+      text += "'" + q.values.at(next++) + "'";
+    else
+      text += c;
   return text + ";";
 }
 
@@ -110,8 +114,8 @@ BENCHMARK(BM_MISummaryRetrieve)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_ShellRunsSameQuery(benchmark::State& state) {
   Start();
-  const std::string command = std::string("sqlite3 -readonly '") + kRecordFileName + "' \"" + InlineQuery() +
-                              "\" > /dev/null";
+  const std::string command =
+      std::string("sqlite3 -readonly '") + kRecordFileName + "' \"" + InlineQuery() + "\" > /dev/null";
   for (auto _ : state) {
     FILE* shell = ::popen(command.c_str(), "r");
     if (!shell || ::pclose(shell) != 0) state.SkipWithError("the sqlite3 shell did not run");
@@ -122,7 +126,8 @@ BENCHMARK(BM_ShellRunsSameQuery)->Unit(benchmark::kMillisecond)->Iterations(5);
 // The shell starting and answering a trivial query: what of its figure is not the query.
 void BM_ShellStartsAlone(benchmark::State& state) {
   Start();
-  const std::string command = std::string("sqlite3 -readonly '") + kRecordFileName + "' 'select 1;' > /dev/null";
+  const std::string command =
+      std::string("sqlite3 -readonly '") + kRecordFileName + "' 'select 1;' > /dev/null";
   for (auto _ : state) {
     FILE* shell = ::popen(command.c_str(), "r");
     if (!shell || ::pclose(shell) != 0) state.SkipWithError("the sqlite3 shell did not run");

@@ -19,14 +19,16 @@ void FillLongestAnalysis() {
   RecordTitleText = Text("Before & After analysis 12");
   for (int page = 1; page <= 8; ++page)
     for (int row = 1; row <= 40; ++row) {
-      BAGadget(page, row, 1, 0) = Text("Row label of page " + std::to_string(page) + " row " + std::to_string(row));
+      BAGadget(page, row, 1, 0) =
+          Text("Row label of page " + std::to_string(page) + " row " + std::to_string(row));
       for (int column = 1; column <= 2; ++column)
         for (int slot = 1; slot <= 2; ++slot) BAGadget(page, row, column, slot) = Text("1,234.56");
     }
   for (int row = 2; row <= 10; ++row)
-    pf::SetGadgetText(BAGadget(8, row, 1, 2),
-                      "A description of several lines that the user typed to explain the intervention, its "
-                      "reasons and the departments and occupations it reaches, repeated to fill the page width.");
+    pf::SetGadgetText(
+        BAGadget(8, row, 1, 2),
+        "A description of several lines that the user typed to explain the intervention, its "
+        "reasons and the departments and occupations it reaches, repeated to fill the page width.");
   for (const int row : {4, 5, 9, 10, 7, 14, 6})
     for (int column = 1; column <= 2; ++column) {
       const int list = pf::ListBoxGadget(pf::kAutoNumber, 0, 0, 50, 50, pf::flags::kMultiSelect);

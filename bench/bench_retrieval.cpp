@@ -22,24 +22,32 @@ void MakeFile(const std::string& path) {
   sql::Database db;
   db.Open(path, true);
   db.Execute(
-      "CREATE TABLE Incidents (UID integer primary key, datefield text, totalcostfield text, incidenttypefield "
-      "text, incidentcausefield text, bodypartfield text, categoryofworkerfield text, injurynaturefield text, "
-      "departmentfield text, occupationfield text, rategroupfield text, claimcostfield text, absencetimefield "
-      "text, absenceratefield text, absenceworkplacefield text, absenceshorttermfield text, absencelongtermfield "
-      "text, modifiedtimefield text, modifiedratefield text, modifiedshorttermfield text, modifiedlongtermfield "
+      "CREATE TABLE Incidents (UID integer primary key, datefield text, totalcostfield text, "
+      "incidenttypefield "
+      "text, incidentcausefield text, bodypartfield text, categoryofworkerfield text, injurynaturefield "
+      "text, "
+      "departmentfield text, occupationfield text, rategroupfield text, claimcostfield text, "
+      "absencetimefield "
+      "text, absenceratefield text, absenceworkplacefield text, absenceshorttermfield text, "
+      "absencelongtermfield "
+      "text, modifiedtimefield text, modifiedratefield text, modifiedshorttermfield text, "
+      "modifiedlongtermfield "
       "text, modifiedvaluefield text, indirectcostfield text);");
   sql::Transaction tx(db);
-  sql::Statement st(db,
-                    "insert into incidents (datefield, totalcostfield, incidenttypefield, departmentfield, "
-                    "rategroupfield, claimcostfield, absencetimefield, absenceratefield, absenceshorttermfield, "
-                    "absencelongtermfield, modifiedtimefield, modifiedratefield, modifiedvaluefield, "
-                    "indirectcostfield) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?);");
+  sql::Statement st(
+      db,
+      "insert into incidents (datefield, totalcostfield, incidenttypefield, departmentfield, "
+      "rategroupfield, claimcostfield, absencetimefield, absenceratefield, absenceshorttermfield, "
+      "absencelongtermfield, modifiedtimefield, modifiedratefield, modifiedvaluefield, "
+      "indirectcostfield) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?);");
   const char* types[] = {"0", "1", "2", "3", "99"};
   for (int i = 0; i < kIncidents; ++i) {
     char date[16];
     std::snprintf(date, sizeof date, "20%02d-%02d-%02d", 5 + i % 6, 1 + i % 12, 1 + i % 28);
     st.Reset();
-    st.Bind(1, std::string(date)).Bind(2, std::to_string(100 + i % 5000) + ".50").Bind(3, std::string(types[i % 5]));
+    st.Bind(1, std::string(date))
+        .Bind(2, std::to_string(100 + i % 5000) + ".50")
+        .Bind(3, std::string(types[i % 5]));
     st.Bind(4, std::string(i % 3 ? "kitchen" : "assembly line")).Bind(5, std::to_string(4000 + i % 9));
     st.Bind(6, std::to_string(i % 700)).Bind(7, std::string("12.5")).Bind(8, std::string("21.75"));
     st.Bind(9, std::string("60")).Bind(10, std::string("15")).Bind(11, std::string("4"));
@@ -118,9 +126,10 @@ void Compare(const char* name, const std::string& path, const RetrievalQuery& q,
   const Times tool = Milliseconds([&] {
     if (std::system(command.c_str()) != 0) std::abort();
   });
-  std::printf("%-28s %6zu rows   retrieval %8.1f ms   sqlite3 tool %8.1f ms   ratio %.2f   (processor time "
-              "%.1f / %.1f ms, ratio %.2f)\n",
-              name, found, ours.wall, tool.wall, ours.wall / tool.wall, ours.cpu, tool.cpu, ours.cpu / tool.cpu);
+  std::printf(
+      "%-28s %6zu rows   retrieval %8.1f ms   sqlite3 tool %8.1f ms   ratio %.2f   (processor time "
+      "%.1f / %.1f ms, ratio %.2f)\n",
+      name, found, ours.wall, tool.wall, ours.wall / tool.wall, ours.cpu, tool.cpu, ours.cpu / tool.cpu);
 }
 
 }  // namespace
@@ -132,12 +141,13 @@ int main() {
   MakeFile(path);
   const std::vector<RetrievalCriterion> all;
   const std::vector<RetrievalCriterion> kitchen = {{"departmentfield", true, 1, {"kitchen"}}};
-  Compare("two-column pass, all", path,
-          BuildRetrievalQuery("totalcostfield,rategroupfield,claimcostfield,absencetimefield,absenceratefield,"
-                              "absenceshorttermfield,modifiedtimefield,modifiedratefield,modifiedshorttermfield,"
-                              "absencelongtermfield,modifiedlongtermfield,incidenttypefield",
-                              "2005-01-01", "2010-12-31", all, true),
-          PassColumnNames(), false);
+  Compare(
+      "two-column pass, all", path,
+      BuildRetrievalQuery("totalcostfield,rategroupfield,claimcostfield,absencetimefield,absenceratefield,"
+                          "absenceshorttermfield,modifiedtimefield,modifiedratefield,modifiedshorttermfield,"
+                          "absencelongtermfield,modifiedlongtermfield,incidenttypefield",
+                          "2005-01-01", "2010-12-31", all, true),
+      PassColumnNames(), false);
   Compare("potential, one department", path,
           BuildRetrievalQuery("*", "2005-01-01", "2010-12-31", kitchen, false), PIColumnNames(), true);
   std::filesystem::remove_all(dir);

@@ -33,9 +33,10 @@ void PrepareStore() {
   for (int c = 1; c <= 3; ++c) pf::AddListViewColumn(IncidentList, c, "", 80);
   SaveIncident(1);
   sql::Transaction tx(RecordDatabase);
-  RecordDatabase.Execute("insert into incidents (field1, field_0x6x2, datefield, altrefnumberfield) "
-                         "select 'k', 'description', '2011-03-03', 'ALT' from "
-                         "(with recursive n(i) as (select 1 union all select i+1 from n where i < 9999) select i from n);");
+  RecordDatabase.Execute(
+      "insert into incidents (field1, field_0x6x2, datefield, altrefnumberfield) "
+      "select 'k', 'description', '2011-03-03', 'ALT' from "
+      "(with recursive n(i) as (select 1 union all select i+1 from n where i < 9999) select i from n);");
   tx.Commit();
 }
 

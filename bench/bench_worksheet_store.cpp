@@ -2,14 +2,15 @@
 // 10,000 fully filled incidents: saving (with and without the saved banner), loading, refilling the
 // stored-incidents list and building the incident start page with that list filled.
 #include <benchmark/benchmark.h>
+
 #include <cctype>
 #include <cstdio>
 #include <string>
 
+#include "bench_files.h"
 #include "incident/incident_globals.h"
 #include "incident/incident_pages.h"
 #include "incident/incident_rows.h"
-#include "bench_files.h"
 #include "platform/platform.h"
 #include "platform/test_surface.h"
 #include "shell/event_loop.h"
@@ -31,7 +32,8 @@ void FillEveryNumberField() {
     for (const IncidentRowDescription& spec : IncidentStepRows(step)) {
       const IncidentKindCells cells = KindCells(spec.kind);
       for (int c = 2; c <= 4; ++c)
-        if (cells.input[c]) pf::SetGadgetText(IncidentGadget(step, spec.row, c), std::to_string(1000 + 37 * ++n));
+        if (cells.input[c])
+          pf::SetGadgetText(IncidentGadget(step, spec.row, c), std::to_string(1000 + 37 * ++n));
     }
   pf::SetGadgetText(IncidentGadget(6, 2, 4), "4.5");
   pf::test::Pump(HandleEvent);
@@ -51,9 +53,10 @@ void CopyFirstIncident(int copies) {
       if (Lower(info.Text(1)) != "uid" && Lower(info.Text(1)) != "field1") columns += "," + info.Text(1);
   }
   sql::Transaction tx(RecordDatabase);
-  const sql::Outcome copied = RecordDatabase.Execute("insert into incidents (field1" + columns + ") select 'k' || n.i" + columns +
-                         " from incidents, (with recursive n(i) as (select 1 union all select i+1 from n where i < " +
-                         std::to_string(copies) + ") select i from n) as n where uid = 1;");
+  const sql::Outcome copied = RecordDatabase.Execute(
+      "insert into incidents (field1" + columns + ") select 'k' || n.i" + columns +
+      " from incidents, (with recursive n(i) as (select 1 union all select i+1 from n where i < " +
+      std::to_string(copies) + ") select i from n) as n where uid = 1;");
   if (!copied) std::fprintf(stderr, "copying the incident failed: %s\n", copied.message.c_str());
   tx.Commit();
 }

@@ -161,7 +161,7 @@ const IncidentRowDescription kStep8[] = {
 };
 
 const std::span<const IncidentRowDescription> kSteps[] = {kStep1, kStep2, kStep3, kStep4,
-                                                   kStep5, kStep6, kStep7, kStep8};
+                                                          kStep5, kStep6, kStep7, kStep8};
 
 }  // namespace
 

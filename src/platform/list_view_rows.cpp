@@ -10,7 +10,8 @@ void AddListViewRows(int gadget, const std::vector<ListViewRow>& rows) {
   if (!g) return;
   if (g->kind != Kind::ListView) {
     // Other item controls take the rows one by one, the first text of each.
-    for (const ListViewRow& row : rows) AddGadgetItem(gadget, -1, row.texts.empty() ? "" : row.texts[0], row.data);
+    for (const ListViewRow& row : rows)
+      AddGadgetItem(gadget, -1, row.texts.empty() ? "" : row.texts[0], row.data);
     return;
   }
   // Items made apart from the view and handed over in one insertion: the view lays itself out and tells

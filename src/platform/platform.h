@@ -13,7 +13,9 @@
 namespace pf {
 
 using Rgb = std::uint32_t;  // 0xRRGGBB
-constexpr Rgb MakeRgb(int r, int g, int b) { return (Rgb(r & 255) << 16) | (Rgb(g & 255) << 8) | Rgb(b & 255); }
+constexpr Rgb MakeRgb(int r, int g, int b) {
+  return (Rgb(r & 255) << 16) | (Rgb(g & 255) << 8) | Rgb(b & 255);
+}
 constexpr int Red(Rgb c) { return int(c >> 16) & 255; }
 constexpr int Green(Rgb c) { return int(c >> 8) & 255; }
 constexpr int Blue(Rgb c) { return int(c) & 255; }
@@ -21,7 +23,8 @@ constexpr int Blue(Rgb c) { return int(c) & 255; }
 constexpr int kAutoNumber = -1;       // ask the layer for a fresh number
 constexpr int kIgnoreValue = -65535;  // keep this coordinate as it is
 constexpr int kMainWindow = 1;
-constexpr int kNotAControl = -2;      // GadgetAtPoint: an inner part of a control (a combo's edit, a scroll area's canvas)
+constexpr int kNotAControl =
+    -2;  // GadgetAtPoint: an inner part of a control (a combo's edit, a scroll area's canvas)
 
 struct Rect {
   int x = 0, y = 0, w = 0, h = 0;
@@ -46,8 +49,8 @@ void ShutdownPlatform();
 
 // ---------------------------------------------------------------------------------------------------------
 // Windows
-Rect WorkArea();    // the desktop without the task bar, in screen pixels
-int ScreenDpiY();   // the screen's logical vertical dots per inch
+Rect WorkArea();   // the desktop without the task bar, in screen pixels
+int ScreenDpiY();  // the screen's logical vertical dots per inch
 // Opens the main window (number 1). `maximised` shows it maximised; otherwise at (x, y, w, h) centred.
 int OpenMainWindow(const std::string& title, int x, int y, int w, int h, bool maximised);
 // A borderless popup owned by the main window, created hidden; shown without taking activation.
@@ -58,13 +61,13 @@ void SetWindowColour(int window, Rgb colour);
 void ResizeWindow(int window, int x, int y, int w, int h);  // kIgnoreValue keeps a coordinate; screen pixels
 void ShowWindow(int window, bool show);                     // the popup is shown without activation
 bool IsWindowVisible(int window);
-Rect WindowRect(int window);         // outer rectangle in screen pixels
+Rect WindowRect(int window);  // outer rectangle in screen pixels
 int WindowClientWidth(int window);
 int WindowClientHeight(int window);
 Point ClientToScreen(int window, Point p);
-int ActiveWindow();                  // 1 main, a popup's number, 0 another window (a message box, a dialog, none)
+int ActiveWindow();  // 1 main, a popup's number, 0 another window (a message box, a dialog, none)
 void CloseWindow(int window);
-void RepaintWindow(int window);      // paint now
+void RepaintWindow(int window);  // paint now
 
 // ---------------------------------------------------------------------------------------------------------
 // Controls. Created inside the container on top of the creation stack (the main window's client area when
@@ -72,36 +75,36 @@ void RepaintWindow(int window);      // paint now
 // Operations on control 0, and on a number that names no control, do nothing and read "" or 0.
 enum class Kind {
   None = 0,
-  Text,            // static text
-  Picture,         // picture control
-  Container,       // panel
+  Text,       // static text
+  Picture,    // picture control
+  Container,  // panel
   ScrollArea,
-  Field,           // single-line text field
-  Editor,          // multi-line text field
+  Field,   // single-line text field
+  Editor,  // multi-line text field
   Combo,
   ListBox,
-  ListView,        // report mode
-  Date,            // date field with a display mask
-  UpDown,          // up-down with a buddy field
-  Button,          // push button
-  PictureButton,   // button showing a picture
-  Option,          // option (radio) button
-  RichViewer,      // read-only rich-text viewer
+  ListView,       // report mode
+  Date,           // date field with a display mask
+  UpDown,         // up-down with a buddy field
+  Button,         // push button
+  PictureButton,  // button showing a picture
+  Option,         // option (radio) button
+  RichViewer,     // read-only rich-text viewer
 };
 
 // Creation flags; each kind reads the ones that apply to it.
 namespace flags {
-constexpr unsigned kBorder = 1u << 0;        // one-pixel border (text, container, field, scroll area)
-constexpr unsigned kCentre = 1u << 1;        // text centred across
-constexpr unsigned kVCentre = 1u << 2;       // text centred vertically
-constexpr unsigned kClickable = 1u << 3;     // static text / picture raises left clicks
-constexpr unsigned kReadOnly = 1u << 4;      // field read-only
-constexpr unsigned kNoTabStop = 1u << 5;     // never a Tab stop
-constexpr unsigned kEditable = 1u << 6;      // combo with an edit part (otherwise a drop-down list)
-constexpr unsigned kMultiSelect = 1u << 7;   // list box: a click or Space toggles one item
-constexpr unsigned kNoHeader = 1u << 8;      // list view without a column header
+constexpr unsigned kBorder = 1u << 0;       // one-pixel border (text, container, field, scroll area)
+constexpr unsigned kCentre = 1u << 1;       // text centred across
+constexpr unsigned kVCentre = 1u << 2;      // text centred vertically
+constexpr unsigned kClickable = 1u << 3;    // static text / picture raises left clicks
+constexpr unsigned kReadOnly = 1u << 4;     // field read-only
+constexpr unsigned kNoTabStop = 1u << 5;    // never a Tab stop
+constexpr unsigned kEditable = 1u << 6;     // combo with an edit part (otherwise a drop-down list)
+constexpr unsigned kMultiSelect = 1u << 7;  // list box: a click or Space toggles one item
+constexpr unsigned kNoHeader = 1u << 8;     // list view without a column header
 constexpr unsigned kAlwaysShowSelection = 1u << 9;
-constexpr unsigned kRight = 1u << 10;        // text aligned right
+constexpr unsigned kRight = 1u << 10;  // text aligned right
 }  // namespace flags
 
 // Button style bits, read back and changed by the colouring library.
@@ -114,15 +117,17 @@ constexpr unsigned kBitmap = 1u << 3;  // the face is the picture set with SetBu
 }  // namespace button_style
 
 int TextGadget(int number, int x, int y, int w, int h, const std::string& text, unsigned flags = 0);
-int PictureGadget(int number, int x, int y, int w, int h, int picture, unsigned flags = 0);  // w,h 0: picture size
+int PictureGadget(int number, int x, int y, int w, int h, int picture,
+                  unsigned flags = 0);  // w,h 0: picture size
 int ContainerGadget(int number, int x, int y, int w, int h, unsigned flags = 0);
-int ScrollAreaGadget(int number, int x, int y, int w, int h, int innerW, int innerH, int step, unsigned flags = 0);
+int ScrollAreaGadget(int number, int x, int y, int w, int h, int innerW, int innerH, int step,
+                     unsigned flags = 0);
 int FieldGadget(int number, int x, int y, int w, int h, const std::string& text, unsigned flags = 0);
 int EditorGadget(int number, int x, int y, int w, int h, unsigned flags = 0);
 int ComboGadget(int number, int x, int y, int w, int h, unsigned flags = 0);
 int ListBoxGadget(int number, int x, int y, int w, int h, unsigned flags = 0);
-int ListViewGadget(int number, int x, int y, int w, int h, const std::string& firstColumn, int firstColumnWidth,
-                   unsigned flags = 0);
+int ListViewGadget(int number, int x, int y, int w, int h, const std::string& firstColumn,
+                   int firstColumnWidth, unsigned flags = 0);
 void AddListViewColumn(int gadget, int position, const std::string& title, int width);
 int DateGadget(int number, int x, int y, int w, int h, const std::string& mask, unsigned flags = 0);
 int UpDownGadget(int number, int x, int y, int w, int h, int minimum, int maximum, int buddyField);
@@ -140,11 +145,12 @@ void SetDefaultGadgetFont(int font);
 
 bool GadgetExists(int gadget);
 Kind GadgetKind(int gadget);
-int GadgetParent(int gadget);   // the enclosing control, 0 at the top of a window
-int GadgetWindow(int gadget);   // the window that holds it
+int GadgetParent(int gadget);  // the enclosing control, 0 at the top of a window
+int GadgetWindow(int gadget);  // the window that holds it
 
 // Text. Static texts show "&&" as "&" and break lines at "\r" (and "\n").
-std::string GetGadgetText(int gadget);   // fields, editors, combos (their edit text or the selected item), texts, buttons
+std::string GetGadgetText(
+    int gadget);  // fields, editors, combos (their edit text or the selected item), texts, buttons
 void SetGadgetText(int gadget, const std::string& text);  // a field raises a Change event (program origin)
 void SetMaxLength(int gadget, int characters);
 
@@ -158,11 +164,11 @@ void SetGadgetFont(int gadget, int font);
 int GetGadgetFont(int gadget);
 
 void HideGadget(int gadget, bool hide);
-bool IsGadgetHidden(int gadget);        // its own flag
-bool IsGadgetVisible(int gadget);       // it and every ancestor shown
+bool IsGadgetHidden(int gadget);               // its own flag
+bool IsGadgetVisible(int gadget);              // it and every ancestor shown
 void DisableGadget(int gadget, bool disable);  // a container disables its children with it
 bool IsGadgetDisabled(int gadget);
-void RepaintGadget(int gadget);         // paint now, children included
+void RepaintGadget(int gadget);  // paint now, children included
 
 // Geometry in the parent's coordinates; kIgnoreValue keeps a value.
 int GadgetX(int gadget);
@@ -170,7 +176,7 @@ int GadgetY(int gadget);
 int GadgetWidth(int gadget);
 int GadgetHeight(int gadget);
 void ResizeGadget(int gadget, int x, int y, int w, int h);
-Rect GadgetScreenRect(int gadget);      // in screen pixels
+Rect GadgetScreenRect(int gadget);  // in screen pixels
 
 // One integer per control for the program's own use.
 void SetGadgetData(int gadget, int value);
@@ -210,18 +216,18 @@ int GetGadgetState(int gadget);
 void SetGadgetState(int gadget, int item);
 void SetGadgetItemSelected(int gadget, int item, bool selected);  // multi-select lists and list views
 bool IsGadgetItemSelected(int gadget, int item);
-int GetCaretItem(int gadget);                                      // the item with the focus rectangle
+int GetCaretItem(int gadget);                                          // the item with the focus rectangle
 void SetGadgetItemColour(int gadget, int item, int type, Rgb colour);  // list views
-Rect GadgetItemRect(int gadget, int item);                         // in the control's own coordinates
-int GetTopItem(int gadget);                                        // list views and list boxes
+Rect GadgetItemRect(int gadget, int item);                             // in the control's own coordinates
+int GetTopItem(int gadget);                                            // list views and list boxes
 void SetTopItem(int gadget, int item);
-int GadgetItemAt(int gadget, int x, int y);                         // control coordinates; -1 when none
+int GadgetItemAt(int gadget, int x, int y);  // control coordinates; -1 when none
 
 // Scroll areas: the canvas size, the scroll step and the view position.
 void SetScrollAreaInner(int gadget, int innerW, int innerH);
 int ScrollAreaInnerWidth(int gadget);
 int ScrollAreaInnerHeight(int gadget);
-int ScrollAreaViewWidth(int gadget);   // the visible client size (without scroll bars)
+int ScrollAreaViewWidth(int gadget);  // the visible client size (without scroll bars)
 int ScrollAreaViewHeight(int gadget);
 int GetScrollX(int gadget);
 int GetScrollY(int gadget);
@@ -263,7 +269,7 @@ bool IsGadgetThemeDisabled(int gadget);
 // Rich-text viewers. The RTF text may run on after its first complete group; only that group is shown.
 void SetRichText(int gadget, std::string_view rtf);
 void SetViewerPlainText(int gadget, const std::string& text);  // "\r" (or "\r\n") breaks lines
-int ViewerLineCount(int gadget);          // wrapped lines at the viewer's width
+int ViewerLineCount(int gadget);                               // wrapped lines at the viewer's width
 int ViewerFirstVisibleLine(int gadget);
 std::string ViewerLineText(int gadget, int line);  // hidden text included
 void ViewerScrollLines(int gadget, int lines);     // positive: down
@@ -280,11 +286,11 @@ enum class EventType {
   SizeWindow,      // the main window's client size changed
   ActivateWindow,  // a window of the program became active
   DeactivateWindow,
-  CloseWindow,     // a close request for the main window; the program decides
+  CloseWindow,  // a close request for the main window; the program decides
 };
 enum class GadgetEvent {
   LeftClick = 0,
-  Change,           // field text, list selection (user), up-down step
+  Change,  // field text, list selection (user), up-down step
   Focus,
   LostFocus,
   SelectionChange,  // combo box, user choice only
@@ -308,14 +314,14 @@ constexpr unsigned kShift = 1, kControl = 2, kAlt = 4, kMeta = 8;  // kMeta: the
 struct Event {
   EventType type = EventType::None;
   int window = 0;
-  int gadget = 0;                  // control events and key presses (the focused control)
+  int gadget = 0;  // control events and key presses (the focused control)
   GadgetEvent kind = GadgetEvent::LeftClick;
   Origin origin = Origin::User;
-  bool inFill = false;             // raised inside a FillScope
-  int key = 0;                     // virtual key
-  std::string text;                // the character(s) the key would type; "" for none
+  bool inFill = false;  // raised inside a FillScope
+  int key = 0;          // virtual key
+  std::string text;     // the character(s) the key would type; "" for none
   unsigned modifiers = 0;
-  Point pos;                       // pointer position in screen pixels (MouseMove, LeftButtonUp)
+  Point pos;  // pointer position in screen pixels (MouseMove, LeftButtonUp)
 };
 
 // Blocks until an event is there and returns it. The queue also holds the control events that the
@@ -344,32 +350,39 @@ class FillScope {
 // true to consume the message; `previous()` runs the older handlers and the default behaviour at once
 // (then the message counts as handled). Returning false without calling previous passes the message on.
 enum class Msg {
-  KeyDown, Char, KeyUp,
-  FocusIn, FocusOut,
-  LeftDown, LeftUp, RightDown, RightUp, DoubleClick,
-  Wheel,           // delta: positive away from the user
-  Scroll,          // a vertical scroll request: scrollKind, position
-  Enable,          // flag: enabled
+  KeyDown,
+  Char,
+  KeyUp,
+  FocusIn,
+  FocusOut,
+  LeftDown,
+  LeftUp,
+  RightDown,
+  RightUp,
+  DoubleClick,
+  Wheel,   // delta: positive away from the user
+  Scroll,  // a vertical scroll request: scrollKind, position
+  Enable,  // flag: enabled
   Size,
   TextSet,
-  PushState,       // flag: pushed (push buttons)
-  CheckState,      // flag: checked (option buttons)
+  PushState,   // flag: pushed (push buttons)
+  CheckState,  // flag: checked (option buttons)
 };
 enum class FocusReason { Mouse, Keyboard, Program };
 struct Message {
   Msg type = Msg::KeyDown;
   int gadget = 0;
-  int key = 0;               // KeyDown/KeyUp: virtual key; Char: the character's code point
-  std::string text;          // Char: the character as UTF-8
+  int key = 0;       // KeyDown/KeyUp: virtual key; Char: the character's code point
+  std::string text;  // Char: the character as UTF-8
   unsigned modifiers = 0;
   bool autoRepeat = false;
   FocusReason reason = FocusReason::Program;
-  Point pos;                 // mouse messages: control coordinates
-  int delta = 0;             // Wheel
+  Point pos;      // mouse messages: control coordinates
+  int delta = 0;  // Wheel
   ScrollKind scrollKind = ScrollKind::LineDown;
-  int position = 0;          // Scroll
-  bool flag = false;         // Enable, PushState, CheckState
-  bool fromEdit = false;     // a combo box's message that came from its edit part
+  int position = 0;       // Scroll
+  bool flag = false;      // Enable, PushState, CheckState
+  bool fromEdit = false;  // a combo box's message that came from its edit part
 };
 using CallPrevious = std::function<void()>;
 using Handler = std::function<bool(Message&, const CallPrevious& previous)>;
@@ -401,7 +414,7 @@ int LoadFont(int number, const std::string& face, int points, FontStyle style = 
 // The same with a pixel height given directly (printer fonts).
 int LoadFontPixels(int number, const std::string& face, int pixelHeight, FontStyle style = {});
 bool FontExists(int font);
-std::string FontFamily(int font);   // the installed family actually used
+std::string FontFamily(int font);  // the installed family actually used
 int FontPixelHeight(int font);
 
 // ---------------------------------------------------------------------------------------------------------
@@ -421,11 +434,17 @@ int TextWidth(const std::string& text);
 int TextHeight(const std::string& text);
 void LineXY(int x1, int y1, int x2, int y2, Rgb colour);
 void Line(int x, int y, int w, int h, Rgb colour);  // from (x, y) along w and h
-void Box(int x, int y, int w, int h, Rgb colour);    // filled, or a frame in Outlined mode
-void Circle(int x, int y, int radius, Rgb colour);   // filled, or a ring in Outlined mode
+void Box(int x, int y, int w, int h, Rgb colour);   // filled, or a frame in Outlined mode
+void Circle(int x, int y, int radius, Rgb colour);  // filled, or a ring in Outlined mode
 void DrawPicture(int picture, int x, int y, int w = -1, int h = -1);
 // Word-broken text inside a rectangle, optionally centred, with "..." where the last visible line is cut.
-enum TextBoxAlign : unsigned { kAlignLeft = 0, kAlignCentre = 1, kAlignRight = 2, kAlignVCentre = 4, kAlignTop = 0 };
+enum TextBoxAlign : unsigned {
+  kAlignLeft = 0,
+  kAlignCentre = 1,
+  kAlignRight = 2,
+  kAlignVCentre = 4,
+  kAlignTop = 0
+};
 void DrawTextBox(const Rect& r, const std::string& text, unsigned align);
 int TextBoxHeight(int width, const std::string& text);  // height of the word-broken text
 
@@ -433,10 +452,10 @@ int TextBoxHeight(int width, const std::string& text);  // height of the word-br
 // Printing
 // Shows the print dialog; false when the user cancels. The job's name is given before the dialog.
 bool PrintRequester(const std::string& jobName);
-bool StartPrinting();          // begins the job on the chosen printer; false on failure
+bool StartPrinting();  // begins the job on the chosen printer; false on failure
 bool NewPrinterPage();
-bool StopPrinting();           // ends the job; false on failure
-int PrinterPageWidth();        // device pixels of the last printer chosen (0 before any)
+bool StopPrinting();     // ends the job; false on failure
+int PrinterPageWidth();  // device pixels of the last printer chosen (0 before any)
 int PrinterPageHeight();
 int PrinterDpiY();
 
@@ -454,8 +473,8 @@ std::int64_t ElapsedMilliseconds();  // a tick counter
 Date TodayLocal();
 Date TodayUtc();
 bool IsLeftButtonDown();
-Point CursorPosition();                // screen pixels
-int GadgetAtPoint(Point screenPos);   // deepest visible control; 0 none; kNotAControl for an inner part
+Point CursorPosition();              // screen pixels
+int GadgetAtPoint(Point screenPos);  // deepest visible control; 0 none; kNotAControl for an inner part
 
 // ---- Added for the analysis rows ------------------------------------------------------------------------
 // Lays an up-down's arrows side by side: left steps down, right steps up.

@@ -25,11 +25,11 @@ struct HandlerEntry {
 struct Gadget {
   int number = 0;
   Kind kind = Kind::None;
-  QPointer<QWidget> widget;        // the control itself
-  QPointer<QWidget> inner;         // an inner part: a combo's edit, a scroll area's canvas, a list's viewport
+  QPointer<QWidget> widget;  // the control itself
+  QPointer<QWidget> inner;   // an inner part: a combo's edit, a scroll area's canvas, a list's viewport
   int window = 0;
-  int parent = 0;                  // enclosing control (0: the window's client area)
-  std::vector<int> children;       // creation order
+  int parent = 0;             // enclosing control (0: the window's client area)
+  std::vector<int> children;  // creation order
   unsigned flags = 0;
   int data = 0;
   std::int64_t front = -1, back = -1;  // colours as set (read back exactly)
@@ -37,11 +37,11 @@ struct Gadget {
   bool hidden = false;
   bool disabled = false;
   bool themeDisabled = false;
-  int picture = 0;                 // picture controls and picture buttons
+  int picture = 0;  // picture controls and picture buttons
   unsigned buttonStyle = 0;
   int buttonFace = 0;
-  int buddy = 0;                   // up-down: its field
-  int minimum = 0, maximum = 0;    // up-down: the range
+  int buddy = 0;                 // up-down: its field
+  int minimum = 0, maximum = 0;  // up-down: the range
   std::string dateMask;
   std::string tooltip;
   std::vector<HandlerEntry> handlers;  // oldest first
@@ -79,6 +79,5 @@ bool RunHandlers(Gadget& g, Message& m, const std::function<void()>& defaultActi
 // Queue a control event (origin program unless the layer is delivering user input right now).
 void PostGadgetEvent(int gadget, GadgetEvent kind);
 bool DeliveringUserInput();
-
 
 }  // namespace pf::detail

@@ -47,7 +47,7 @@ void ScriptPrintCancel();
 void ScriptPrinter(int pageWidth, int pageHeight, int dpi, const std::string& pdfPath = "");
 struct DrawOp {
   enum class Type { Text, Line, Box, Circle, Picture } type;
-  int x = 0, y = 0, w = 0, h = 0;   // Circle: w = radius; Line: x1,y1,x2,y2 as x,y,w,h
+  int x = 0, y = 0, w = 0, h = 0;  // Circle: w = radius; Line: x1,y1,x2,y2 as x,y,w,h
   std::string text;
   int font = 0;
   Rgb front = 0, back = 0;
@@ -71,12 +71,12 @@ std::vector<DrawOp> TakePictureOps();
 // A key press and release on the focused control: queued for the loop first, its character delivered after
 // the loop's turn. `text` is the character typed ("" for keys that type none).
 void KeyPress(int key, const std::string& text = "", unsigned modifiers = 0);
-void TypeText(const std::string& text);   // one KeyPress per character (digits, letters, ".", "-", " ")
+void TypeText(const std::string& text);  // one KeyPress per character (digits, letters, ".", "-", " ")
 void PressTab(bool backward = false);
 void PressEnter();
 void KeyDownOnly(int key, const std::string& text = "", unsigned modifiers = 0, bool autoRepeat = false);
 void KeyUpOnly(int key, unsigned modifiers = 0);
-void Paste(const std::string& text);      // into the focused field, as Ctrl+V would
+void Paste(const std::string& text);  // into the focused field, as Ctrl+V would
 void MoveMouse(Point screenPos);
 void MoveMouseTo(int gadget, int dx = -1, int dy = -1);  // -1: the control's centre
 void Click(int gadget, int dx = -1, int dy = -1);
@@ -86,9 +86,9 @@ void DoubleClick(int gadget, int dx = -1, int dy = -1);
 void LeftDown(int gadget, int dx = -1, int dy = -1);
 void LeftUp(int gadget, int dx = -1, int dy = -1);
 void Wheel(int gadget, int delta);
-void SetLeftButtonDown(bool down);        // what IsLeftButtonDown reports (a border drag)
+void SetLeftButtonDown(bool down);  // what IsLeftButtonDown reports (a border drag)
 void ResizeMainWindow(int clientW, int clientH);
-void ActivateOther();                     // another program becomes active
+void ActivateOther();  // another program becomes active
 void ActivateMain();
 void RequestClose();
 void ChooseComboItem(int gadget, int item);  // as the user picks it from the drop-down
@@ -99,15 +99,15 @@ void StepUpDown(int gadget, bool up);
 // Runs `handle` on every queued event until the queue is empty (events that handling raises included).
 void Pump(const std::function<void(const Event&)>& handle);
 bool HasPendingEvents();
-std::vector<Event> DrainEvents();          // takes every queued event without handling it
+std::vector<Event> DrainEvents();  // takes every queued event without handling it
 
 // --- Read-back ---------------------------------------------------------------------------------------------
-std::string DisplayedText(int gadget);     // what a static text, field or button shows
+std::string DisplayedText(int gadget);  // what a static text, field or button shows
 bool HasFocus(int gadget);
 std::string ComboEditText(int gadget);
 std::vector<std::string> ViewerVisibleText(int gadget);  // lines as shown (hidden text left out)
-bool SaveScreenshot(const std::string& path);  // the main window as a PNG
-int GrabMainWindow();                      // the main window as it looks now, as a new picture (0: none)
-int PaintCount();                          // paint events the program's windows have had so far
+bool SaveScreenshot(const std::string& path);            // the main window as a PNG
+int GrabMainWindow();  // the main window as it looks now, as a new picture (0: none)
+int PaintCount();      // paint events the program's windows have had so far
 
 }  // namespace pf::test

@@ -27,7 +27,9 @@ std::string Caps(const AnalysisReportKind& k, const std::string& text) {
 void PrintDescription(const AnalysisReportKind& k) {
   ReportSectionHeading(k.firstTitle, 2);
   const int a = W(k.labelEdge), b = W(k.valueLeft);
-  const auto line = [&](int row) { ReportDescriptionLine(Label(k, 8, row), AnalysisCell(k, 8, row, 1, 2), a, b, 1.2); };
+  const auto line = [&](int row) {
+    ReportDescriptionLine(Label(k, 8, row), AnalysisCell(k, 8, row, 1, 2), a, b, 1.2);
+  };
   for (int row = 2; row <= 7; ++row) line(row);
   ReportAdvance(0.5);
   pf::DrawingFont(ReportUnderlineFont);
@@ -48,9 +50,9 @@ struct GroupRow {
   bool currency;
 };
 constexpr GroupRow kGroupRows[] = {
-    {5, 1, "", "", 0, 0.75, false},        {6, 2, "", " hrs", 0, 0.75, false},
-    {7, 3, "$", " /hr", 0, 0.75, false},   {8, 4, "", " hrs", 0, 0.75, false},
-    {9, 5, "$", " /hr", 1, 0.75, false},   {17, 9, "", " hrs", 1, 0.75, false},
+    {5, 1, "", "", 0, 0.75, false},      {6, 2, "", " hrs", 0, 0.75, false},
+    {7, 3, "$", " /hr", 0, 0.75, false}, {8, 4, "", " hrs", 0, 0.75, false},
+    {9, 5, "$", " /hr", 1, 0.75, false}, {17, 9, "", " hrs", 1, 0.75, false},
     {15, 10, "", "", 1, 1.5, true},
 };
 
@@ -84,7 +86,8 @@ void PrintWorkTime(const AnalysisReportKind& k) {
   if (k.twoDates) PrintMainHeadings(k, 0.65, 0.85);
   for (const int row : {2, 3}) {
     if (k.twoDates) {
-      const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65)}, {AnalysisCell(k, 7, row, 2, 2), W(0.85)}};
+      const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65)},
+                                    {AnalysisCell(k, 7, row, 2, 2), W(0.85)}};
       ReportValueRow(Label(k, 7, row), values, W(0.6));
     } else {
       const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65)}};
@@ -95,9 +98,11 @@ void PrintWorkTime(const AnalysisReportKind& k) {
   for (int group = 1; group <= 10; ++group)
     if (GroupInUse(k, group)) PrintGroup(k, group, e1, e2);
   ReportTotalsBand();
-  const ReportValue hours[] = {{AnalysisCell(k, 7, 18, 1, 2) + " hrs", e1}, {AnalysisCell(k, 7, 18, 2, 2) + " hrs", e2}};
+  const ReportValue hours[] = {{AnalysisCell(k, 7, 18, 1, 2) + " hrs", e1},
+                               {AnalysisCell(k, 7, 18, 2, 2) + " hrs", e2}};
   ReportValueRow(Label(k, 7, 18), hours, W(0.5), 1);
-  const ReportValue costs[] = {{"$" + AnalysisCell(k, 7, 16, 1, 2), e1}, {"$" + AnalysisCell(k, 7, 16, 2, 2), e2}};
+  const ReportValue costs[] = {{"$" + AnalysisCell(k, 7, 16, 1, 2), e1},
+                               {"$" + AnalysisCell(k, 7, 16, 2, 2), e2}};
   ReportValueRow(Label(k, 7, 16), costs, W(0.5), 1, 0.2);
   ReportBar(1, 2);
 }

@@ -64,12 +64,13 @@ void PrintAnalysisReport(const AnalysisReportKind& kind);
 
 // Sections and pieces the modules compose their own sections from.
 std::string AnalysisCell(const AnalysisReportKind& kind, int page, int row, int column, int slot);
-void PrintPairedCriteriaRow(const AnalysisReportKind& kind, int row, double left1, double right1, double left2,
-                            double right2);
+void PrintPairedCriteriaRow(const AnalysisReportKind& kind, int row, double left1, double right1,
+                            double left2, double right2);
 // Every selected item of one list under each other beside the row's label; `emptyLines` is where the
 // cursor goes when none is selected (0 the label's line, 1 the line below it).
 void PrintSharedCriteriaRow(const AnalysisReportKind& kind, int row, double emptyLines);
-void PrintIncidentTotals(const AnalysisReportKind& kind, std::span<const int> rows, struct ReportSeparators& seps);
+void PrintIncidentTotals(const AnalysisReportKind& kind, std::span<const int> rows,
+                         struct ReportSeparators& seps);
 void PrintGridTop(struct ReportSeparators& seps);
 void PrintClaimsBlock(const AnalysisReportKind& kind);
 bool ShowsSummaryApproach(const AnalysisReportKind& kind);

@@ -85,9 +85,10 @@ struct ClaimsLine {
   bool labelOnly = false;
 };
 constexpr ClaimsLine kClaimsLines[] = {
-    {11, ""},         {12, "$"},        {13, "$"},        {14, "", false, true}, {14, "$", true},
-    {15, "$", true},  {16, "$", true},  {17, "$", true},  {18, "$", true},       {19, "$", true},
-    {20, "$"},        {29, "", false, true}, {21, "$"},   {22, "$"},
+    {11, ""},        {12, "$"},       {13, "$"},       {14, "", false, true},
+    {14, "$", true}, {15, "$", true}, {16, "$", true}, {17, "$", true},
+    {18, "$", true}, {19, "$", true}, {20, "$"},       {29, "", false, true},
+    {21, "$"},       {22, "$"},
 };
 
 }  // namespace

@@ -106,7 +106,8 @@ void PrintBreakdownBand(bool continued) {
   const int lineY = ReportCursorY();
   ReportRightAligned("Situation", W(0.5));
   ReportRightAligned("Scenario", W(0.65));
-  DrawParagraph(continued ? "INCIDENTS BREAKDOWN (continued)" : "INCIDENTS BREAKDOWN", 0, 0, -1, lineY, 0, -1, 0);
+  DrawParagraph(continued ? "INCIDENTS BREAKDOWN (continued)" : "INCIDENTS BREAKDOWN", 0, 0, -1, lineY, 0, -1,
+                0);
   ReportText("Justification for Estimate", 1.25, W(0.7));
   CloseReportBand();
 }
@@ -204,7 +205,8 @@ void PrintPITurnover(const AnalysisReportKind& k) {
   const int lineY = ReportCursorY();
   ReportRightAligned(AnalysisCell(k, 3, 4, 1, 2), W(0.63));
   ReportText("%", 0, -1);
-  const int justificationEnd = DrawParagraph(AnalysisCell(k, 3, 4, 2, 2), 0, W(0.7), W(0.98), lineY, 0, -1, 0);
+  const int justificationEnd =
+      DrawParagraph(AnalysisCell(k, 3, 4, 2, 2), 0, W(0.7), W(0.98), lineY, 0, -1, 0);
   const int labelEnd = DrawParagraph(AnalysisCell(k, 3, 4, 1, 0), 0, 10, W(0.5), lineY, 0, -1, 0);
   ReportMoveTo(-1, -1, std::max(justificationEnd, labelEnd));
   ReportAdvance(1.5, 10, ReportWidth);
@@ -239,9 +241,10 @@ void PrintPIInsurance(const AnalysisReportKind& k) {
   OpenReportBand();
   ReportText("Short- and long-term disability costs", 1.5, 0);
   CloseReportBand();
-  ReportText("Estimate the percentage reduction in your short- and long-term disability insurance costs due to "
-             "the potential intervention",
-             2, 0, ReportWidth);
+  ReportText(
+      "Estimate the percentage reduction in your short- and long-term disability insurance costs due to "
+      "the potential intervention",
+      2, 0, ReportWidth);
   ReportAdvance(1, 0);
   for (const int row : {26, 27}) {
     ReportRule();
@@ -257,22 +260,61 @@ constexpr int kBAAfterHeading[] = {9, 10};
 constexpr int kCGAfterHeading[] = {9, 10, 11};
 
 constexpr SummaryRow kBASummary[] = {
-    {2, "", " days", false, true},  {3, "", " hrs"},  {8, "$", "", false, true}, {5},  {4},
-    {21},                           {22},             {23},                      {6, "", " hrs"},
-    {7, "", " hrs", false, true},   {9, "", "", false, false, true},             {10, "", " hrs"},
-    {11, "$"},                      {12, "$"},        {13, "$", "", true},       {14, "$", "", true},
-    {15, "$", "", true},            {16, "$", "", true}, {17, "$", "", true, true},
+    {2, "", " days", false, true},
+    {3, "", " hrs"},
+    {8, "$", "", false, true},
+    {5},
+    {4},
+    {21},
+    {22},
+    {23},
+    {6, "", " hrs"},
+    {7, "", " hrs", false, true},
+    {9, "", "", false, false, true},
+    {10, "", " hrs"},
+    {11, "$"},
+    {12, "$"},
+    {13, "$", "", true},
+    {14, "$", "", true},
+    {15, "$", "", true},
+    {16, "$", "", true},
+    {17, "$", "", true, true},
 };
 constexpr SummaryRow kCGSummary[] = {
-    {2, "", " days", false, true},  {3, "", " hrs"},  {24, "$", "", false, true}, {5},  {4},
-    {21},                           {22},             {23},                       {6, "", " hrs"},
-    {7, "", " hrs", false, true},   {9, "", "", false, false, true},              {10, "", " hrs"},
-    {11, "$"},                      {12, "$"},        {13, "$", "", true},        {14, "$", "", true},
-    {15, "$", "", true},            {16, "$", "", true}, {17, "$", "", true, true},
+    {2, "", " days", false, true},
+    {3, "", " hrs"},
+    {24, "$", "", false, true},
+    {5},
+    {4},
+    {21},
+    {22},
+    {23},
+    {6, "", " hrs"},
+    {7, "", " hrs", false, true},
+    {9, "", "", false, false, true},
+    {10, "", " hrs"},
+    {11, "$"},
+    {12, "$"},
+    {13, "$", "", true},
+    {14, "$", "", true},
+    {15, "$", "", true},
+    {16, "$", "", true},
+    {17, "$", "", true, true},
 };
 constexpr SummaryRow kPISummary[] = {
-    {2, "", " days", false, true}, {3, "", " hrs"}, {8, "$", "", false, true}, {5}, {4}, {21}, {22}, {23},
-    {12, "$"}, {13, "$", "", true}, {14, "$", "", true}, {15, "$", "", true}, {16, "$", "", true},
+    {2, "", " days", false, true},
+    {3, "", " hrs"},
+    {8, "$", "", false, true},
+    {5},
+    {4},
+    {21},
+    {22},
+    {23},
+    {12, "$"},
+    {13, "$", "", true},
+    {14, "$", "", true},
+    {15, "$", "", true},
+    {16, "$", "", true},
     {17, "$", "", true, true},
 };
 

@@ -45,17 +45,41 @@ struct CostStep {
 
 const CostStep kCostSteps[] = {
     {"IMMEDIATE COSTS",
-     {{CostRow::Time, 2}, {CostRow::Time, 3}, {CostRow::Time, 4}, {CostRow::SubHeading, 5}, {CostRow::SubRow, 6},
-      {CostRow::LastSubRow, 7}, {CostRow::Amount, 8}, {CostRow::Amount, 9}, {CostRow::Other, 10}}},
+     {{CostRow::Time, 2},
+      {CostRow::Time, 3},
+      {CostRow::Time, 4},
+      {CostRow::SubHeading, 5},
+      {CostRow::SubRow, 6},
+      {CostRow::LastSubRow, 7},
+      {CostRow::Amount, 8},
+      {CostRow::Amount, 9},
+      {CostRow::Other, 10}}},
     {"INVESTIGATION COSTS",
-     {{CostRow::Time, 2}, {CostRow::Time, 4}, {CostRow::Time, 5}, {CostRow::SubHeading, 7}, {CostRow::SubRow, 8},
-      {CostRow::LastSubRow, 9}, {CostRow::Other, 10}}},
+     {{CostRow::Time, 2},
+      {CostRow::Time, 4},
+      {CostRow::Time, 5},
+      {CostRow::SubHeading, 7},
+      {CostRow::SubRow, 8},
+      {CostRow::LastSubRow, 9},
+      {CostRow::Other, 10}}},
     {"DAMAGE COSTS",
-     {{CostRow::Time, 2}, {CostRow::Time, 3}, {CostRow::Time, 4}, {CostRow::Time, 5}, {CostRow::Amount, 6},
-      {CostRow::Amount, 7}, {CostRow::Amount, 8}, {CostRow::Time, 9}, {CostRow::Other, 10}}},
+     {{CostRow::Time, 2},
+      {CostRow::Time, 3},
+      {CostRow::Time, 4},
+      {CostRow::Time, 5},
+      {CostRow::Amount, 6},
+      {CostRow::Amount, 7},
+      {CostRow::Amount, 8},
+      {CostRow::Time, 9},
+      {CostRow::Other, 10}}},
     {"OVERTIME & WORKER REPLACEMENT COSTS",
-     {{CostRow::Time, 2}, {CostRow::Time, 3}, {CostRow::Time, 4}, {CostRow::Time, 5}, {CostRow::Time, 6},
-      {CostRow::Amount, 7}, {CostRow::Other, 10}}},
+     {{CostRow::Time, 2},
+      {CostRow::Time, 3},
+      {CostRow::Time, 4},
+      {CostRow::Time, 5},
+      {CostRow::Time, 6},
+      {CostRow::Amount, 7},
+      {CostRow::Other, 10}}},
 };
 
 // The shaded sub-total from the rule just drawn; returns the y of its line.
@@ -126,9 +150,9 @@ struct GridRow {
   int row;
   std::vector<GridValue> values;
   std::vector<double> separators;
-  int hang = 0;               // 3: continuation lines indented; with `indent` the label is also pushed in
+  int hang = 0;  // 3: continuation lines indented; with `indent` the label is also pushed in
   bool indent = false;
-  bool otherCosts = false;    // the label names the other costs; the trailing blank of the value stands outside
+  bool otherCosts = false;  // the label names the other costs; the trailing blank of the value stands outside
   bool endsBlock = false;
 };
 
@@ -281,7 +305,8 @@ void PrintIncidentSummary() {
     ReportAdvance(0.75);
   }
   PrintBlockEnd(top);
-  PrintShaded(kShade, top, [](int pass) { PrintSummaryCost(7, "Total Indirect Costs", pass == 1 ? 1.5 : 2.25); });
+  PrintShaded(kShade, top,
+              [](int pass) { PrintSummaryCost(7, "Total Indirect Costs", pass == 1 ? 1.5 : 2.25); });
   for (const int row : {9, 21}) {
     const ReportValue value[] = {{"$" + Cell(7, row, 4), W(0.95)}};
     top = ReportValueRow(Label(7, row), value, W(0.4));

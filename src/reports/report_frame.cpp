@@ -26,7 +26,8 @@ bool BeginReport() {
   pf::StartDrawingOnPrinter();
   ReportScale = pf::PrinterDpiY() > 0 ? pf::PrinterDpiY() / 96.0 : 1.0;
   pf::LoadFont(ReportFont, "Arial", ReportFontSize(12, ReportScale));
-  pf::LoadFont(ReportUnderlineFont, "Arial", ReportFontSize(12, ReportScale), pf::FontStyle{.underline = true});
+  pf::LoadFont(ReportUnderlineFont, "Arial", ReportFontSize(12, ReportScale),
+               pf::FontStyle{.underline = true});
   pf::LoadFont(ReportBoldFont, "Arial", ReportFontSize(12, ReportScale), pf::FontStyle{.bold = true});
   pf::LoadFont(ReportSmallFont, "Arial", ReportFontSize(10, ReportScale));
   pf::FrontColour(kBlack);
@@ -87,7 +88,9 @@ std::string ReportCellText(int gadget) {
   return text;
 }
 
-int ReportAdvance(double lines, int left, int right) { return DrawParagraph("", lines, left, right, -1, 0, -1, 0); }
+int ReportAdvance(double lines, int left, int right) {
+  return DrawParagraph("", lines, left, right, -1, 0, -1, 0);
+}
 
 void ReportMoveTo(int left, int right, int y) { DrawParagraph("", 0, left, right, y, 0, -1, 0); }
 
@@ -107,9 +110,9 @@ void ReportGroupBand(int group, const std::string& occupation, int a, int b) {
   OpenReportBand();
   DrawParagraph("Occupational group number: " + std::to_string(group), 0, 0, -1, -1, 0, -1, 0);
   const std::string caption = "Occupation of workers:";
-  DrawParagraph("\xE2\x80\xA2 " + caption, 0, ReportColumn(0.5) - pf::TextWidth(caption) -
-                                                    pf::TextWidth("\xE2\x80\xA2 "),
-                -1, -1, 0, -1, 0);
+  DrawParagraph("\xE2\x80\xA2 " + caption, 0,
+                ReportColumn(0.5) - pf::TextWidth(caption) - pf::TextWidth("\xE2\x80\xA2 "), -1, -1, 0, -1,
+                0);
   const std::string name = ReportUpper(occupation);
   DrawParagraph(name, 2, a + ((b - a) - pf::TextWidth(name)) / 2, -1, -1, 0, -1, 0);
   pf::BackColour(kWhite);

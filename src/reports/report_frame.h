@@ -19,11 +19,11 @@ inline constexpr int ReportBoldFont = 103;       // loaded for completeness, nev
 inline constexpr int ReportSmallFont = 104;      // the incident report's absence grid
 
 // Pure layout arithmetic, kept apart so it can be checked without a printer.
-int ReportFontSize(double points, double scale);     // nearest whole size, halves to even
-int ReportColumn(double fraction, int pageWidth);    // f x W, halves to even
-int ReportBarHeight(double k, double scale);         // round(k x s), halves to even
-bool GroupHoursInUse(const std::string& totalHours); // the leading whole number is above 0
-std::string ReportUpper(const std::string& text);    // capital letters of the ASCII range
+int ReportFontSize(double points, double scale);      // nearest whole size, halves to even
+int ReportColumn(double fraction, int pageWidth);     // f x W, halves to even
+int ReportBarHeight(double k, double scale);          // round(k x s), halves to even
+bool GroupHoursInUse(const std::string& totalHours);  // the leading whole number is above 0
+std::string ReportUpper(const std::string& text);     // capital letters of the ASCII range
 
 // Shows the print dialog and starts the job "Report" with fonts, black ink and the header. False when the
 // user cancelled (nothing happens) or the job could not start (the user is told).
@@ -59,8 +59,8 @@ int ReportBullet(const std::string& text, double lineFactor, int left, int right
 void ReportDescriptionLine(const std::string& label, const std::string& value, int a, int b, double f);
 
 struct ReportValue {
-  std::string text;        // prefix, value and suffix as printed
-  int edge = 0;            // where the text ends
+  std::string text;             // prefix, value and suffix as printed
+  int edge = 0;                 // where the text ends
   std::string unmeasured = {};  // a unit that follows beyond the edge
 };
 // Values right-aligned at their edges on the label's first line, the label at 10..right, 1.5 lines, then

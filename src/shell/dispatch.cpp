@@ -3,7 +3,6 @@
 #include <set>
 
 #include "analysis/pages/analysis_dispatch.h"
-
 #include "shell/page_switching.h"
 #include "shell/services.h"
 #include "shell/shell_globals.h"
@@ -83,10 +82,8 @@ std::span<const DispatchEntry> ShellEntries() { return kShellEntries; }
 namespace {
 
 constexpr DispatchEntry kTabBarEntries[] = {
-    {TopTab, 4, 4, nullptr, ShowHome},
-    {Home, 1, 3, nullptr, ChooseHomeTile},
-    {TopTab, 1, 3, nullptr, ChooseTopTab},
-    {SecondTab, 1, 9, nullptr, ChooseSecondTab},
+    {TopTab, 4, 4, nullptr, ShowHome},         {Home, 1, 3, nullptr, ChooseHomeTile},
+    {TopTab, 1, 3, nullptr, ChooseTopTab},     {SecondTab, 1, 9, nullptr, ChooseSecondTab},
     {ThirdTab, 1, 9, nullptr, ChooseThirdTab},
 };
 

@@ -109,8 +109,8 @@ void RecalculateOnScreen(const pf::Event& e) {
 
 // Step 1's record-number fields: typing a number there opens that record, which changes nothing shown.
 bool IsRecordNumberField(int gadget) {
-  return gadget == IncidentGadget(0, 2, 2) || gadget == BAGadget(8, 1, 1, 2) || gadget == CGGadget(8, 1, 1, 2) ||
-         gadget == PIGadget(8, 1, 1, 2);
+  return gadget == IncidentGadget(0, 2, 2) || gadget == BAGadget(8, 1, 1, 2) ||
+         gadget == CGGadget(8, 1, 1, 2) || gadget == PIGadget(8, 1, 1, 2);
 }
 
 void FlagModification(const pf::Event& e) {
@@ -121,9 +121,10 @@ void FlagModification(const pf::Event& e) {
   const int kind = WorksheetKindOnScreen();
   if (kind == 0) return;
   const Kind k = pf::GadgetKind(e.gadget);
-  const bool changed = (e.kind == GadgetEvent::Change && k == Kind::Field && !IsRecordNumberField(e.gadget)) ||
-                       (e.kind == GadgetEvent::SelectionChange && k == Kind::Combo) ||
-                       (e.kind == GadgetEvent::LeftClick && k == Kind::ListBox);
+  const bool changed =
+      (e.kind == GadgetEvent::Change && k == Kind::Field && !IsRecordNumberField(e.gadget)) ||
+      (e.kind == GadgetEvent::SelectionChange && k == Kind::Combo) ||
+      (e.kind == GadgetEvent::LeftClick && k == Kind::ListBox);
   if (changed) ModifiedFlags(kind) = 1;
 }
 

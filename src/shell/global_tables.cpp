@@ -30,9 +30,18 @@ constexpr CategoryRow kInjuryNatures[] = {
     {"not applicable", 11},
 };
 constexpr CategoryRow kBodyParts[] = {
-    {"head", 0},           {"neck/throat", 1},        {"face/nose/mouth", 7},   {"eyes/ears", 8},
-    {"back", 9},           {"chest", 10},             {"abdomen", 11},          {"pelvis", 12},
-    {"upper extremities", 3}, {"lower extremities", 4}, {"body systems", 5},  {"multiple body parts", 6},
+    {"head", 0},
+    {"neck/throat", 1},
+    {"face/nose/mouth", 7},
+    {"eyes/ears", 8},
+    {"back", 9},
+    {"chest", 10},
+    {"abdomen", 11},
+    {"pelvis", 12},
+    {"upper extremities", 3},
+    {"lower extremities", 4},
+    {"body systems", 5},
+    {"multiple body parts", 6},
     {"other", 99},
 };
 constexpr CategoryRow kIncidentCauses[] = {
@@ -51,8 +60,12 @@ constexpr CategoryRow kIncidentCauses[] = {
     {"not applicable", 11},
 };
 constexpr CategoryRow kWorkerCategories[] = {
-    {"full-time permanent", 0}, {"part-time permanent", 1}, {"full-time temporary", 2},
-    {"part-time temporary", 3}, {"casual", 4},              {"other/multiple", 99},
+    {"full-time permanent", 0},
+    {"part-time permanent", 1},
+    {"full-time temporary", 2},
+    {"part-time temporary", 3},
+    {"casual", 4},
+    {"other/multiple", 99},
 };
 
 template <std::size_t N>

@@ -23,7 +23,8 @@ constexpr HomeTileRow kTiles[] = {
     {2, "\rINCIDENT COST\rCALCULATOR",
      "Calculate the costs of your health && safety incidents. Retrieve past incidents from your database."},
     {1, "\rABOUT H&&S\rQUILLMARKING",
-     "Learn how to use this tool, search the glossary of terms, review examples and get contact information."},
+     "Learn how to use this tool, search the glossary of terms, review examples and get contact "
+     "information."},
 };
 
 int Text(int x, int y, int w, int h, const char* text, Rgb front, Rgb back, int font, unsigned flags = 0) {
@@ -73,7 +74,8 @@ void BuildHomePage() {
   const int bandTop = BuildCreditsBand(h);
   const int middle = bandTop - bannerBottom;
   if (pf::PictureHeight(13) > 0)
-    pf::ResizePicture(13, int(std::lround(double(pf::PictureWidth(13)) * middle / pf::PictureHeight(13))), middle);
+    pf::ResizePicture(13, int(std::lround(double(pf::PictureWidth(13)) * middle / pf::PictureHeight(13))),
+                      middle);
   pf::PictureGadget(AutoNumber, 0, bannerBottom, 0, 0, 13);
   const int pictureW = pf::PictureWidth(13);
   const int tileW = DX(220), t = DY(100), descW = DX(360);
@@ -86,8 +88,8 @@ void BuildHomePage() {
     HomeTile(kTiles[k].tile) = Text(0, 0, tileW, t, kTiles[k].caption, kBlack, BlueGreyColour, 29,
                                     pf::flags::kCentre | pf::flags::kVCentre | pf::flags::kClickable);
     pf::CloseGadgetList();
-    Text(pictureW + 2 * across + tileW, y + int(std::lround(0.1 * t)), descW, t, kTiles[k].description, kBlack,
-         PageColour, 4);
+    Text(pictureW + 2 * across + tileW, y + int(std::lround(0.1 * t)), descW, t, kTiles[k].description,
+         kBlack, PageColour, 4);
   }
   pf::CloseGadgetList();
 }

@@ -86,8 +86,8 @@ void BuildFrame() {
 void CreateHelpPopup() {
   HelpPopupWindow = pf::OpenPopupWindow(AutoNumber, 300, 300, 599, 100);
   pf::SetWindowColour(HelpPopupWindow, PageColour);  // its controls go into it until the list closes
-  HelpPopupPanel = pf::ContainerGadget(AutoNumber, 0, -1, RoundHalfEven(599 * ScaleX) + 1, DY(100),
-                                       pf::flags::kBorder);
+  HelpPopupPanel =
+      pf::ContainerGadget(AutoNumber, 0, -1, RoundHalfEven(599 * ScaleX) + 1, DY(100), pf::flags::kBorder);
   pf::SetGadgetColour(HelpPopupPanel, BackColourType, PageColour);
   pf::OpenGadgetList(HelpPopupPanel);
   HelpPopupText = pf::RichViewerGadget(AutoNumber, 10, 5, DX(570), DY(700));
@@ -111,7 +111,8 @@ void ScaleImages() {
 
 void OpenMainWindow() {
   const pf::Rect area = pf::WorkArea();
-  pf::OpenMainWindow(kMainWindowTitle, 0, 0, RoundHalfEven(area.w * 0.75), RoundHalfEven(area.h * 0.75), true);
+  pf::OpenMainWindow(kMainWindowTitle, 0, 0, RoundHalfEven(area.w * 0.75), RoundHalfEven(area.h * 0.75),
+                     true);
   pf::SetWindowColour(pf::kMainWindow, kBlack);
   StartClientWidth = pf::WindowClientWidth(pf::kMainWindow);
   StartClientHeight = pf::WindowClientHeight(pf::kMainWindow);

@@ -29,14 +29,44 @@ struct ModuleView {
 ModuleView Module(int second) {
   switch (second) {
     case 3:
-      return {3, BARoot, BAPage, BAFooter, BAStepText, BANextButton, BASaveAnotherButton, BASaveReturnButton,
-              BAPrintReportButton, BuildBAPages, RecalcBA, 1};
+      return {3,
+              BARoot,
+              BAPage,
+              BAFooter,
+              BAStepText,
+              BANextButton,
+              BASaveAnotherButton,
+              BASaveReturnButton,
+              BAPrintReportButton,
+              BuildBAPages,
+              RecalcBA,
+              1};
     case 2:
-      return {2, CGRoot, CGPage, CGFooter, CGStepText, CGNextButton, CGSaveAnotherButton, CGSaveReturnButton,
-              CGPrintReportButton, BuildCGPages, RecalcCG, 2};
+      return {2,
+              CGRoot,
+              CGPage,
+              CGFooter,
+              CGStepText,
+              CGNextButton,
+              CGSaveAnotherButton,
+              CGSaveReturnButton,
+              CGPrintReportButton,
+              BuildCGPages,
+              RecalcCG,
+              2};
     default:
-      return {1, PIRoot, PIPage, PIFooter, PIStepText, PINextButton, PISaveAnotherButton, PISaveReturnButton,
-              PIPrintReportButton, BuildPIPages, RecalcPI, 2};
+      return {1,
+              PIRoot,
+              PIPage,
+              PIFooter,
+              PIStepText,
+              PINextButton,
+              PISaveAnotherButton,
+              PISaveReturnButton,
+              PIPrintReportButton,
+              BuildPIPages,
+              RecalcPI,
+              2};
   }
 }
 

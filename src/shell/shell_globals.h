@@ -31,10 +31,9 @@ using Rgb = pf::Rgb;
 
 // ---- Colour palette -----------------------------------------------------------------------------------
 inline Rgb PageColour, LightGreyColour, GreyColour, DarkGreyColour, BlueGreyColour, CalculatedColour,
-    IncidentCalculatedColour, MidBlueColour, SlateBlueColour, LightGreenColour, OrangeColour,
-    BarOrangeColour, BlueColour, DarkBlueColour, RequiredFieldColour, RowColourA, RowColourB,
-    CompanyNameColour, HeadingGreyColour, HeaderCellColour, NumberFieldColour, BlankNumberFieldColour,
-    LinkColour;
+    IncidentCalculatedColour, MidBlueColour, SlateBlueColour, LightGreenColour, OrangeColour, BarOrangeColour,
+    BlueColour, DarkBlueColour, RequiredFieldColour, RowColourA, RowColourB, CompanyNameColour,
+    HeadingGreyColour, HeaderCellColour, NumberFieldColour, BlankNumberFieldColour, LinkColour;
 inline constexpr Rgb kBlack = 0x000000;
 inline constexpr Rgb kWhite = 0xFFFFFF;
 inline constexpr Rgb kCompanyHintColour = pf::MakeRgb(210, 210, 210);
@@ -108,8 +107,7 @@ inline int StartClientWidth = 0, StartClientHeight = 0;
 // ---- The frame -----------------------------------------------------------------------------------------
 inline constexpr int GadgetZero = 0;
 inline int FocusParkField = 0, OuterScrollArea = 0, ContentFrame = 0, TabbedArea = 0, TopBar = 0,
-           CompanyNameField = 0, RecordTitleText = 0, TabBarStrip = 0, PageHolder = 0,
-           FrontPageHolder = 0;
+           CompanyNameField = 0, RecordTitleText = 0, TabBarStrip = 0, PageHolder = 0, FrontPageHolder = 0;
 inline int HelpPopupWindow = 0, HelpPopupPanel = 0, HelpPopupText = 0;
 inline int TopBarRightEdge = 0;
 

@@ -15,12 +15,19 @@ constexpr Rgb kStripColour = pf::MakeRgb(248, 154, 49);
 constexpr Rgb kLowerHoverCaption = pf::MakeRgb(0, 0, 240);
 
 constexpr const char* kTopCaptions[] = {"", "DO ANALYSIS", "INCIDENT CALCULATOR", "ABOUT", "HOME"};
-constexpr const char* kAnalysisSteps[] = {"", "8 Summary", "7 Insurance", "6 Turnover", "5 Productivity",
-                                          "4 Intervention", "3 Incidents", "2 Labour",
-                                          "1 Intervention Description", "Start"};
-constexpr const char* kIncidentSteps[] = {"", "8 Summary", "7 Global", "6 Disability", "5 Replacement",
-                                          "4 Damage", "3 Investigation", "2 Immediate Costs",
-                                          "1 Incident Description", "Start"};
+constexpr const char* kAnalysisSteps[] = {"",
+                                          "8 Summary",
+                                          "7 Insurance",
+                                          "6 Turnover",
+                                          "5 Productivity",
+                                          "4 Intervention",
+                                          "3 Incidents",
+                                          "2 Labour",
+                                          "1 Intervention Description",
+                                          "Start"};
+constexpr const char* kIncidentSteps[] = {
+    "",         "8 Summary",       "7 Global",          "6 Disability",           "5 Replacement",
+    "4 Damage", "3 Investigation", "2 Immediate Costs", "1 Incident Description", "Start"};
 constexpr const char* kAnalysisModules[] = {"", "Evaluate Potential", "Concurrent Groups", "Before & After",
                                             "Intro"};
 constexpr const char* kAboutPages[] = {"", "Glossary", "Examples", "Understanding", "Intro"};
@@ -129,7 +136,8 @@ void LayoutTopTabs() {
     x = RoundHalfEven(x - w - 20 * ScaleX - extra);
     const int width = RoundHalfEven(w + 20 * ScaleX + extra);
     TopTabImage(i) = pf::CreatePicture(AutoNumber, width, h, kWhite);
-    TopTabGadget(i) = pf::PictureGadget(AutoNumber, int(x), 0, width, h, TopTabImage(i), pf::flags::kClickable);
+    TopTabGadget(i) =
+        pf::PictureGadget(AutoNumber, int(x), 0, width, h, TopTabImage(i), pf::flags::kClickable);
     DrawTopTab(i, kTopTabColour, kBlack);
   }
 }
@@ -137,13 +145,13 @@ void LayoutTopTabs() {
 void CreateLowerTabs() {
   for (int i = 1; i <= 9; ++i) {
     SecondTabImage(i) = pf::CreatePicture(AutoNumber, DX(131), DY(30), kStripColour);
-    SecondTabGadget(i) = pf::PictureGadget(AutoNumber, 0, 0, DX(131), DY(30), SecondTabImage(i),
-                                           pf::flags::kClickable);
+    SecondTabGadget(i) =
+        pf::PictureGadget(AutoNumber, 0, 0, DX(131), DY(30), SecondTabImage(i), pf::flags::kClickable);
   }
   for (int i = 1; i <= 9; ++i) {
     ThirdTabImage(i) = pf::CreatePicture(AutoNumber, DX(131), DY(30), kStripColour);
-    ThirdTabGadget(i) = pf::PictureGadget(AutoNumber, 0, DY(31), DX(131), DY(30), ThirdTabImage(i),
-                                          pf::flags::kClickable);
+    ThirdTabGadget(i) =
+        pf::PictureGadget(AutoNumber, 0, DY(31), DX(131), DY(30), ThirdTabImage(i), pf::flags::kClickable);
   }
 }
 
@@ -157,10 +165,18 @@ void SelectTopTab(int tab) {
 
 void BuildSecondTabBar(int top) {
   switch (top) {
-    case 1: SetCaptions(SecondTabCaption, kAnalysisModules, 5); break;
-    case 2: SetCaptions(SecondTabCaption, kIncidentSteps, 10); break;
-    case 3: SetCaptions(SecondTabCaption, kAboutPages, 5); break;
-    default: SetCaptions(SecondTabCaption, nullptr, 0); break;
+    case 1:
+      SetCaptions(SecondTabCaption, kAnalysisModules, 5);
+      break;
+    case 2:
+      SetCaptions(SecondTabCaption, kIncidentSteps, 10);
+      break;
+    case 3:
+      SetCaptions(SecondTabCaption, kAboutPages, 5);
+      break;
+    default:
+      SetCaptions(SecondTabCaption, nullptr, 0);
+      break;
   }
   CurrentSecondTab = -1;
   int chosen = LayOutLowerBar(SecondBar());

@@ -8,10 +8,12 @@ constexpr ExampleCell kCells[] = {
     // Step 1.
     {All, 8, 2, 1, 2, "Lift Study at Car Plant"},
     {All, 8, 3, 1, 2,
-     "ergonomics program consisting of engineering controls and workstation modification following ergonomics "
+     "ergonomics program consisting of engineering controls and workstation modification following "
+     "ergonomics "
      "evaluation"},
     {All, 8, 4, 1, 2,
-     "modification to workstations, adjustable chairs, conveyors, lift tables, anti-fatigue matting and catwalks"},
+     "modification to workstations, adjustable chairs, conveyors, lift tables, anti-fatigue matting and "
+     "catwalks"},
     {All, 8, 5, 1, 2, "manufacturing plant"},
     {All, 8, 6, 1, 2, "assembly line workers"},
     {All, 8, 7, 1, 2, "full-time, part-time"},

@@ -17,11 +17,20 @@ namespace {
 // The printed reports of the four worksheets that have one; this is the one place that names them.
 void PrintReportOfKind(int kind) {
   switch (kind) {
-    case KindIncident: PrintIncidentReport(); break;
-    case KindBA: PrintBAReport(); break;
-    case KindCG: PrintCGReport(); break;
-    case KindPI: PrintPIReport(); break;
-    default: break;  // the summary has no report
+    case KindIncident:
+      PrintIncidentReport();
+      break;
+    case KindBA:
+      PrintBAReport();
+      break;
+    case KindCG:
+      PrintCGReport();
+      break;
+    case KindPI:
+      PrintPIReport();
+      break;
+    default:
+      break;  // the summary has no report
   }
 }
 

@@ -21,7 +21,8 @@ namespace {
 const sql::Statement* CurrentQuery = nullptr;
 
 constexpr const char* kStaticInfoSchema =
-    "CREATE TABLE StaticInfo ( UID integer primary key, Companyname TEXT , HoursPerYear TEXT , PayrollExpenses "
+    "CREATE TABLE StaticInfo ( UID integer primary key, Companyname TEXT , HoursPerYear TEXT , "
+    "PayrollExpenses "
     "TEXT , profitmargin TEXT, salesrevenue text,dbversion text );"
     "INSERT INTO Staticinfo (companyname,dbversion) VALUES ('','10');";
 
@@ -94,8 +95,9 @@ bool IsDefiniteVerdict(int code, const std::string& message) {
 
 void CreateMissingRecordTables() {
   for (const auto& t : kRecordTables) {
-    sql::Statement probe(RecordDatabase, "select count(*) from sqlite_master where type='table' and name=?1 "
-                                         "collate nocase");
+    sql::Statement probe(RecordDatabase,
+                         "select count(*) from sqlite_master where type='table' and name=?1 "
+                         "collate nocase");
     probe.Bind(1, std::string_view(t.name));
     if (probe.Next() != sql::Statement::Step::Row || probe.Integer(0) != 0) continue;
     if (auto o = RecordDatabase.Execute(t.schema); !o) ShowMessage(o.message);
@@ -116,8 +118,8 @@ enum class Pass { Opened, Retry, Ended };
 Pass OpenOnce() {
   if (!IsFile(kRecordFileName) && IsFile(kLegacyRecordFileName)) {
     if (std::rename(kLegacyRecordFileName, kRecordFileName) != 0)
-      ShowMessage(std::string("The record file \"") + kLegacyRecordFileName + "\" could not be renamed to \"" +
-                  kRecordFileName + "\": " + std::strerror(errno));
+      ShowMessage(std::string("The record file \"") + kLegacyRecordFileName +
+                  "\" could not be renamed to \"" + kRecordFileName + "\": " + std::strerror(errno));
   }
   if (!IsFile(kRecordFileName)) {
     if (!CreateEmptyFile(kRecordFileName)) {

@@ -119,8 +119,10 @@ void ShowDescriptions(bool show) {
 void ShowOnlyPanel(int open) {
   for (int i = 0; i < kPanelCount; ++i) {
     const ReviewPanel& p = kReviewPanels[i];
-    if (i == open) SetGadgetColours(*p.tile, BlueColour, OrangeColour, 29);
-    else SetGadgetColours(*p.tile, BlueGreyColour, kBlack, 29);
+    if (i == open)
+      SetGadgetColours(*p.tile, BlueColour, OrangeColour, 29);
+    else
+      SetGadgetColours(*p.tile, BlueGreyColour, kBlack, 29);
     pf::HideGadget(*p.container, i != open);
   }
   ShowDescriptions(open < 0);
@@ -131,8 +133,10 @@ void ChooseCreateTile(int i, pf::GadgetEvent) {
   ShowOnlyPanel(-1);
   SelectSecondTab(i == 0 ? 8 : 10);
   ShowPage(-1, -1, -1);
-  if (i == 0) NewIncident();
-  else NewMISummary();
+  if (i == 0)
+    NewIncident();
+  else
+    NewMISummary();
 }
 
 void ChooseReviewTile(int i, pf::GadgetEvent) {

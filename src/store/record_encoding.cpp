@@ -143,7 +143,8 @@ std::vector<IndustryCodeEntry> DecodeIndustryCodes(std::string_view text) {
     int field = 0;
     for (std::size_t esc = record.find(kFieldEnd); esc != std::string_view::npos;
          partStart = esc + 1, esc = record.find(kFieldEnd, partStart), ++field) {
-      if (field < int(entry.s.size())) entry.s[std::size_t(field)] = std::string(record.substr(partStart, esc - partStart));
+      if (field < int(entry.s.size()))
+        entry.s[std::size_t(field)] = std::string(record.substr(partStart, esc - partStart));
     }
     list.push_back(std::move(entry));
   }

@@ -19,26 +19,26 @@ struct NamedValue {
 enum class StaticTexts { NotStored, SlotsOneToTen, All };
 
 struct RecordKind {
-  int kind;                   // index of ModifiedFlags
-  const char* table;          // as the record database spells it
-  int dims;                   // indices of a position
+  int kind;                               // index of ModifiedFlags
+  const char* table;                      // as the record database spells it
+  int dims;                               // indices of a position
   int (*control)(const CellIndex& cell);  // the control at a position; 0 none or outside the array
-  IndexRange saveWalk[4];     // the positions stored, last index innermost
-  IndexRange resetWalk[4];    // the positions a new record resets
+  IndexRange saveWalk[4];                 // the positions stored, last index innermost
+  IndexRange resetWalk[4];                // the positions a new record resets
   StaticTexts staticTexts;
-  bool listsStored;           // multi-select criteria lists
-  bool slashDates;            // "2012/2/5" rather than "2012-02-05"
-  CellIndex uidCell;          // the hidden field that holds the stored record's number
-  CellIndex numberCell;       // the field that shows it
+  bool listsStored;      // multi-select criteria lists
+  bool slashDates;       // "2012/2/5" rather than "2012-02-05"
+  CellIndex uidCell;     // the hidden field that holds the stored record's number
+  CellIndex numberCell;  // the field that shows it
   const char* newPlaceholder;
   std::vector<NamedValue> (*namedColumns)();
-  void (*recalc)();           // nullptr: the kind is saved and loaded as shown
+  void (*recalc)();  // nullptr: the kind is saved and loaded as shown
   void (*showBanner)(const std::string& text);
   const char* insertedBanner;
   const char* updatedBanner;
   void (*fillList)();
-  int* list;                  // the start page's list of stored records
-  const char* recordNoun;     // the record-number field's look-up (footer)
+  int* list;               // the start page's list of stored records
+  const char* recordNoun;  // the record-number field's look-up (footer)
 };
 
 const RecordKind& RecordKindOf(int kind);  // 1 incident, 2-4 analyses, 5 summary

@@ -21,7 +21,7 @@ std::string FirstCharacters(const std::string& text, int n) {
 
 struct ListOfKind {
   const char* table;
-  bool byUid;  // rows in record-number order
+  bool byUid;                   // rows in record-number order
   int nameCut, descriptionCut;  // analyses: characters of name and description shown
 };
 
@@ -76,11 +76,16 @@ void FillList(int kind, const ListOfKind& how) {
 
 ListOfKind ListOf(int kind) {
   switch (kind) {
-    case KindIncident: return {"Incidents", true, 0, 0};
-    case KindBA: return {"BAAnalyses", false, 30, 55};
-    case KindCG: return {"CGAnalyses", false, 30, 45};
-    case KindPI: return {"piAnalyses", false, 30, 30};
-    default: return {"MISummaries", true, 0, 0};
+    case KindIncident:
+      return {"Incidents", true, 0, 0};
+    case KindBA:
+      return {"BAAnalyses", false, 30, 55};
+    case KindCG:
+      return {"CGAnalyses", false, 30, 45};
+    case KindPI:
+      return {"piAnalyses", false, 30, 30};
+    default:
+      return {"MISummaries", true, 0, 0};
   }
 }
 
@@ -94,8 +99,10 @@ int FirstRowFrom(int list, int uid) {
   int low = 0, high = pf::CountGadgetItems(list);
   while (low < high) {
     const int middle = (low + high) / 2;
-    if (pf::GetGadgetItemData(list, middle) < uid) low = middle + 1;
-    else high = middle;
+    if (pf::GetGadgetItemData(list, middle) < uid)
+      low = middle + 1;
+    else
+      high = middle;
   }
   return low;
 }
@@ -144,6 +151,8 @@ std::vector<std::string> StoredIncidentTexts(const std::string& column) {
 }
 
 void FillIncidentSuggestions() {
-  for (const auto& t : StoredIncidentTexts("departmentfield")) pf::AddGadgetItem(IncidentGadget(0, 14, 2), -1, t);
-  for (const auto& t : StoredIncidentTexts("occupationfield")) pf::AddGadgetItem(IncidentGadget(0, 12, 2), -1, t);
+  for (const auto& t : StoredIncidentTexts("departmentfield"))
+    pf::AddGadgetItem(IncidentGadget(0, 14, 2), -1, t);
+  for (const auto& t : StoredIncidentTexts("occupationfield"))
+    pf::AddGadgetItem(IncidentGadget(0, 12, 2), -1, t);
 }

@@ -22,7 +22,8 @@ void SelectFirstItemOnly(int gadget) {
 
 bool NumericColour(int kind, int gadget) {
   const std::int64_t back = pf::GetGadgetColour(gadget, BackColourType);
-  return back == std::int64_t(NumberFieldColour) || (kind >= KindBA && kind <= KindPI && back == std::int64_t(RequiredFieldColour));
+  return back == std::int64_t(NumberFieldColour) ||
+         (kind >= KindBA && kind <= KindPI && back == std::int64_t(RequiredFieldColour));
 }
 
 void ResetControl(int kind, int gadget, const pf::Date& today) {
@@ -93,7 +94,8 @@ void ResetAnalysisExtras(int kind) {
       SetText(X(6, 12, column, 2), "0.00");
       SetText(X(6, 13, column, 2), "0.00");
     }
-    for (int g : {X(2, 26, 1, 2), X(2, 26, 2, 1), X(2, 27, 1, 2), X(2, 27, 2, 1)}) SetTextIfDifferent(g, "0.00");
+    for (int g : {X(2, 26, 1, 2), X(2, 26, 2, 1), X(2, 27, 1, 2), X(2, 27, 2, 1)})
+      SetTextIfDifferent(g, "0.00");
   } else {
     SetTextIfDifferent(X(6, 37, 1, 2), "0.00");
   }
@@ -123,9 +125,12 @@ void NewRecord(int kind) {
   WalkCells(k.dims, k.resetWalk, [&](const CellIndex& cell) {
     if (const int g = k.control(cell)) ResetControl(kind, g, today);
   });
-  if (kind == KindIncident) ResetIncidentExtras();
-  else if (kind == KindMISummary) ResetSummaryExtras();
-  else ResetAnalysisExtras(kind);
+  if (kind == KindIncident)
+    ResetIncidentExtras();
+  else if (kind == KindMISummary)
+    ResetSummaryExtras();
+  else
+    ResetAnalysisExtras(kind);
   if (k.recalc) k.recalc();
   ModifiedFlags(kind) = 0;
 }

@@ -64,7 +64,9 @@ Outcome Database::SetBusyTimeout(int milliseconds) {
 
 std::int64_t Database::LastInsertId() const { return handle_ ? sqlite3_last_insert_rowid(handle_) : 0; }
 int Database::Changes() const { return handle_ ? sqlite3_changes(handle_) : 0; }
-std::string Database::LastMessage() const { return handle_ ? sqlite3_errmsg(handle_) : "no database is open"; }
+std::string Database::LastMessage() const {
+  return handle_ ? sqlite3_errmsg(handle_) : "no database is open";
+}
 int Database::LastCode() const { return handle_ ? sqlite3_extended_errcode(handle_) : SQLITE_MISUSE; }
 
 Statement::Statement(Database& db, std::string_view sqlText) : db_(db) {
@@ -115,9 +117,12 @@ Outcome Statement::Run() {
   if (!stmt_) return failure_;
   for (;;) {
     switch (Next()) {
-      case Step::Row: continue;
-      case Step::Done: return {};
-      case Step::Error: return failure_;
+      case Step::Row:
+        continue;
+      case Step::Done:
+        return {};
+      case Step::Error:
+        return failure_;
     }
   }
 }
@@ -144,9 +149,7 @@ std::string Statement::Text(int index) const {
 
 std::int64_t Statement::Integer(int index) const { return stmt_ ? sqlite3_column_int64(stmt_, index) : 0; }
 double Statement::Real(int index) const { return stmt_ ? sqlite3_column_double(stmt_, index) : 0.0; }
-bool Statement::IsNull(int index) const {
-  return !stmt_ || sqlite3_column_type(stmt_, index) == SQLITE_NULL;
-}
+bool Statement::IsNull(int index) const { return !stmt_ || sqlite3_column_type(stmt_, index) == SQLITE_NULL; }
 
 Transaction::Transaction(Database& db) : db_(db) {
   started_ = db_.Execute("BEGIN;");

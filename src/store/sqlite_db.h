@@ -1,6 +1,6 @@
 // A thin RAII layer over the SQLite C library: one connection, prepared statements with bound values, and a
-// transaction guard that rolls back unless committed. Failures come back as the database's own message, so the
-// procedures above can show it to the user as it stands.
+// transaction guard that rolls back unless committed. Failures come back as the database's own message, so
+// the procedures above can show it to the user as it stands.
 #pragma once
 
 #include <cstdint>

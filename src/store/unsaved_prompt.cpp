@@ -28,10 +28,14 @@ std::string RecordName(int kind) {
       const std::string title = pf::GetGadgetText(RecordTitleText);
       return title.substr(0, title.find(':'));
     }
-    case KindBA: return "Before & After Analysis " + pf::GetGadgetText(BAGadget(8, 1, 1, 2));
-    case KindCG: return "Concurrent Groups Analysis " + pf::GetGadgetText(CGGadget(8, 1, 1, 2));
-    case KindPI: return "Potential Intervention Analysis " + pf::GetGadgetText(PIGadget(8, 1, 1, 2));
-    default: return "Multiple Incident Summary " + pf::GetGadgetText(MIGadget(0, 0));
+    case KindBA:
+      return "Before & After Analysis " + pf::GetGadgetText(BAGadget(8, 1, 1, 2));
+    case KindCG:
+      return "Concurrent Groups Analysis " + pf::GetGadgetText(CGGadget(8, 1, 1, 2));
+    case KindPI:
+      return "Potential Intervention Analysis " + pf::GetGadgetText(PIGadget(8, 1, 1, 2));
+    default:
+      return "Multiple Incident Summary " + pf::GetGadgetText(MIGadget(0, 0));
   }
 }
 
@@ -76,10 +80,9 @@ int AskSaveModified(int kind) {
     if ((kind != -1 && kind != k) || ModifiedFlags(k) != 1) continue;
     BringTabbedAreaToFront();
     ShowPage(kPrompts[k].top, kPrompts[k].second, -1);
-    const pf::Answer answer =
-        pf::MessageRequester(kPrompts[k].title,
-                             RecordName(k) + " has been modified. Would you like to save it before proceeding?",
-                             pf::Buttons::YesNoCancel);
+    const pf::Answer answer = pf::MessageRequester(
+        kPrompts[k].title, RecordName(k) + " has been modified. Would you like to save it before proceeding?",
+        pf::Buttons::YesNoCancel);
     pf::RepaintWindow(pf::kMainWindow);
     if (answer == pf::Answer::Yes) {
       // A save that failed has kept the changes; going on would lose them.

@@ -41,7 +41,7 @@ constexpr ExpectedPicture ExpectedPictures[] = {
     {45, Format::Png, 26, 25, true},     {47, Format::Png, 26, 25, true},
     {48, Format::Png, 500, 45, true},    {49, Format::Png, 500, 45, true},
     {50, Format::Png, 140, 32, true},    {51, Format::Png, 26, 25, true},
-    {52, Format::Png, 400, 160, false}, {53, Format::Png, 26, 25, true},
+    {52, Format::Png, 400, 160, false},  {53, Format::Png, 26, 25, true},
 };
 
 constexpr int ProgramBannerNumber = 52;
@@ -276,7 +276,8 @@ TEST(ReadingDocuments, ExamplesAndGlossaryAreWholeAndUseOnlyWhatOurReaderKnows) 
     SCOPED_TRACE(std::string(document.substr(0, 200)));
     EXPECT_EQ(document.back(), '\0');
     EXPECT_EQ(EndOfFirstGroup(document), document.size() - 2);
-    for (const std::string& word : ControlWords(document)) EXPECT_TRUE(known.count(word)) << "uses \\" << word;
+    for (const std::string& word : ControlWords(document))
+      EXPECT_TRUE(known.count(word)) << "uses \\" << word;
   }
 }
 

@@ -59,7 +59,8 @@ class ReportTest : public pf::testing::PlatformTest {
         // The step-3 grid has a field per incident type and a justification; elsewhere slots 1 and 2 do.
         const int lastSlot = page == 6 && row >= 20 ? 6 : 2;
         for (int column = 1; column <= 2; ++column)
-          for (int slot = 1; slot <= lastSlot; ++slot) gadget(page, row, column, slot) = Text(Value(page, row, column, slot));
+          for (int slot = 1; slot <= lastSlot; ++slot)
+            gadget(page, row, column, slot) = Text(Value(page, row, column, slot));
       }
   }
   static std::string Value(int page, int row, int column, int slot) {
@@ -86,7 +87,8 @@ class ReportTest : public pf::testing::PlatformTest {
 
   // The expected texts appear in this order (other texts may stand between them); the failure names the
   // first one missing.
-  static void ExpectInOrder(const std::vector<PrintedText>& printed, const std::vector<std::string>& expected) {
+  static void ExpectInOrder(const std::vector<PrintedText>& printed,
+                            const std::vector<std::string>& expected) {
     std::size_t at = 0;
     for (const auto& want : expected) {
       while (at < printed.size() && printed[at].text != want) ++at;
@@ -98,7 +100,8 @@ class ReportTest : public pf::testing::PlatformTest {
   // The text is the first on a page after the first, at its top.
   static bool OpensItsPage(const std::vector<PrintedText>& printed, const std::string& title) {
     for (std::size_t i = 0; i < printed.size(); ++i)
-      if (printed[i].text == title) return i > 0 && printed[i - 1].page < printed[i].page && printed[i].y <= 10;
+      if (printed[i].text == title)
+        return i > 0 && printed[i - 1].page < printed[i].page && printed[i].y <= 10;
     return false;
   }
 

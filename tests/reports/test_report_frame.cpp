@@ -33,7 +33,7 @@ TEST(ReportLayout, AGroupIsInUseWhenTheWholeHoursAreAboveZero) {
   const struct {
     const char* hours;
     bool inUse;
-  } cases[] = {{"12.7", true}, {"1", true},     {"0.9", false}, {"0", false},  {"", false},
+  } cases[] = {{"12.7", true}, {"1", true},    {"0.9", false},  {"0", false}, {"", false},
                {"-5", false},  {"abc", false}, {"1,200", true}, {" 3", true}, {"99999999999999999999", true}};
   for (const auto& c : cases) EXPECT_EQ(GroupHoursInUse(c.hours), c.inUse) << c.hours;
 }
@@ -99,7 +99,8 @@ TEST_F(ReportFrameTest, HeaderOnTheFirstPageOnlyAndSectionsBreakPastHalfThePage)
   EXPECT_EQ(second.front(), "SECOND");
   // The section bar under a title is 3 x s high across the page.
   const auto& ops = jobs[0].pages[1].ops;
-  const auto bar = std::find_if(ops.begin(), ops.end(), [](const Op& op) { return op.type == Op::Type::Box; });
+  const auto bar =
+      std::find_if(ops.begin(), ops.end(), [](const Op& op) { return op.type == Op::Type::Box; });
   ASSERT_NE(bar, ops.end());
   EXPECT_EQ(bar->w, 5100);
   EXPECT_EQ(bar->h, 19);

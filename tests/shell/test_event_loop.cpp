@@ -1,8 +1,8 @@
 #include <string>
 
-#include "test_page.h"
 #include "shell/numeric_filter.h"
 #include "shell/shell_globals.h"
+#include "test_page.h"
 
 namespace {
 

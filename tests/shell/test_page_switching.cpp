@@ -202,8 +202,9 @@ TEST_F(TabsTest, FocusIsParkedThenMovedOnAsTabPressesDo) {
   ClickTab(kSecond, 2);
   ClickTab(kSecond, 1);
   // The second and third analyses pass their number field.
-  const Module modules[] = {
-      {3, &BAPage, BAGadget(8, 1, 1, 2)}, {2, &CGPage, CGGadget(8, 2, 1, 2)}, {1, &PIPage, PIGadget(8, 2, 1, 2)}};
+  const Module modules[] = {{3, &BAPage, BAGadget(8, 1, 1, 2)},
+                            {2, &CGPage, CGGadget(8, 2, 1, 2)},
+                            {1, &PIPage, PIGadget(8, 2, 1, 2)}};
   for (const auto& m : modules) {
     ClickTab(kSecond, m.second);
     EXPECT_EQ(pf::GetActiveGadget(), FocusParkField) << m.second;

@@ -68,9 +68,7 @@ TEST_F(ProgramTest, ClosingWithNothingModifiedEndsTheProgram) {
 }
 
 TEST_F(ProgramTest, HomeTilesLeadIntoTheirAreas) {
-  const struct {
-    int tile, top;
-  } cases[] = {{3, 1}, {2, 2}, {1, 3}};
+  const struct { int tile, top; } cases[] = {{3, 1}, {2, 2}, {1, 3}};
   for (const auto& c : cases) {
     pf::HideGadget(FrontPageHolder, false);
     pf::HideGadget(TabbedArea, true);

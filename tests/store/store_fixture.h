@@ -15,10 +15,11 @@ inline void MakeRecordFile(const std::string& path, const char* version, const s
     ASSERT_TRUE(db.Execute("CREATE TABLE Other (x text);"));
     return;
   }
-  ASSERT_TRUE(db.Execute(
-      "CREATE TABLE StaticInfo ( UID integer primary key, Companyname TEXT , HoursPerYear TEXT , PayrollExpenses "
-      "TEXT , profitmargin TEXT, salesrevenue text,dbversion text );"
-      "CREATE TABLE Incidents ( UID integer primary key, field1 text, field2 text);"));
+  ASSERT_TRUE(
+      db.Execute("CREATE TABLE StaticInfo ( UID integer primary key, Companyname TEXT , HoursPerYear TEXT , "
+                 "PayrollExpenses "
+                 "TEXT , profitmargin TEXT, salesrevenue text,dbversion text );"
+                 "CREATE TABLE Incidents ( UID integer primary key, field1 text, field2 text);"));
   sql::Statement row(db, "INSERT INTO StaticInfo (companyname, dbversion) VALUES (?1, ?2);");
   ASSERT_TRUE(row.Bind(1, company).Bind(2, std::string_view(version)).Run());
 }

@@ -49,9 +49,9 @@ TEST_F(ExampleAnalysis, BeforeAndAfterOpensWithItsInputsAndRecomputes) {
   EXPECT_EQ(BALabour(1, 0, 10), "694600.00");  // 20000 x 30.20 + 2000 x 45.30
   EXPECT_EQ(BALabour(1, 0, 9), "22000");
   EXPECT_EQ(BALabour(3, 1, 9), "25500");
-  EXPECT_EQ(T(x, 6, 13, 1, 2), "2,500.00");    // 10,000 over 4 incidents
+  EXPECT_EQ(T(x, 6, 13, 1, 2), "2,500.00");  // 10,000 over 4 incidents
   EXPECT_EQ(T(x, 2, 8, 1, 1), "4000");
-  EXPECT_EQ(T(x, 1, 2, 2, 2), "547");          // the after period in days
+  EXPECT_EQ(T(x, 1, 2, 2, 2), "547");  // the after period in days
   EXPECT_EQ(T(x, 1, 6, 1, 2), "225");
   EXPECT_TRUE(pf::IsGadgetHidden(NoticeGadget(1, 1)));
 

@@ -42,11 +42,11 @@ std::set<std::string> Tables(const std::string& path) {
 struct OpenCase {
   const char* name;
   std::function<void()> prepare;
-  bool ends;                  // start-up stops with a message
-  const char* message;        // a text the box after the "Draft Version" notice holds ("" none shown)
-  const char* companyShown;   // nullptr: the hint stays
-  const char* versionAfter;   // dbversion of the record file after start-up
-  const char* asideName;      // where the rejected file went (nullptr: nowhere)
+  bool ends;                 // start-up stops with a message
+  const char* message;       // a text the box after the "Draft Version" notice holds ("" none shown)
+  const char* companyShown;  // nullptr: the hint stays
+  const char* versionAfter;  // dbversion of the record file after start-up
+  const char* asideName;     // where the rejected file went (nullptr: nowhere)
 };
 
 class OpenDatabaseTest : public ProgramTest, public ::testing::WithParamInterface<OpenCase> {
@@ -75,12 +75,12 @@ const OpenCase kOpenCases[] = {
        MakeRecordFile(kLegacy, "10", "Legacy Works");
      },
      false, "", "Current Works", "10", nullptr},
-    {"VersionElevenAndAHalfAccepted", [] { MakeRecordFile(kFile, "10.5", "Half"); }, false, "", "Half", "10.5",
-     nullptr},
+    {"VersionElevenAndAHalfAccepted", [] { MakeRecordFile(kFile, "10.5", "Half"); }, false, "", "Half",
+     "10.5", nullptr},
     {"VersionNineMovedAside", [] { MakeRecordFile(kFile, "9", "Old Works"); }, false,
      "It has been kept as \"H + S Quillmark data.dat.old\"", nullptr, "10", "H + S Quillmark data.dat.old"},
-    {"EmptyVersionMovedAside", [] { MakeRecordFile(kFile, "", "Old Works"); }, false, "kept as", nullptr, "10",
-     "H + S Quillmark data.dat.old"},
+    {"EmptyVersionMovedAside", [] { MakeRecordFile(kFile, "", "Old Works"); }, false, "kept as", nullptr,
+     "10", "H + S Quillmark data.dat.old"},
     {"NoStaticInfoMovedAside", [] { MakeRecordFile(kFile, nullptr); }, false, "kept as", nullptr, "10",
      "H + S Quillmark data.dat.old"},
     {"NotADatabaseMovedAsideBesideAnEarlierOne",
@@ -201,7 +201,8 @@ TEST_F(CompanyNameTest, AwkwardNameRoundTripsExactly) {
 TEST(RecordHelpers, ColumnIndexIsExactAndRandomKeysStayInRange) {
   sql::Database db;
   ASSERT_TRUE(db.Open(":memory:", true));
-  ASSERT_TRUE(db.Execute("create table t (uid integer primary key, field1 text, field2 text, titlefield text);"));
+  ASSERT_TRUE(
+      db.Execute("create table t (uid integer primary key, field1 text, field2 text, titlefield text);"));
   {
     RecordQuery q(db, "select * from t");
     EXPECT_EQ(DatabaseColumnIndex("titlefield", -1), 3);

@@ -41,8 +41,9 @@ TEST_F(SaveTest, IncidentSavedAsNewThenOverTheCurrentRow) {
   for (int c = 2; c <= 4; ++c)
     if (IncidentGadget(1, 8, c) == FirstAidCostField()) costColumn = c;
   EXPECT_EQ(Row("field_1x8x" + std::to_string(costColumn)), "1234.5");
-  EXPECT_EQ(QueryText(kRecordFileName, "select count(*) from pragma_table_info('incidents') where name in "
-                                      "('field_0x6x1','field_0x0x0','field_7x11x4')"),
+  EXPECT_EQ(QueryText(kRecordFileName,
+                      "select count(*) from pragma_table_info('incidents') where name in "
+                      "('field_0x6x1','field_0x0x0','field_7x11x4')"),
             "0");  // labels, computed figures and the hidden number are not part of the record
   // The named total is the recalculated one, without its thousands separators.
   const std::string total = pf::GetGadgetText(IncidentGadget(7, 11, 4));
@@ -54,8 +55,9 @@ TEST_F(SaveTest, IncidentSavedAsNewThenOverTheCurrentRow) {
   EXPECT_EQ(Row("incidenttypefield"), std::to_string(IncidentTypeList[2].code));
   EXPECT_EQ(Row("length(field1)"), "30");
   EXPECT_EQ(Row("field2 is null"), "1");
-  EXPECT_EQ(QueryText(kRecordFileName, "select hoursperyear||'|'||salesrevenue||'|'||profitmargin from staticinfo"),
-            "1950|12,000|5");
+  EXPECT_EQ(
+      QueryText(kRecordFileName, "select hoursperyear||'|'||salesrevenue||'|'||profitmargin from staticinfo"),
+      "1950|12,000|5");
   // The new occupation is offered from now on; the department was listed already.
   EXPECT_EQ(pf::CountGadgetItems(IncidentGadget(0, 12, 2)), 2);
   EXPECT_EQ(pf::GetGadgetItemText(IncidentGadget(0, 12, 2), 1), "Painter");
@@ -100,14 +102,21 @@ TEST_F(SaveTest, ColumnsAreAddedOnFirstUseAndNeverTwice) {
 TEST_F(SaveTest, AwkwardTextsRoundTripExactly) {
   MakeIncident();
   const std::string cases[] = {
-      "O'Brien",           "a;b; DROP TABLE incidents;--", "line\rbreak", "line\nfeed",
-      std::string("esc\x1b" "ape"), "Zürich – 東京 ★",     std::string(10000, 'w'),
+      "O'Brien",
+      "a;b; DROP TABLE incidents;--",
+      "line\rbreak",
+      "line\nfeed",
+      std::string("esc\x1b"
+                  "ape"),
+      "Zürich – 東京 ★",
+      std::string(10000, 'w'),
   };
   for (const auto& text : cases) {
     pf::SetGadgetText(IncidentGadget(0, 6, 2), text);
     ASSERT_TRUE(SaveIncident(1));
     const std::string uid = pf::GetGadgetText(IncidentGadget(0, 0, 0));
-    EXPECT_EQ(Row("field_0x6x2", "UID=" + uid), pf::GetGadgetText(IncidentGadget(0, 6, 2))) << text.substr(0, 20);
+    EXPECT_EQ(Row("field_0x6x2", "UID=" + uid), pf::GetGadgetText(IncidentGadget(0, 6, 2)))
+        << text.substr(0, 20);
     EXPECT_EQ(Row("field_0x6x2", "UID=" + uid).size(), pf::GetGadgetText(IncidentGadget(0, 6, 2)).size());
   }
   EXPECT_EQ(Row("field_0x6x2", "UID=1"), "O'Brien");
@@ -135,8 +144,9 @@ const FailureCase kFailures[] = {
      "locked"},
     {"WriteRefused",
      [](sql::Database& other) {
-       ASSERT_TRUE(other.Execute("CREATE TRIGGER refuse BEFORE INSERT ON incidents BEGIN SELECT RAISE(ABORT, "
-                                 "'disk refused the write'); END;"));
+       ASSERT_TRUE(
+           other.Execute("CREATE TRIGGER refuse BEFORE INSERT ON incidents BEGIN SELECT RAISE(ABORT, "
+                         "'disk refused the write'); END;"));
      },
      "disk refused the write"},
 };
@@ -187,13 +197,14 @@ TEST_F(SaveTest, KilledMidSaveLeavesNoHalfRecord) {
   MakeIncident();
   ASSERT_TRUE(SaveIncident(1));
   IncidentGadget(10, 29, 10) = pf::FieldGadget(-1, 0, 0, 80, 20, "new column in the second save");
-  ASSERT_TRUE(RecordDatabase.Execute(
-      "CREATE TRIGGER die AFTER INSERT ON incidents BEGIN SELECT die_now(); END;"));
+  ASSERT_TRUE(
+      RecordDatabase.Execute("CREATE TRIGGER die AFTER INSERT ON incidents BEGIN SELECT die_now(); END;"));
   const pid_t child = ::fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    sqlite3_create_function(RecordDatabase.Handle(), "die_now", 0, SQLITE_UTF8, nullptr,
-                            [](sqlite3_context*, int, sqlite3_value**) { ::_exit(9); }, nullptr, nullptr);
+    sqlite3_create_function(
+        RecordDatabase.Handle(), "die_now", 0, SQLITE_UTF8, nullptr,
+        [](sqlite3_context*, int, sqlite3_value**) { ::_exit(9); }, nullptr, nullptr);
     SaveIncident(1);
     ::_exit(0);
   }
@@ -207,7 +218,8 @@ TEST_F(SaveTest, KilledMidSaveLeavesNoHalfRecord) {
   sql::Statement rows(reopened, "select count(*) from incidents");
   ASSERT_EQ(rows.Next(), sql::Statement::Step::Row);
   EXPECT_EQ(rows.Integer(0), 1);
-  sql::Statement column(reopened, "select count(*) from pragma_table_info('incidents') where name='field_10x29x10'");
+  sql::Statement column(reopened,
+                        "select count(*) from pragma_table_info('incidents') where name='field_10x29x10'");
   ASSERT_EQ(column.Next(), sql::Statement::Step::Row);
   EXPECT_EQ(column.Integer(0), 0);
 }

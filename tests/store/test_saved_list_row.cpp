@@ -57,8 +57,9 @@ TEST_F(SavedListRowTest, ListOutOfStepWithTheFileIsFilledAgain) {
   MakeIncident();
   ASSERT_TRUE(SaveIncident(1));
   // Another program adds a record: the list lacks it, so the next save refills the list.
-  ASSERT_EQ(QueryText(kRecordFileName, "insert into incidents (field1, altrefnumberfield) values ('k', 'FOREIGN')"),
-            "<none>");
+  ASSERT_EQ(
+      QueryText(kRecordFileName, "insert into incidents (field1, altrefnumberfield) values ('k', 'FOREIGN')"),
+      "<none>");
   ASSERT_TRUE(SaveIncident(1));
   ASSERT_EQ(pf::CountGadgetItems(IncidentList), 3);
   EXPECT_EQ(pf::GetGadgetItemText(IncidentList, 1, 1), "FOREIGN");

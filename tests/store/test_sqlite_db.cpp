@@ -1,10 +1,9 @@
-#include "store/sqlite_db.h"
-
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
+
+#include "store/sqlite_db.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "shell/services.h"
 #include "shell/design_grid.h"
+#include "shell/services.h"
 #include "store/worksheet_fixture.h"
 
 namespace {
@@ -75,7 +75,8 @@ TEST_F(PromptTest, OneKindAsksOnlyAboutItself) {
   const auto log = pf::test::TakeMessageLog();
   ASSERT_EQ(log.size(), 1u);
   EXPECT_EQ(log[0].title, "Summary modified");
-  EXPECT_EQ(log[0].text, "Multiple Incident Summary  has been modified. Would you like to save it before proceeding?");
+  EXPECT_EQ(log[0].text,
+            "Multiple Incident Summary  has been modified. Would you like to save it before proceeding?");
 }
 
 TEST_F(PromptTest, FailedSaveActsAsCancelAndTheProgramKeepsRunning) {
@@ -108,8 +109,8 @@ TEST_F(PromptTest, BannerOpensWaitsAndCloses) {
   };
   std::vector<Seen> during;
   pf::test::OnDelayStep([&](std::int64_t) {
-    during.push_back({!pf::IsGadgetHidden(BASavedBanner), pf::GadgetX(BASavedBanner), pf::GadgetWidth(BASavedBanner),
-                      pf::GadgetHeight(BASavedBanner)});
+    during.push_back({!pf::IsGadgetHidden(BASavedBanner), pf::GadgetX(BASavedBanner),
+                      pf::GadgetWidth(BASavedBanner), pf::GadgetHeight(BASavedBanner)});
   });
   const std::int64_t start = pf::ElapsedMilliseconds();
   ShowBASavedBanner("Analysis Saved");

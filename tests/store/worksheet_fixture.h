@@ -34,8 +34,10 @@ class WorksheetTest : public ProgramTest {
     Pump();
   }
   void Open(int kind) {
-    if (kind == KindIncident || kind == KindMISummary) OpenIncident();
-    else OpenAnalysis(kind);
+    if (kind == KindIncident || kind == KindMISummary)
+      OpenIncident();
+    else
+      OpenAnalysis(kind);
   }
 
   // An incident as a user enters it: step-1 texts and choices, a first-aid cost and the company figures.
@@ -72,8 +74,10 @@ class WorksheetTest : public ProgramTest {
       case pf::Kind::Editor:
       case pf::Kind::Combo:
       case pf::Kind::ListBox:
-      case pf::Kind::Date: return true;
-      default: return false;
+      case pf::Kind::Date:
+        return true;
+      default:
+        return false;
     }
   }
   static bool IsNumeric(int gadget) {
@@ -106,20 +110,30 @@ class WorksheetTest : public ProgramTest {
       const int items = pf::CountGadgetItems(g);
       switch (pf::GadgetKind(g)) {
         case pf::Kind::Field:
-          pf::SetGadgetText(g, IsNumeric(g) ? std::to_string(10 + n % 80) : "O'Brien; \"" + std::to_string(n));
+          pf::SetGadgetText(g,
+                            IsNumeric(g) ? std::to_string(10 + n % 80) : "O'Brien; \"" + std::to_string(n));
           break;
-        case pf::Kind::Editor: pf::SetGadgetText(g, "Line one of " + std::to_string(n) + "\nline 'two'"); break;
-        case pf::Kind::Text: pf::SetGadgetText(g, "$" + std::to_string(n) + ".25"); break;
+        case pf::Kind::Editor:
+          pf::SetGadgetText(g, "Line one of " + std::to_string(n) + "\nline 'two'");
+          break;
+        case pf::Kind::Text:
+          pf::SetGadgetText(g, "$" + std::to_string(n) + ".25");
+          break;
         case pf::Kind::Combo:
-          if (GetGadgetProperty(g, "savetype") == 1) pf::SetGadgetText(g, "Typed " + std::to_string(n));
-          else if (items > 1) pf::SetGadgetState(g, items - 1);
+          if (GetGadgetProperty(g, "savetype") == 1)
+            pf::SetGadgetText(g, "Typed " + std::to_string(n));
+          else if (items > 1)
+            pf::SetGadgetState(g, items - 1);
           break;
         case pf::Kind::ListBox:
           if (items < 2) break;
           for (int i = 0; i < items; ++i) pf::SetGadgetItemSelected(g, i, i == 1 || i == items - 1);
           break;
-        case pf::Kind::Date: SetDateGadget(g, 2011, 1 + n % 12, 1 + n % 28); break;
-        default: break;
+        case pf::Kind::Date:
+          SetDateGadget(g, 2011, 1 + n % 12, 1 + n % 28);
+          break;
+        default:
+          break;
       }
     }
   }
@@ -142,7 +156,8 @@ class WorksheetTest : public ProgramTest {
           s = std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day);
           break;
         }
-        default: s = pf::GetGadgetText(g);
+        default:
+          s = pf::GetGadgetText(g);
       }
       shown[name] = s;
     }

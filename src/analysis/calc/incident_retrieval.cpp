@@ -10,14 +10,16 @@ namespace {
 
 double Value(const RetrievedTable::Row& row, int column) { return StoredValue(row[std::size_t(column)]); }
 
-bool IsIn(int t, std::initializer_list<int> types) { return std::find(types.begin(), types.end(), t) != types.end(); }
+bool IsIn(int t, std::initializer_list<int> types) {
+  return std::find(types.begin(), types.end(), t) != types.end();
+}
 
 }  // namespace
 
 const std::vector<const char*>& PassColumnNames() {
   static const std::vector<const char*> names = {
-      "totalcostfield",         "rategroupfield",        "claimcostfield",       "absencetimefield",
-      "absenceratefield",       "absenceshorttermfield", "modifiedtimefield",    "modifiedratefield",
+      "totalcostfield",         "rategroupfield",        "claimcostfield",        "absencetimefield",
+      "absenceratefield",       "absenceshorttermfield", "modifiedtimefield",     "modifiedratefield",
       "modifiedshorttermfield", "absencelongtermfield",  "modifiedlongtermfield", "incidenttypefield"};
   return names;
 }
@@ -95,9 +97,9 @@ void DropRecordsNotRetrieved(IndustryCodeList& list, const std::vector<std::stri
 
 const std::vector<const char*>& PIColumnNames() {
   static const std::vector<const char*> names = {
-      "totalcostfield",        "incidenttypefield",    "absencetimefield",  "absenceratefield",
+      "totalcostfield",        "incidenttypefield",     "absencetimefield",     "absenceratefield",
       "absenceworkplacefield", "absenceshorttermfield", "absencelongtermfield", "modifiedtimefield",
-      "modifiedratefield",     "modifiedvaluefield",   "rategroupfield",    "claimcostfield",
+      "modifiedratefield",     "modifiedvaluefield",    "rategroupfield",       "claimcostfield",
       "indirectcostfield"};
   return names;
 }

@@ -18,8 +18,19 @@ void RetrieveIncidentsForPI();
 // ---- Two-column analyses: one pass per column -------------------------------------------------------------
 // The stored columns a pass reads, in this order.
 enum PassColumn {
-  kTotalCost, kIndustryCode, kClaimCost, kAbsenceTime, kAbsenceRate, kAbsenceShortTerm, kModifiedTime,
-  kModifiedRate, kModifiedShortTerm, kAbsenceLongTerm, kModifiedLongTerm, kIncidentType, kPassColumns
+  kTotalCost,
+  kIndustryCode,
+  kClaimCost,
+  kAbsenceTime,
+  kAbsenceRate,
+  kAbsenceShortTerm,
+  kModifiedTime,
+  kModifiedRate,
+  kModifiedShortTerm,
+  kAbsenceLongTerm,
+  kModifiedLongTerm,
+  kIncidentType,
+  kPassColumns
 };
 const std::vector<const char*>& PassColumnNames();
 
@@ -40,11 +51,23 @@ void AddPassClaims(IndustryCodeList& list, int pass, const RetrievedTable& rows,
 // Removes the records of codes that no retrieved incident carries.
 void DropRecordsNotRetrieved(IndustryCodeList& list, const std::vector<std::string>& seen);
 
-// ---- Potential Intervention: the existing situation's grid, by incident type -------------------------------
+// ---- Potential Intervention: the existing situation's grid, by incident type
+// -------------------------------
 enum PIColumn {
-  kPITotalCost, kPIType, kPIAbsenceTime, kPIAbsenceRate, kPIAbsenceWorkplace, kPIAbsenceShortTerm,
-  kPIAbsenceLongTerm, kPIModifiedTime, kPIModifiedRate, kPIModifiedValue, kPIIndustryCode, kPIClaimCost,
-  kPIIndirectCost, kPIColumns
+  kPITotalCost,
+  kPIType,
+  kPIAbsenceTime,
+  kPIAbsenceRate,
+  kPIAbsenceWorkplace,
+  kPIAbsenceShortTerm,
+  kPIAbsenceLongTerm,
+  kPIModifiedTime,
+  kPIModifiedRate,
+  kPIModifiedValue,
+  kPIIndustryCode,
+  kPIClaimCost,
+  kPIIndirectCost,
+  kPIColumns
 };
 const std::vector<const char*>& PIColumnNames();
 

@@ -14,7 +14,9 @@ constexpr const char* kNoTotal = "ofgofdgfdgo";
 constexpr const char* kNoCode = "-2";
 constexpr const char* kNoText = "fdgdfggretredf";
 
-bool IsMissingColumn(const std::string& message) { return message.find("no such column") != std::string::npos; }
+bool IsMissingColumn(const std::string& message) {
+  return message.find("no such column") != std::string::npos;
+}
 
 }  // namespace
 

@@ -29,10 +29,10 @@ struct ListRow {
   bool byText;
 };
 // The categories of worker sit on row 14 of the two-column analyses and on row 11 of the potential one.
-constexpr ListRow kTwoColumnLists[] = {
-    {4, "incidenttypefield", false},      {10, "incidentcausefield", false}, {9, "bodypartfield", false},
-    {14, "categoryofworkerfield", false}, {5, "injurynaturefield", false},   {6, "departmentfield", true},
-    {7, "occupationfield", true}};
+constexpr ListRow kTwoColumnLists[] = {{4, "incidenttypefield", false}, {10, "incidentcausefield", false},
+                                       {9, "bodypartfield", false},     {14, "categoryofworkerfield", false},
+                                       {5, "injurynaturefield", false}, {6, "departmentfield", true},
+                                       {7, "occupationfield", true}};
 constexpr int kDepartmentList = 5;  // its index among the lists
 
 RetrievalCriterion ReadCriterion(int list, const ListRow& r) {
@@ -40,7 +40,8 @@ RetrievalCriterion ReadCriterion(int list, const ListRow& r) {
   const int count = pf::CountGadgetItems(list);
   for (int item = 1; item < count; ++item) {
     if (!pf::IsGadgetItemSelected(list, item)) continue;
-    c.values.push_back(r.byText ? pf::GetGadgetItemText(list, item) : std::to_string(pf::GetGadgetItemData(list, item)));
+    c.values.push_back(r.byText ? pf::GetGadgetItemText(list, item)
+                                : std::to_string(pf::GetGadgetItemData(list, item)));
   }
   return c;
 }
@@ -75,7 +76,8 @@ void ShowStatus(const WorksheetCells& cells, const std::string& text) {
 
 void WritePass(const WorksheetCells& c, int k, const PassFigures& f) {
   const int countRow[6] = {0, 5, 4, 21, 22, 23};
-  for (int t = 1; t <= 5; ++t) c.Write(kStep8, countRow[t], k, 2, DisplayNumber(f.typeCount[std::size_t(t)], 0));
+  for (int t = 1; t <= 5; ++t)
+    c.Write(kStep8, countRow[t], k, 2, DisplayNumber(f.typeCount[std::size_t(t)], 0));
   // A pass without incidents keeps the plain "0" the run starts from.
   c.Write(kStep8, 6, k, 2, f.count ? DisplayNumber(f.absenceHours, 2) : "0");
   c.Write(kStep8, 7, k, 2, f.count ? DisplayNumber(f.modifiedHours, 2) : "0");
@@ -136,14 +138,15 @@ bool RetrieveTwoColumns(const AnalysisModule& m) {
   return true;
 }
 
-constexpr ListRow kPILists[] = {
-    {4, "incidenttypefield", false},      {10, "incidentcausefield", false}, {9, "bodypartfield", false},
-    {11, "categoryofworkerfield", false}, {5, "injurynaturefield", false},   {6, "departmentfield", true},
-    {7, "occupationfield", true}};
+constexpr ListRow kPILists[] = {{4, "incidenttypefield", false}, {10, "incidentcausefield", false},
+                                {9, "bodypartfield", false},     {11, "categoryofworkerfield", false},
+                                {5, "injurynaturefield", false}, {6, "departmentfield", true},
+                                {7, "occupationfield", true}};
 
 std::string LeftOutNote(const std::vector<std::string>& codes) {
   std::string note = " Only six industry codes fit: the claims of ";
-  for (std::size_t i = 0; i < codes.size(); ++i) note += (i ? ", " : "") + (codes[i].empty() ? "[none]" : codes[i]);
+  for (std::size_t i = 0; i < codes.size(); ++i)
+    note += (i ? ", " : "") + (codes[i].empty() ? "[none]" : codes[i]);
   return note + " are not shown.";
 }
 

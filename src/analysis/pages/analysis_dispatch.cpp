@@ -12,9 +12,9 @@
 #include "analysis/pages/module_frame.h"
 #include "analysis/pages/pages_globals.h"
 #include "shell/event_loop.h"
-#include "shell/shell_globals.h"
 #include "shell/gadget_helpers.h"
 #include "shell/page_switching.h"
+#include "shell/shell_globals.h"
 #include "shell/tab_bars.h"
 
 namespace {
@@ -123,7 +123,8 @@ void NextStep(int, pf::GadgetEvent) {
   ShowPage(-1, -1, -1);
 }
 
-// ---- Step 2 ------------------------------------------------------------------------------------------------
+// ---- Step 2
+// ------------------------------------------------------------------------------------------------
 
 // Cells of step 2 (page 7) addressed by slot: module (1-3) x 100 + row x 10 + column.
 constexpr int StepTwoSlot(int module, int row, int column) { return module * 100 + row * 10 + column; }
@@ -194,7 +195,8 @@ void CopyToSecondColumn(int slot, pf::GadgetEvent) {
   pf::SetGadgetText((*m.gadget)(7, row, 2, 2), pf::GetGadgetText((*m.gadget)(7, row, 1, 2)));
 }
 
-// ---- Step 3 and step 7 -------------------------------------------------------------------------------------
+// ---- Step 3 and step 7
+// -------------------------------------------------------------------------------------
 
 // A click on the mark of the approach not chosen switches; the chosen one's mark does nothing.
 void ChooseApproach(int slot, int mark) {
@@ -203,8 +205,12 @@ void ChooseApproach(int slot, int mark) {
   SwitchStep3Approach(m.recordKind);
   ModifiedFlags(m.recordKind) = 1;
 }
-void ChooseDatabaseApproach(int slot, pf::GadgetEvent) { ChooseApproach(slot, Control<&ModuleDescription::databaseMark>(slot)); }
-void ChooseSummaryApproach(int slot, pf::GadgetEvent) { ChooseApproach(slot, Control<&ModuleDescription::summaryMark>(slot)); }
+void ChooseDatabaseApproach(int slot, pf::GadgetEvent) {
+  ChooseApproach(slot, Control<&ModuleDescription::databaseMark>(slot));
+}
+void ChooseSummaryApproach(int slot, pf::GadgetEvent) {
+  ChooseApproach(slot, Control<&ModuleDescription::summaryMark>(slot));
+}
 
 int RetrieveButton(int slot) {
   const ModuleDescription* m = Module(slot);

@@ -22,10 +22,11 @@ int HeaderBottom(const ModuleDescription& m, int step) {
 }
 
 // A scroll area below `top` down to the page's bottom less `less` design units, plus `extra` pixels.
-int ContentArea(int top, int height, int innerWidthLess, int innerHeightMore, int step, bool tabStop = false) {
+int ContentArea(int top, int height, int innerWidthLess, int innerHeightMore, int step,
+                bool tabStop = false) {
   const int w = CurrentPageWidth(), h = CurrentPageHeight();
-  const int area = StepScrollArea(0, top, w - 2, height, w - innerWidthLess, h + innerHeightMore, step, false,
-                                  tabStop);
+  const int area =
+      StepScrollArea(0, top, w - 2, height, w - innerWidthLess, h + innerHeightMore, step, false, tabStop);
   return area;
 }
 
@@ -65,12 +66,15 @@ void Step3Summary(const ModuleDescription& m, int page) {
   pf::SetGadgetColour(BASummaryPanel, BackColourType, PageColour);
   pf::OpenGadgetList(BASummaryPanel);
   pf::SetGadgetColour(pf::TextGadget(AutoNumber, 0, 0, w - 2, DY(30), ""), BackColourType, BlueColour);
-  for (const FrameCaption c : {FrameCaption{"Before Period", 355, 0, 120, 30}, FrameCaption{"After Period", 745, 0, 120, 30}})
-    SetGadgetColours(pf::TextGadget(AutoNumber, DX(c.x), DY(c.y), DX(c.w), DY(c.h), c.text, pf::flags::kVCentre),
-                     BlueColour, OrangeColour, 4);
+  for (const FrameCaption c :
+       {FrameCaption{"Before Period", 355, 0, 120, 30}, FrameCaption{"After Period", 745, 0, 120, 30}})
+    SetGadgetColours(
+        pf::TextGadget(AutoNumber, DX(c.x), DY(c.y), DX(c.w), DY(c.h), c.text, pf::flags::kVCentre),
+        BlueColour, OrangeColour, 4);
   const int gridTop = BuildRows(m, page, ba_rows::Step3SummaryDates);
   VerticalRule(DX(617) + 1, DY(30) - 1, gridTop);
-  const int grid = StepScrollArea(0, gridTop, w - 2, h - DY(90) - DY(175) + 2, w - 23, h + 255, 30, false, true);
+  const int grid =
+      StepScrollArea(0, gridTop, w - 2, h - DY(90) - DY(175) + 2, w - 23, h + 255, 30, false, true);
   pf::OpenGadgetList(grid);
   const int gridBottom = BuildRows(m, page, ba_rows::Step3Grid);
   VerticalRule(DX(617), 0, gridBottom);
@@ -106,7 +110,8 @@ void Step4(const ModuleDescription& m, int page) {
 
 void Step5(const ModuleDescription& m, int page) {
   const int w = CurrentPageWidth(), h = CurrentPageHeight();
-  const int area = StepScrollArea(0, DY(35), w - 5, h - StepHeaderHeight(5), w - 23, h - 50, 30, false, false);
+  const int area =
+      StepScrollArea(0, DY(35), w - 5, h - StepHeaderHeight(5), w - 23, h - 50, 30, false, false);
   pf::OpenGadgetList(area);
   BuildGuidance(m);
   BuildRows(m, page, ba_rows::Step5);
@@ -114,7 +119,8 @@ void Step5(const ModuleDescription& m, int page) {
 }
 
 void Step6(const ModuleDescription& m, int page) {
-  static const FrameCaption kCaptions[] = {{"Before Period", 600, 0, 120, 30}, {"After Period", 820, 0, 120, 30}};
+  static const FrameCaption kCaptions[] = {{"Before Period", 600, 0, 120, 30},
+                                           {"After Period", 820, 0, 120, 30}};
   const int header = HeaderBottom(m, 6);
   const int strip = ColumnStrip(header, 30, kCaptions);
   const int area = ContentArea(strip, CurrentPageHeight() - header - (strip - header) + 1, 23, -100, 30);
@@ -133,7 +139,8 @@ void Step7(const ModuleDescription& m, int page) {
 }
 
 void Step8(const ModuleDescription& m, int page) {
-  static const FrameCaption kCaptions[] = {{"Before Period", 600, 0, 120, 30}, {"After Period", 834, 0, 120, 30}};
+  static const FrameCaption kCaptions[] = {{"Before Period", 600, 0, 120, 30},
+                                           {"After Period", 834, 0, 120, 30}};
   const int header = HeaderBottom(m, 8);
   const int strip = ColumnStrip(header, 30, kCaptions);
   const int area = ContentArea(strip, CurrentPageHeight() - header - DY(30) + 1, 23, 700, 30);
@@ -174,34 +181,44 @@ ModuleDescription MakeBADescription() {
   m.steps[2] = {0, 0, nullptr, Step2};
   m.steps[3] = {0, 0, nullptr, Step3};
   m.steps[4] = {0, 0, nullptr, Step4};
-  m.steps[5] = {4, 2,
-                "Use this step only if you think the intervention had an effect on your organization’s productivity. "
-                "In order for the software to calculate this, the wage rate for occupational groups must be entered "
-                "in Step 2: Labour costs.",
-                Step5};
-  m.steps[6] = {0, 0,
-                "Enter data in this step only if you think the intervention had an effect on your organization’s "
-                "turnover costs.",
-                Step6};
+  m.steps[5] = {
+      4, 2,
+      "Use this step only if you think the intervention had an effect on your organization’s productivity. "
+      "In order for the software to calculate this, the wage rate for occupational groups must be entered "
+      "in Step 2: Labour costs.",
+      Step5};
+  m.steps[6] = {
+      0, 0,
+      "Enter data in this step only if you think the intervention had an effect on your organization’s "
+      "turnover costs.",
+      Step6};
   m.steps[7] = {4, 0, nullptr, Step7};
   m.steps[8] = {0, 0, nullptr, Step8};
   m.band = {
-      "This retrieves data from the Incident Cost Calculator database. It has high accuracy because it is based on "
-      "data collected for each incident.~~If you have not entered incidents for the before or after periods you may "
-      "do so at anytime by clicking the INCIDENT CALCULATOR tab above.~~To retrieve incidents for inclusion in this "
+      "This retrieves data from the Incident Cost Calculator database. It has high accuracy because it is "
+      "based on "
+      "data collected for each incident.~~If you have not entered incidents for the before or after periods "
+      "you may "
+      "do so at anytime by clicking the INCIDENT CALCULATOR tab above.~~To retrieve incidents for inclusion "
+      "in this "
       "analysis choose from the categories below and click the button underneath them to retrieve incidents "
       "matching the criteria specified. The software defaults to the dates you have entered in Step 2.",
       850,
       "This requires entry of aggregate incident information. It has lower accuracy because it is based on "
-      "aggregate incident information rather than information entered into the Incident Cost Calculator each time "
+      "aggregate incident information rather than information entered into the Incident Cost Calculator each "
+      "time "
       "an incident occurs.",
       850,
       "  Retrieve incidents already entered in the incident cost calculator database:",
       650,
-      "In this step data is retrieved from the Incident Cost Calculator database. If you have not entered incidents "
-      "for the before or after periods you may do so at anytime by clicking the INCIDENT CALCULATOR tab above.~~To "
-      "retrieve incidents for inclusion in this analysis choose from the categories below and click the button "
-      "underneath them to retrieve incidents matching the criteria specified. The software defaults to the dates "
+      "In this step data is retrieved from the Incident Cost Calculator database. If you have not entered "
+      "incidents "
+      "for the before or after periods you may do so at anytime by clicking the INCIDENT CALCULATOR tab "
+      "above.~~To "
+      "retrieve incidents for inclusion in this analysis choose from the categories below and click the "
+      "button "
+      "underneath them to retrieve incidents matching the criteria specified. The software defaults to the "
+      "dates "
       "you have entered in Step 2.",
       60,
       {{"Before Period", 230, 30, 375, 30}, {"After Period", 630, 30, 375, 30}},
@@ -209,23 +226,29 @@ ModuleDescription MakeBADescription() {
       500,
       false,
       515,
-      "For this step of the analysis, data was retrieved from the Incident Cost Calculator database. ~~Incident data "
-      "matching the specified dates and criteria may have changed since the last time this analysis was saved. The "
-      "software does not automatically retrieve changes. If you wish to include new or changed incident data in "
-      "this analysis click the Update button. If not, click the Dismiss button.  This reminder will appear every "
+      "For this step of the analysis, data was retrieved from the Incident Cost Calculator database. "
+      "~~Incident data "
+      "matching the specified dates and criteria may have changed since the last time this analysis was "
+      "saved. The "
+      "software does not automatically retrieve changes. If you wish to include new or changed incident data "
+      "in "
+      "this analysis click the Update button. If not, click the Dismiss button.  This reminder will appear "
+      "every "
       "time you review an old analysis.",
   };
-  m.guidance = {{"Changes in productivity are generally due to changes in equipment, workstation design, tools and "
-                 "the skill level of workers. Guidelines to help you estimate percentage productivity change:",
-                 "1. Has the intervention resulted in a higher average skill level of the workforce? Training of "
-                 "workers can advance their skills. The average skill level may also increase due to reduced "
-                 "turnover of senior workers.",
-                 "2. Has the intervention resulted in changes in the quantity of product or service for the given "
-                 "amount of labour time?",
-                 "3. Has the intervention resulted in changes in quality of products or services?",
-                 "Estimate the percentage productivity change due to the intervention (do not include changes in "
-                 "injury/illness absences and productivity during periods of modified work) "},
-                33, 1};
+  m.guidance = {
+      {"Changes in productivity are generally due to changes in equipment, workstation design, tools and "
+       "the skill level of workers. Guidelines to help you estimate percentage productivity change:",
+       "1. Has the intervention resulted in a higher average skill level of the workforce? Training of "
+       "workers can advance their skills. The average skill level may also increase due to reduced "
+       "turnover of senior workers.",
+       "2. Has the intervention resulted in changes in the quantity of product or service for the given "
+       "amount of labour time?",
+       "3. Has the intervention resulted in changes in quality of products or services?",
+       "Estimate the percentage productivity change due to the intervention (do not include changes in "
+       "injury/illness absences and productivity during periods of modified work) "},
+      33,
+      1};
   m.root = &BARoot;
   m.pages = &BAPage;
   m.newTile = &BANewTile, m.pastTile = &BAPastTile, m.exampleTile = &BAExampleTile;

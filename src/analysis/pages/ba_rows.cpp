@@ -37,8 +37,8 @@ constexpr AnalysisRow kStep2Dates[] = {
 
 constexpr AnalysisRow kStep2Groups[] = {
     {1, 5, "Number of workers in this occupational group", Alt, K, -1, "", "", -1, 550, 0, kBAHelp7_5},
-    {3, 6, "Total regular hours worked by this occupational group during each period", Alt, K, -1, "", "hours", 1,
-     550, 0, kBAHelp7_6},
+    {3, 6, "Total regular hours worked by this occupational group during each period", Alt, K, -1, "",
+     "hours", 1, 550, 0, kBAHelp7_6},
     {1, 7, "Regular wage rate per hour for this occupational group", Alt, K, -1, "$", "/hour", -1, 550, 0,
      kBAHelp7_7},
     {1, 8, "Total overtime hours of work for this occupational group", Alt, K, -1, "", "hours", 1, 550, 0,
@@ -81,28 +81,30 @@ constexpr AnalysisRow kStep3Grid[] = {
     {161, 20, "Total number of incidents", Alt, 0, -1, "", "", -1, 220, 0, kBAHelp6_20},
     {162, 21, "Total absence time (hours)", Alt, K, -1, "", "", -1, 220, 0, kBAHelp6_21},
     {164, 23, "Total wage value of time off work", Alt, K, -1, "", "", -1, 220, 0, kBAHelp6_23},
-    {168, 24, "Total wages paid by your workplace for time off work", Alt, K, -1, "", "", -1, 220, 0, kBAHelp6_24},
+    {168, 24, "Total wages paid by your workplace for time off work", Alt, K, -1, "", "", -1, 220, 0,
+     kBAHelp6_24},
     {164, 25, "Total wage paid by short-term disability", Alt, K, -1, "", "", -1, 220, 0, kBAHelp6_25},
     {164, 26, "Total wage paid by long-term disability", Alt, K, -1, "", "", -1, 220, 0, kBAHelp6_26},
     {163, 22, "Total modified work time (hours)", Alt, K, -1, "", "", -1, 220, 0, kBAHelp6_22},
     {169, 33, "Total wage value of modified work", Alt, K, -1, "", "", -1, 220, 0, kBAHelp6_33},
-    {184, 39, "Estimated value of worker output during time on modfied work (percent)", Alt, K, -1, "", "", -1, 220,
-     0, kBAHelp6_39},
+    {184, 39, "Estimated value of worker output during time on modfied work (percent)", Alt, K, -1, "", "",
+     -1, 220, 0, kBAHelp6_39},
     {165, 27, "Total WCB claim costs", Alt, K, -1, "", "", -1, 190, 0, kBAHelp6_27},
     {165, 28, "", Alt, K, -1, "", "", -1},
     {165, 29, "", Alt, K, -1, "", "", -1},
     {165, 30, "", Alt, K, -1, "", "", -1},
     {165, 31, "", Alt, K, -1, "", "", -1},
     {165, 32, "", Alt, K, -1, "", "", -1},
-    {166, 34, "Average indirect cost for each no-lost-time, near misses and other incidents", Alt, K, -1, "", "", -1,
-     190, 0, kBAHelp6_34},
-    {167, 35, "Indirect costs multiplier for time loss incidents", Alt, K, -1, "", "", -1, 190, 0, kBAHelp6_35},
+    {166, 34, "Average indirect cost for each no-lost-time, near misses and other incidents", Alt, K, -1, "",
+     "", -1, 190, 0, kBAHelp6_34},
+    {167, 35, "Indirect costs multiplier for time loss incidents", Alt, K, -1, "", "", -1, 190, 0,
+     kBAHelp6_35},
     {99, 36, "", Alt, K, -1, "", "", -1},
     {47, 36, "Total number of incidents included", Total, K, -1, "", "", -1},
-    {185, 37, "Total cost of all incidents (includes both direct and indirect costs)", Total, K, -1, "$", "", -1, 285,
-     0, kBAHelp6_37},
-    {185, 38, "Average cost per incident (includes both direct and indirect costs)", Total, K, -1, "$", "", -1, 285,
-     0, kBAHelp6_38},
+    {185, 37, "Total cost of all incidents (includes both direct and indirect costs)", Total, K, -1, "$", "",
+     -1, 285, 0, kBAHelp6_37},
+    {185, 38, "Average cost per incident (includes both direct and indirect costs)", Total, K, -1, "$", "",
+     -1, 285, 0, kBAHelp6_38},
 };
 
 constexpr AnalysisRow kStep4[] = {
@@ -128,17 +130,19 @@ constexpr AnalysisRow kStep4[] = {
 };
 
 constexpr AnalysisRow kStep5[] = {
-    {49, 3, "Estimated value of productivity changes in the After Period", Total, 420, -1, "$", "", -1, 550, 0,
-     kBAHelp4_3},
+    {49, 3, "Estimated value of productivity changes in the After Period", Total, 420, -1, "$", "", -1, 550,
+     0, kBAHelp4_3},
 };
 
 constexpr AnalysisRow kStep6[] = {
     {51, 2,
-     "What were the management, supervisory and human resource costs for recruitment and training of new workers "
+     "What were the management, supervisory and human resource costs for recruitment and training of new "
+     "workers "
      "associated with this department in the Before and After Period?",
      Alt, 0, -1, "$", "", -1, 550, 0, kBAHelp3_2},
     {50, 3,
-     "What were the other costs associated with turnover in the Before and After Period (e.g. advertising, fees "
+     "What were the other costs associated with turnover in the Before and After Period (e.g. advertising, "
+     "fees "
      "&& commissions)?",
      Alt, K, -1, "$", "", -1, 550, 0, kBAHelp3_3},
     {49, 5, "Change in turnover costs", Total, K, -1, "$", "", -1, 550, 0, kBAHelp3_5},
@@ -161,10 +165,10 @@ constexpr AnalysisRow kStep7Rest[] = {
     {155, 8, "", Page, K, -1, "", "", -1},
     {100, 5, "", Heading, K, -1, "", "", 27},
     {91, 9, "", Page, K, -1, "", "", -1},
-    {49, 24, "Estimated change in WCB premiums due to the intervention for this industry code:", Total, K, -1, "$", "",
-     -1, 670, 0, kBAHelp2_24},
-    {49, 25, "Estimated change in WCB premiums due to the intervention for all industry codes:", Total, K, -1, "$", "",
-     -1, 670, 0, kBAHelp2_25},
+    {49, 24, "Estimated change in WCB premiums due to the intervention for this industry code:", Total, K, -1,
+     "$", "", -1, 670, 0, kBAHelp2_24},
+    {49, 25, "Estimated change in WCB premiums due to the intervention for all industry codes:", Total, K, -1,
+     "$", "", -1, 670, 0, kBAHelp2_25},
     {100, 26, "", Heading, K, -1, "", "", 27},
     {20, 26, "Other insurance costs", Grey, K, -1, "", "", -1},
     {49, 26, "Change in short-term diability insurance costs", Total, K, -1, "$", "", -1},
@@ -179,7 +183,8 @@ constexpr AnalysisRow kStep8Labour[] = {
     {36, 8, "Total labour costs (After Period adjusted for productivity)", Green, K, -1, "$", "", -1, 550, 0,
      kBAHelp1_8},
     {99, 4, "", Alt, K, -1, "", "", -1},
-    {36, 5, "Number of lost-time work injuries/illnesses", Total, K, -1, "", "", -1, 550, 0, kBAHelp1_5_4_21_22_23},
+    {36, 5, "Number of lost-time work injuries/illnesses", Total, K, -1, "", "", -1, 550, 0,
+     kBAHelp1_5_4_21_22_23},
     {36, 4, "Number of no-lost-time work injuries/illnesses", Green, K, -1, "", "", -1, 550, 0,
      kBAHelp1_5_4_21_22_23},
     {36, 21, "Number of general sickness absences", Total, K, -1, "", "", -1, 550, 0, kBAHelp1_5_4_21_22_23},
@@ -210,14 +215,15 @@ constexpr AnalysisRow kStep8Returns[] = {
     {99, 18, "", Alt, K, -1, "", "", -1},
     {85, 24, "", Alt, K, -1, "", "", -1},
     {86, 18, "Net return from the intervention", Result, K, -1, "$", "", -1, 550, 0, kBAHelp1_18},
-    {86, 19, "Payback period in months for the intervention", Result, K, -1, "", "months", -1, 550, 0, kBAHelp1_19},
+    {86, 19, "Payback period in months for the intervention", Result, K, -1, "", "months", -1, 550, 0,
+     kBAHelp1_19},
     {86, 20, "Benefit to cost ratio", Result, K, -1, "", "", -1, 550, 0, kBAHelp1_20},
 };
 
 // Placed by the page builder at the y below the rule after row 7.
 constexpr AnalysisRow kStep8Heading[] = {
-    {20, 9, "Work-time scaled comparison (scaled to the After period total work hours)", Total, K, -1, "", "", -1,
-     600, 0, kBAHelp1_9},
+    {20, 9, "Work-time scaled comparison (scaled to the After period total work hours)", Total, K, -1, "", "",
+     -1, 600, 0, kBAHelp1_9},
 };
 
 }  // namespace
@@ -225,8 +231,9 @@ constexpr AnalysisRow kStep8Heading[] = {
 namespace ba_rows {
 const std::span<const AnalysisRow> Step1 = kStep1, Step2Dates = kStep2Dates, Step2Groups = kStep2Groups,
                                    Step3Criteria = kStep3Criteria, Step3Totals = kStep3Totals,
-                                   Step3SummaryDates = kStep3SummaryDates, Step3Grid = kStep3Grid, Step4 = kStep4,
-                                   Step5 = kStep5, Step6 = kStep6, Step7Industry = kStep7Industry,
-                                   Step7Rest = kStep7Rest, Step8Labour = kStep8Labour, Step8Results = kStep8Results,
+                                   Step3SummaryDates = kStep3SummaryDates, Step3Grid = kStep3Grid,
+                                   Step4 = kStep4, Step5 = kStep5, Step6 = kStep6,
+                                   Step7Industry = kStep7Industry, Step7Rest = kStep7Rest,
+                                   Step8Labour = kStep8Labour, Step8Results = kStep8Results,
                                    Step8Returns = kStep8Returns, Step8Heading = kStep8Heading;
 }

@@ -53,16 +53,19 @@ void Step3Summary(const ModuleDescription& m, int page, int top) {
   pf::SetGadgetColour(CGSummaryPanel, BackColourType, PageColour);
   pf::OpenGadgetList(CGSummaryPanel);
   const int bandTop = BuildRows(m, page, rows.step3SummaryDates);
-  const int band = PageText(0, bandTop, pf::GadgetWidth(CGSummaryPanel), DY(30), "", BlueColour, BlueColour, -1, 0);
+  const int band =
+      PageText(0, bandTop, pf::GadgetWidth(CGSummaryPanel), DY(30), "", BlueColour, BlueColour, -1, 0);
   const int bandBottom = bandTop + pf::GadgetHeight(band);
   const unsigned vcentre = pf::flags::kVCentre;
-  PageText(DX(335), bandTop, DX(250), DY(30), "Non-intervention Department", BlueColour, OrangeColour, 4, vcentre);
-  PageText(DX(735), bandTop, DX(200), DY(30), "Intervention Department", BlueColour, OrangeColour, 4, vcentre);
+  PageText(DX(335), bandTop, DX(250), DY(30), "Non-intervention Department", BlueColour, OrangeColour, 4,
+           vcentre);
+  PageText(DX(735), bandTop, DX(200), DY(30), "Intervention Department", BlueColour, OrangeColour, 4,
+           vcentre);
   const AnalysisRow gridHeader[] = {{160, 20, "", &BlueGreyColour, kKeepY, DY(30), "", "", -1}};
   const int headerBottom = BuildRows(m, page, gridHeader);
   VerticalRule(DX(617) + 1, bandBottom, headerBottom - bandBottom);
-  const int grid = StepScrollArea(0, headerBottom, w - 2, AddY(h + 3, -90 - 175), w - 23, AddY(h, 255), 30, false,
-                                  true);
+  const int grid =
+      StepScrollArea(0, headerBottom, w - 2, AddY(h + 3, -90 - 175), w - 23, AddY(h, 255), 30, false, true);
   pf::OpenGadgetList(grid);
   const int gridBottom = BuildRows(m, page, rows.step3Grid);
   VerticalRule(DX(617), 0, gridBottom);
@@ -75,12 +78,12 @@ void Step3(const ModuleDescription& m, int page) {
   const int w = StepPageWidth(m, page), h = StepPageHeight(m, page);
   const CGRowTables& rows = CGRows();
   const int panelBottom = BuildApproachBand(m, page);
-  CGDatabaseScrollArea =
-      StepScrollArea(0, panelBottom - 1, w - 2, AddY(h + 2, -90 - 60), w - 23, AddY(h, 1000), 30, false, true);
+  CGDatabaseScrollArea = StepScrollArea(0, panelBottom - 1, w - 2, AddY(h + 2, -90 - 60), w - 23,
+                                        AddY(h, 1000), 30, false, true);
   NoticeGadget(2, 4) = CGDatabaseScrollArea;
   pf::OpenGadgetList(CGDatabaseScrollArea);
   const std::span<const AnalysisRow> database = rows.step3Database;
-  BuildRows(m, page, database.first(8));                           // period and criteria
+  BuildRows(m, page, database.first(8));                               // period and criteria
   const int stripBottom = BuildRows(m, page, database.subspan(8, 1));  // the department captions
   const int listsBottom = BuildRows(m, page, database.subspan(9, 1));  // one department list per column
   const int totalsBottom = BuildRows(m, page, database.subspan(10));   // the retrieve row's gap, the totals
@@ -101,7 +104,8 @@ void Step6(const ModuleDescription& m, int page) {
   const FrameCaption captions[] = {{"Non-intervention Department", 540, 0, 240, 30},
                                    {"Intervention Department", 810, 0, 220, 30}};
   const int stripBottom = ColumnStrip(header, 30, captions);
-  const int area = StepScrollArea(0, stripBottom, w + 50, h - stripBottom + 2, w - 2, AddY(h, 100), 30, false, true);
+  const int area =
+      StepScrollArea(0, stripBottom, w + 50, h - stripBottom + 2, w - 2, AddY(h, 100), 30, false, true);
   pf::OpenGadgetList(area);
   BuildRows(m, page, CGRows().step6);
   pf::CloseGadgetList();
@@ -133,7 +137,7 @@ void Step8(const ModuleDescription& m, int page) {
   pf::OpenGadgetList(area);
   pf::FieldGadget(AutoNumber, 0, 0, 0, 0, "", pf::flags::kReadOnly);
   const std::span<const AnalysisRow> rows = CGRows().step8;
-  const int incidentsBottom = BuildRows(m, page, rows.first(12));  // up to the modified work time (row 7)
+  const int incidentsBottom = BuildRows(m, page, rows.first(12));   // up to the modified work time (row 7)
   const int ruleBottom = BuildRows(m, page, rows.subspan(12, 10));  // to the rule of row 18
   BuildRows(m, page, rows.subspan(22));
   VerticalRule(DX(775), 0, ruleBottom);
@@ -157,7 +161,8 @@ ModuleDescription MakeDescription() {
   m.descriptions[0] = "Enter a new Concurrent Groups analysis in your database.";
   m.descriptions[1] = "Review one of your Concurrent Groups analyses stored in the database.";
   m.descriptions[2] =
-      "Review an example Concurrent Groups analysis to see the costs and consequences of a real intervention.";
+      "Review an example Concurrent Groups analysis to see the costs and consequences of a real "
+      "intervention.";
   m.captionWidths[0] = 600, m.captionWidths[1] = 200, m.captionWidths[2] = 200;
   m.pastCloseX = 579, m.exampleCloseX = 578;
   m.listWidth = 597;
@@ -170,8 +175,9 @@ ModuleDescription MakeDescription() {
   m.steps[3] = {0, 0, nullptr, Step3};
   m.steps[4] = {0, 0, nullptr, Step4};
   m.steps[5] = {4, 0, CGLateHelp(15), Step5};
-  m.steps[6] = {0, 0, "Enter data in this step only if you think the intervention had an effect on your "
-                      "organization’s turnover costs. ",
+  m.steps[6] = {0, 0,
+                "Enter data in this step only if you think the intervention had an effect on your "
+                "organization’s turnover costs. ",
                 Step6};
   m.steps[7] = {4, 0, nullptr, Step7};
   m.steps[8] = {0, 0, nullptr, Step8};
@@ -191,15 +197,20 @@ ModuleDescription MakeDescription() {
   b.stripHelp = CGEarlyHelp(19);
 
   m.guidance.paragraphs[0] =
-      "Changes in productivity are generally due to changes in equipment, workstation design, tools and the skill "
+      "Changes in productivity are generally due to changes in equipment, workstation design, tools and the "
+      "skill "
       "level of workers. Guidelines to help you estimate percentage productivity change:";
   m.guidance.paragraphs[1] =
-      "1. Has the intervention resulted in a higher average skill level of the workforce? Training of workers can "
-      "advance their skills. The average skill level may also increase due to reduced turnover of senior workers.";
+      "1. Has the intervention resulted in a higher average skill level of the workforce? Training of "
+      "workers can "
+      "advance their skills. The average skill level may also increase due to reduced turnover of senior "
+      "workers.";
   m.guidance.paragraphs[2] =
-      "2. Has the intervention resulted in changes in the quantity of product or service for the given amount of "
+      "2. Has the intervention resulted in changes in the quantity of product or service for the given "
+      "amount of "
       "labour time?";
-  m.guidance.paragraphs[3] = "3. Has the intervention resulted in changes in quality of products or services?";
+  m.guidance.paragraphs[3] =
+      "3. Has the intervention resulted in changes in quality of products or services?";
   m.guidance.paragraphs[4] =
       "Estimate the percentage productivity change due to the intervention (do not include changes in "
       "injury/illness absences and productivity during periods of modified work)";

@@ -9,8 +9,8 @@ void BuildCostStep(const ModuleDescription& m, int page, std::span<const Analysi
   const int header = StepHeaderHeight(4);
   const FrameCaption captions[] = {{"Details", 475, 0, 120, 30}, {"Amount", 820, 0, 120, 30}};
   const int stripBottom = ColumnStrip(header, 30, captions);
-  const int area = StepScrollArea(0, stripBottom - 1, w - 2, h - header - DY(30) + 2, w - 23, AddY(h, 500), 30,
-                                  false, true);
+  const int area = StepScrollArea(0, stripBottom - 1, w - 2, h - header - DY(30) + 2, w - 23, AddY(h, 500),
+                                  30, false, true);
   pf::OpenGadgetList(area);
   BuildRows(m, page, rows);
   pf::CloseGadgetList();

@@ -27,8 +27,8 @@ void BuildGroupStep2(const ModuleDescription& m, int page, const GroupStep2Layou
   pf::CloseGadgetList();
   const int stripHeight = pf::GadgetHeight(strip);
 
-  const int area = pf::ContainerGadget(AutoNumber, 0, header + stripHeight - 1, w - 2, h - header - stripHeight + 2,
-                                       pf::flags::kBorder);
+  const int area = pf::ContainerGadget(AutoNumber, 0, header + stripHeight - 1, w - 2,
+                                       h - header - stripHeight + 2, pf::flags::kBorder);
   pf::SetGadgetColour(area, BackColourType, PageColour);
   pf::OpenGadgetList(area);
   const int periodBottom = BuildRows(m, page, layout.period);
@@ -41,9 +41,9 @@ void BuildGroupStep2(const ModuleDescription& m, int page, const GroupStep2Layou
   pf::CloseGadgetList();
 
   // Tab moves between the group's fields, never onto the area itself.
-  const int groupArea =
-      pf::ScrollAreaGadget(AutoNumber, 0, periodBottom - 1 + pf::GadgetHeight(columns), w - layout.areaWidthLess,
-                           DY(312) + 3, w - layout.innerWidthLess, DY(530), 30, pf::flags::kNoTabStop);
+  const int groupArea = pf::ScrollAreaGadget(AutoNumber, 0, periodBottom - 1 + pf::GadgetHeight(columns),
+                                             w - layout.areaWidthLess, DY(312) + 3, w - layout.innerWidthLess,
+                                             DY(530), 30, pf::flags::kNoTabStop);
   pf::SetGadgetColour(groupArea, BackColourType, PageColour);
   pf::OpenGadgetList(groupArea);
   const int groupBottom = BuildRows(m, page, layout.group);

@@ -8,11 +8,11 @@
 #include "analysis/pages/module_frame.h"
 
 struct GroupStep2Layout {
-  const char* caption;                       // the strip below the header
-  FrameCaption columns[2];                   // the strip above the group area
-  int areaWidthLess, innerWidthLess;         // pixels less than the page width
+  const char* caption;                // the strip below the header
+  FrameCaption columns[2];            // the strip above the group area
+  int areaWidthLess, innerWidthLess;  // pixels less than the page width
   std::span<const AnalysisRow> period, group;
-  std::span<const int> copiedRows;           // column-2 entries that Tab passes by (the column-1 text is copied in)
+  std::span<const int> copiedRows;  // column-2 entries that Tab passes by (the column-1 text is copied in)
 };
 
 void BuildGroupStep2(const ModuleDescription& m, int page, const GroupStep2Layout& layout);

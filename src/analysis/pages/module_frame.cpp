@@ -103,7 +103,8 @@ void RunEndSequence(const ModuleDescription& m) {
 
 }  // namespace
 
-// ---- Shared pieces ------------------------------------------------------------------------------------------
+// ---- Shared pieces
+// ------------------------------------------------------------------------------------------
 
 int FrameText(int x, int y, int w, int h, const std::string& text, Rgb back, Rgb front, int font,
               unsigned flags) {
@@ -126,7 +127,8 @@ std::string UpperCased(std::string text) {
 
 int StepHeaderHeight(int step) { return DY(step == 3 ? 30 : 35); }
 
-// ---- Helpers for step contents -------------------------------------------------------------------------------
+// ---- Helpers for step contents
+// -------------------------------------------------------------------------------
 
 int BuildRows(const ModuleDescription& m, int page, std::span<const AnalysisRow> rows) {
   int y = *m.rowY;
@@ -165,7 +167,8 @@ int VerticalRule(int x, int y, int height) {
   return FrameText(x, y, 3, height, "", kBlack, kBlack, -1, pf::flags::kBorder);
 }
 
-// ---- Pure rules ----------------------------------------------------------------------------------------------
+// ---- Pure rules
+// ----------------------------------------------------------------------------------------------
 
 int RecordListHeight(int rowHeight, double scaleY, int created) {
   // An unmeasured row (a list not laid out yet) would make every n fit and give an empty list.

@@ -13,8 +13,8 @@
 #include "shell/shell_globals.h"
 
 using GadgetArray = BoundedArray<int, 10, 40, 2, 10>;
-using RowAdder = int (*)(int kind, int page, int row, const std::string& label, std::int64_t backColour, int y,
-                         int dy, const std::string& prefix, const std::string& suffix, int required);
+using RowAdder = int (*)(int kind, int page, int row, const std::string& label, std::int64_t backColour,
+                         int y, int dy, const std::string& prefix, const std::string& suffix, int required);
 
 inline constexpr int kKeepY = -1;     // AnalysisRow::y: continue at the running y
 inline constexpr int kNoHelp = -999;  // AnalysisRow::helpX: the row registers no help text
@@ -22,16 +22,16 @@ inline constexpr int kNoHelp = -999;  // AnalysisRow::helpX: the row registers n
 // One call of a row builder. Design units unless said otherwise.
 struct AnalysisRow {
   int kind;
-  int row;                  // storage row: part of the stored column names, never a display position
+  int row;  // storage row: part of the stored column names, never a display position
   const char* label;
-  const Rgb* colour;        // a palette global, or nullptr for the next colour of the alternation
-  int y;                    // kKeepY, or a design y at which the running y restarts
-  int dy;                   // pixels added to the running y for the row's top (-1: overlap one pixel)
-  const char* prefix;       // unit text before each value
-  const char* suffix;       // unit text after each value
-  int required;             // 1 required inputs, -1 none; the gap row (kind 100): its height (-1: 54)
-  int helpX = kNoHelp;      // where the help icon goes (550: where the row builder put it)
-  int helpRaise = 0;        // lifts the help popup (negative lowers it)
+  const Rgb* colour;    // a palette global, or nullptr for the next colour of the alternation
+  int y;                // kKeepY, or a design y at which the running y restarts
+  int dy;               // pixels added to the running y for the row's top (-1: overlap one pixel)
+  const char* prefix;   // unit text before each value
+  const char* suffix;   // unit text after each value
+  int required;         // 1 required inputs, -1 none; the gap row (kind 100): its height (-1: 54)
+  int helpX = kNoHelp;  // where the help icon goes (550: where the row builder put it)
+  int helpRaise = 0;    // lifts the help popup (negative lowers it)
   const char* help = nullptr;
 };
 
@@ -55,49 +55,49 @@ struct StepFrame {
 // The step-3 approach band and its notice strip.
 struct ApproachBand {
   const char* databaseHelp;
-  int databaseHelpX;        // kNoHelp: the icon stays where it was created
+  int databaseHelpX;  // kNoHelp: the icon stays where it was created
   const char* summaryHelp;
   int summaryHelpX;
   const char* retrieveCaption;
   int retrieveHelpX;
   const char* retrieveHelp;
-  int panelHeight;          // the database panel: 60, or 30 without a caption row
+  int panelHeight;                // the database panel: 60, or 30 without a caption row
   FrameCaption panelCaptions[2];  // text nullptr: none
   bool stripBorder;
-  int stripIconX;           // where the strip's help icon is created
-  bool stripIconXPixels;    // stripIconX is plain pixels, not design units
-  int stripHelpX;           // where its help text moves it (kNoHelp: not moved)
+  int stripIconX;         // where the strip's help icon is created
+  bool stripIconXPixels;  // stripIconX is plain pixels, not design units
+  int stripHelpX;         // where its help text moves it (kNoHelp: not moved)
   const char* stripHelp;
 };
 
 // The step-5 guidance picture and the percent field beside its last line.
 struct Guidance {
   const char* paragraphs[5];
-  int helpContainerLift;    // pixels between the field's y and its help container's top
+  int helpContainerLift;  // pixels between the field's y and its help container's top
   int percentHelpRaise;
 };
 
 struct ModuleDescription {
-  const char* prefix;       // "BA", "CG", "PI"
-  int notice;               // the module's row of NoticeGadget (1-3)
-  int recordKind;           // its ModifiedFlags index (KindBA, KindCG, KindPI)
+  const char* prefix;  // "BA", "CG", "PI"
+  int notice;          // the module's row of NoticeGadget (1-3)
+  int recordKind;      // its ModifiedFlags index (KindBA, KindCG, KindPI)
   GadgetArray* gadget;
   RowAdder addRow;
-  int* rowY;                // the row builder's running y (pixels)
+  int* rowY;  // the row builder's running y (pixels)
 
   // Start page.
   const char* title;
   int tileWidth;
-  const char* tileLine;     // the tiles' third text line
+  const char* tileLine;  // the tiles' third text line
   const char* descriptions[3];
-  int captionWidths[3];     // stored-records list captions
+  int captionWidths[3];  // stored-records list captions
   int pastCloseX, exampleCloseX;
   int listWidth;
   const char* exampleItem;
-  bool registerHovers;      // tiles, close marks, footer buttons: looks from the hover table
+  bool registerHovers;  // tiles, close marks, footer buttons: looks from the hover table
 
-  int footerExtraPixel;     // added to 52 units before rounding the footer height that sizes the pages
-  StepFrame steps[9];       // index = step number (0 unused)
+  int footerExtraPixel;  // added to 52 units before rounding the footer height that sizes the pages
+  StepFrame steps[9];    // index = step number (0 unused)
   ApproachBand band;
   Guidance guidance;
 
@@ -109,7 +109,7 @@ struct ModuleDescription {
   int *pastContainer, *pastCloseText, *analysisList;
   int *exampleContainer, *exampleCloseText, *exampleList;
   int *databaseOption, *summaryOption, *databaseMark, *summaryMark;
-  int *databasePanel;       // may be nullptr (a module without a global for it)
+  int* databasePanel;  // may be nullptr (a module without a global for it)
   int *industryPanel0, *industryPanel1;
   int *footer, *stepText, *nextButton, *previousButton, *saveAsNewButton, *saveButton, *printButton,
       *deleteButton;
@@ -138,9 +138,9 @@ inline const ModuleDescription* BuiltModules[4] = {};
 // Builds the whole module once (called with the page holder open).
 void BuildModule(const ModuleDescription& m);
 
-// ---- Helpers for step contents -------------------------------------------------------------------------------
-// Runs the rows through the module's row builder, registering each row's help text right after it;
-// returns the running y (pixels).
+// ---- Helpers for step contents
+// ------------------------------------------------------------------------------- Runs the rows through the
+// module's row builder, registering each row's help text right after it; returns the running y (pixels).
 int BuildRows(const ModuleDescription& m, int page, std::span<const AnalysisRow> rows);
 // A thin-bordered BlueColour strip across the page being built, at `top` (px) and `height` design units
 // high, with orange v-centred captions; returns its bottom (px).
@@ -161,12 +161,14 @@ void BuildIndustryPlaceholders(const ModuleDescription& m, int y);
 // The height of the header band of a step (pixels).
 int StepHeaderHeight(int step);
 
-// ---- Pure rules ----------------------------------------------------------------------------------------------
-// The stored-records list height for a row height h (px): (n - 0.3) x h for the largest n <= 50 with
-// n x h <= 400 x ScaleY; `created` when no n fits or the row height is unknown.
+// ---- Pure rules
+// ---------------------------------------------------------------------------------------------- The
+// stored-records list height for a row height h (px): (n - 0.3) x h for the largest n <= 50 with n x h <= 400
+// x ScaleY; `created` when no n fits or the row height is unknown.
 int RecordListHeight(int rowHeight, double scaleY, int created);
 // The stored column of a cell: "field_" + page, row, column and slot joined by "x".
 std::string FieldColumnName(int page, int row, int column, int slot);
 
-// ---- The modules ---------------------------------------------------------------------------------------------
+// ---- The modules
+// ---------------------------------------------------------------------------------------------
 const ModuleDescription& BADescription();

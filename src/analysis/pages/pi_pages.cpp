@@ -40,14 +40,15 @@ void Step1(const ModuleDescription& m, int page) {
 constexpr int kCopiedRows[] = {5, 6, 7, 8, 9};
 
 void Step2(const ModuleDescription& m, int page) {
-  const GroupStep2Layout layout{"  Calculate the at-work time and labour costs of the department where the change "
-                                "would be made by occupational group",
-                                {{"Existing Situation", 565, 0, 170, 30}, {"Potential Scenario", 790, 0, 170, 30}},
-                                2,
-                                20,
-                                PIRows().step2Period,
-                                PIRows().step2Group,
-                                kCopiedRows};
+  const GroupStep2Layout layout{
+      "  Calculate the at-work time and labour costs of the department where the change "
+      "would be made by occupational group",
+      {{"Existing Situation", 565, 0, 170, 30}, {"Potential Scenario", 790, 0, 170, 30}},
+      2,
+      20,
+      PIRows().step2Period,
+      PIRows().step2Group,
+      kCopiedRows};
   BuildGroupStep2(m, page, layout);
 }
 
@@ -61,7 +62,8 @@ void Step6(const ModuleDescription& m, int page) {
   const int header = StepHeaderHeight(6);
   const FrameCaption captions[] = {{"Justification for the Estimate", 620, 0, 320, 30}};
   const int stripBottom = ColumnStrip(header, 30, captions);
-  const int area = StepScrollArea(0, stripBottom, w - 2, h - stripBottom + 2, w - 23, AddY(h, -70), 30, false, true);
+  const int area =
+      StepScrollArea(0, stripBottom, w - 2, h - stripBottom + 2, w - 23, AddY(h, -70), 30, false, true);
   pf::OpenGadgetList(area);
   BuildRows(m, page, PIRows().step6);
   pf::CloseGadgetList();
@@ -85,7 +87,8 @@ void Step7(const ModuleDescription& m, int page) {
 void Step8(const ModuleDescription& m, int page) {
   const int w = StepPageWidth(m, page), h = StepPageHeight(m, page);
   const int header = StepHeaderHeight(8);
-  const FrameCaption captions[] = {{"Existing Situation", 590, 0, 170, 30}, {"Potential Scenario", 810, 0, 180, 30}};
+  const FrameCaption captions[] = {{"Existing Situation", 590, 0, 170, 30},
+                                   {"Potential Scenario", 810, 0, 180, 30}};
   const int stripBottom = ColumnStrip(header, 30, captions);
   const int area =
       StepScrollArea(0, stripBottom, w - 2, h - header - DY(30) + 2, w - 23, AddY(h, 550), 30, false, true);
@@ -126,11 +129,12 @@ ModuleDescription MakeDescription() {
   m.steps[2] = {0, 0, nullptr, Step2};
   m.steps[3] = {0, 0, nullptr, Step3};
   m.steps[4] = {0, 0, nullptr, Step4};
-  m.steps[5] = {4, 0,
-                "Use this step only if you think the intervention had an effect on your organization’s "
-                "productivity. In order for the software to calculate this, the wage rate for occupational groups "
-                "must be entered in Step 2: Labour costs.",
-                Step5};
+  m.steps[5] = {
+      4, 0,
+      "Use this step only if you think the intervention had an effect on your organization’s "
+      "productivity. In order for the software to calculate this, the wage rate for occupational groups "
+      "must be entered in Step 2: Labour costs.",
+      Step5};
   m.steps[6] = {0, 0,
                 "Enter data in this step only if you think the intervention would have effect on your "
                 "organization’s turnover costs. ",
@@ -140,11 +144,14 @@ ModuleDescription MakeDescription() {
 
   ApproachBand& b = m.band;
   b.databaseHelp =
-      "This retrieves data from the Incident Cost Calculator database. It has high accuracy because it is based "
-      "on data collected for each incident.~~If you have not entered incidents for the before or after periods "
+      "This retrieves data from the Incident Cost Calculator database. It has high accuracy because it is "
+      "based "
+      "on data collected for each incident.~~If you have not entered incidents for the before or after "
+      "periods "
       "you may do so at anytime by clicking the INCIDENT CALCULATOR tab above.~~To retrieve incidents for "
       "inclusion in this analysis choose from the categories below and click the button underneath them to "
-      "retrieve incidents matching the criteria specified. The software defaults to the dates you have entered "
+      "retrieve incidents matching the criteria specified. The software defaults to the dates you have "
+      "entered "
       "in Step 2.";
   b.databaseHelpX = kNoHelp;
   b.summaryHelp =
@@ -157,7 +164,8 @@ ModuleDescription MakeDescription() {
   b.retrieveHelp =
       "In this step data is retrieved from the Incident Cost Calculator database. If you have not entered "
       "incidents for the study period you may do so at anytime by clicking the INCIDENT CALCULATOR tab "
-      "above.~~To retrieve incidents for inclusion in this analysis choose from the categories below and click "
+      "above.~~To retrieve incidents for inclusion in this analysis choose from the categories below and "
+      "click "
       "the button underneath to retrieve incidents matching the criteria specified. The software defaults to "
       "the dates you have entered in Step 1 but it is possible to adjust this information if necessary.  ";
   b.panelHeight = 30;
@@ -167,25 +175,33 @@ ModuleDescription MakeDescription() {
   b.stripIconX = 660, b.stripIconXPixels = true;
   b.stripHelpX = 515;
   b.stripHelp =
-      "For this step of the analysis, data was retrieved from the Incident Cost Calculator database.~~Incident "
+      "For this step of the analysis, data was retrieved from the Incident Cost Calculator "
+      "database.~~Incident "
       "data matching the specified dates and criteria may have changed since the last time this analysis was "
       "saved. The software does not automatically retrieve changes. If you wish to include new or changed "
-      "incident data in this analysis click the Update button. If not, click the Dismiss button.  This reminder "
+      "incident data in this analysis click the Update button. If not, click the Dismiss button.  This "
+      "reminder "
       "will appear every time you review an old analysis.";
 
   m.guidance.paragraphs[0] =
-      "Changes in productivity are generally due to changes in equipment, workstation design, tools and the skill "
+      "Changes in productivity are generally due to changes in equipment, workstation design, tools and the "
+      "skill "
       "level of workers. Guidelines to help you estimate percentage productivity change:";
   m.guidance.paragraphs[1] =
-      "1. Is the intervention expected to result in a higher average skill level of the workforce? Training of "
-      "workers can advance their skills. The average skill level may also increase due to reduced turnover of "
+      "1. Is the intervention expected to result in a higher average skill level of the workforce? Training "
+      "of "
+      "workers can advance their skills. The average skill level may also increase due to reduced turnover "
+      "of "
       "senior workers.";
   m.guidance.paragraphs[2] =
-      "2. Is the intervention expected to result in changes in the quantity of product or service for the given "
+      "2. Is the intervention expected to result in changes in the quantity of product or service for the "
+      "given "
       "amount of labour time?";
-  m.guidance.paragraphs[3] = "3. Is the intervention expected to result in changes in quality of products or services?";
+  m.guidance.paragraphs[3] =
+      "3. Is the intervention expected to result in changes in quality of products or services?";
   m.guidance.paragraphs[4] =
-      "Estimate the percentage productivity change due to the potential intervention (do not include changes in "
+      "Estimate the percentage productivity change due to the potential intervention (do not include changes "
+      "in "
       "injury/illness absences and productivity during periods of modified work) ";
   m.guidance.helpContainerLift = 30;
   m.guidance.percentHelpRaise = 1;

@@ -48,14 +48,15 @@ void BuildPIStep3(const ModuleDescription& m, int page) {
   pf::SetGadgetColour(barHolder, BackColourType, OrangeColour);
   pf::OpenGadgetList(barHolder);
   PIStep3ScrollHeight = AddY(h, 1800);
-  PIStep3ScrollBar = pf::ScrollAreaGadget(AutoNumber, -7, 0, 23, AddY(held + 17, -60), w - 23, PIStep3ScrollHeight,
-                                          30, pf::flags::kNoTabStop);
+  PIStep3ScrollBar = pf::ScrollAreaGadget(AutoNumber, -7, 0, 23, AddY(held + 17, -60), w - 23,
+                                          PIStep3ScrollHeight, 30, pf::flags::kNoTabStop);
   pf::SetGadgetColour(PIStep3ScrollBar, BackColourType, DarkGreyColour);
   pf::AddGadgetHandler(PIStep3ScrollBar, PISplitScrollProc);
   pf::CloseGadgetList();
   NoticeGadget(3, 4) = PIStep3ScrollBar;
 
-  // The areas: wider than their holder, so their own bars fall outside it; their scroll requests go to the bar.
+  // The areas: wider than their holder, so their own bars fall outside it; their scroll requests go to the
+  // bar.
   const int contentHolder = pf::ContainerGadget(AutoNumber, 0, panelBottom - 1, DX(1024) - 13, held);
   pf::SetGadgetColour(contentHolder, BackColourType, OrangeColour);
   pf::OpenGadgetList(contentHolder);
@@ -67,13 +68,15 @@ void BuildPIStep3(const ModuleDescription& m, int page) {
 
   const std::span<const AnalysisRow> upper = rows.step3Upper;
   const int listsBottom = BuildRows(m, page, upper.first(9));  // the period and the criteria
-  PIStep3ScrollSplit = BuildRows(m, page, upper.subspan(9));  // the gap and the estimate headings
+  PIStep3ScrollSplit = BuildRows(m, page, upper.subspan(9));   // the gap and the estimate headings
 
   const int band = PageText(0, PIStep3ScrollSplit, DX(1030), DY(30), "", BlueColour, BlueColour, 4, 0);
   const int bandBottom = PIStep3ScrollSplit + pf::GadgetHeight(band);
   const unsigned vcentre = pf::flags::kVCentre;
-  PageText(DX(225), PIStep3ScrollSplit, DX(1030), DY(30), "Existing Situation", BlueColour, OrangeColour, 4, vcentre);
-  PageText(DX(700), PIStep3ScrollSplit, DX(170), DY(30), "Potential Scenario", BlueColour, OrangeColour, 4, vcentre);
+  PageText(DX(225), PIStep3ScrollSplit, DX(1030), DY(30), "Existing Situation", BlueColour, OrangeColour, 4,
+           vcentre);
+  PageText(DX(700), PIStep3ScrollSplit, DX(170), DY(30), "Potential Scenario", BlueColour, OrangeColour, 4,
+           vcentre);
   PIRowY = bandBottom;
   const int headerBottom = BuildRows(m, page, rows.step3GridHeader);
   VerticalRule(DX(500) + 1, bandBottom, headerBottom - bandBottom);

@@ -21,14 +21,16 @@ void BuildTiles(const ModuleDescription& m, int titleBottom) {
   static constexpr int kOffsets[3] = {50, 204, 358};
   int* tiles[3] = {m.newTile, m.pastTile, m.exampleTile};
   for (int i = 0; i < 3; ++i) {
-    const int frame =
-        pf::ContainerGadget(AutoNumber, DX(100), SumY(titleBottom, kOffsets[i]), DX(m.tileWidth), DY(125), kBorder);
+    const int frame = pf::ContainerGadget(AutoNumber, DX(100), SumY(titleBottom, kOffsets[i]),
+                                          DX(m.tileWidth), DY(125), kBorder);
     pf::OpenGadgetList(frame);
     const std::string text = std::string("\r") + kFirstLines[i] + "\r" + m.tileLine + "\rANALYSIS";
-    *tiles[i] = FrameText(0, 0, DX(m.tileWidth), DY(125), text, BlueGreyColour, kBlack, 29, kCentre | kClickable);
+    *tiles[i] =
+        FrameText(0, 0, DX(m.tileWidth), DY(125), text, BlueGreyColour, kBlack, 29, kCentre | kClickable);
     pf::CloseGadgetList();
     if (m.registerHovers)
-      RegisterHoverGadget(*tiles[i], 1, int(kTileHoverBack), int(kTileHoverText), int(BlueGreyColour), int(kBlack));
+      RegisterHoverGadget(*tiles[i], 1, int(kTileHoverBack), int(kTileHoverText), int(BlueGreyColour),
+                          int(kBlack));
   }
 }
 
@@ -41,7 +43,8 @@ void BuildInfoPanel(const ModuleDescription& m, int titleBottom) {
                                             "Learn more in the Understanding section"};
   int* links[3] = {m.needLink, m.accuracyLink, m.understandingLink};
   for (int i = 0; i < 3; ++i)
-    *links[i] = FrameText(0, DY(25 * (i + 1)), DX(600), DY(25), kLinks[i], PageColour, LinkColour, 4, kClickable);
+    *links[i] =
+        FrameText(0, DY(25 * (i + 1)), DX(600), DY(25), kLinks[i], PageColour, LinkColour, 4, kClickable);
   FrameText(0, DY(174), DX(550), DY(50), m.descriptions[1], PageColour, kBlack, 38);
   FrameText(0, DY(328), DX(550), DY(50), m.descriptions[2], PageColour, kBlack, 38);
   pf::CloseGadgetList();
@@ -63,7 +66,8 @@ int RecordList(int width, const char* firstColumn, int firstWidth) {
 }
 
 int Panel(int titleBottom) {
-  const int panel = pf::ContainerGadget(AutoNumber, DX(400), SumY(titleBottom, 50), DX(600), DY(433), kBorder);
+  const int panel =
+      pf::ContainerGadget(AutoNumber, DX(400), SumY(titleBottom, 50), DX(600), DY(433), kBorder);
   pf::SetGadgetColour(panel, BackColourType, BlueGreyColour);
   return panel;
 }
@@ -71,7 +75,8 @@ int Panel(int titleBottom) {
 void BuildPastPanel(const ModuleDescription& m, int titleBottom) {
   *m.pastContainer = Panel(titleBottom);
   pf::OpenGadgetList(*m.pastContainer);
-  static constexpr const char* kCaptions[3] = {" Analysis #", "Intervention Name", "Intervention Description"};
+  static constexpr const char* kCaptions[3] = {" Analysis #", "Intervention Name",
+                                               "Intervention Description"};
   static constexpr int kCaptionX[3] = {0, 110, 280};
   for (int i = 0; i < 3; ++i)
     FrameText(DX(kCaptionX[i]), 0, DX(m.captionWidths[i]), DY(17), kCaptions[i], BlueGreyColour, kBlack, 14,
@@ -124,8 +129,8 @@ void BuildStartPage(const ModuleDescription& m) {
   pf::SetGadgetColour(page, BackColourType, PageColour);
   (*m.pages)(9) = page;
   pf::OpenGadgetList(page);
-  const int title =
-      FrameText(0, 0, w, DY(35), UpperCased(m.title), BlueColour, OrangeColour, TitleFont, kCentre | kVCentre);
+  const int title = FrameText(0, 0, w, DY(35), UpperCased(m.title), BlueColour, OrangeColour, TitleFont,
+                              kCentre | kVCentre);
   const int titleBottom = GadgetBottom(title);
   BuildTiles(m, titleBottom);
   BuildInfoPanel(m, titleBottom);
@@ -160,8 +165,9 @@ void BuildFooter(const ModuleDescription& m) {
   if (!m.registerHovers) return;
   const struct {
     int control, hover, normal;
-  } pictures[] = {{*m.nextButton, 15, 14},    {*m.previousButton, 17, 16}, {*m.saveAsNewButton, 28, 27},
-                  {*m.saveButton, 26, 25},    {*m.printButton, 30, 29},    {*m.deleteButton, 33, 32}};
+  } pictures[] = {{*m.nextButton, 15, 14}, {*m.previousButton, 17, 16}, {*m.saveAsNewButton, 28, 27},
+                  {*m.saveButton, 26, 25}, {*m.printButton, 30, 29},    {*m.deleteButton, 33, 32}};
   for (const auto& p : pictures) RegisterHoverGadget(p.control, 2, p.hover, p.normal, 0, 0);
-  for (int b : {*m.saveAnotherButton, *m.saveReturnButton, *m.printReportButton}) RegisterHoverGadget(b, 3, 0, 0, 0, 0);
+  for (int b : {*m.saveAnotherButton, *m.saveReturnButton, *m.printReportButton})
+    RegisterHoverGadget(b, 3, 0, 0, 0, 0);
 }

@@ -16,8 +16,8 @@ using namespace pf::flags;
 constexpr Rgb kSummaryOptionText = pf::MakeRgb(85, 85, 85);
 
 // An approach option with its mark; the mark's gadget data says whether its approach is the one not chosen.
-void BuildOption(int y, const std::string& text, Rgb back, Rgb front, int& option, int& mark, const char* markText,
-                 Rgb markFront, int data) {
+void BuildOption(int y, const std::string& text, Rgb back, Rgb front, int& option, int& mark,
+                 const char* markText, Rgb markFront, int data) {
   const int w = CurrentPageWidth();
   option = FrameText(0, DY(y), w, DY(30), text, back, front, 14, kVCentre);
   mark = FrameText(DX(12), DY(y + 3), DX(30), DY(22), markText, BlueGreyColour, markFront, 14,
@@ -37,8 +37,9 @@ void BuildNoticeStrip(const ModuleDescription& m) {
   const int inner = pf::ContainerGadget(AutoNumber, 0, 0, w - 15, DY(30));
   pf::SetGadgetColour(inner, BackColourType, BlueGreyColour);
   pf::OpenGadgetList(inner);
-  FrameText(DX(10), DY(5), DX(800), DY(45), "NOTE: Incident data may have changed. To update the analysis press Update.",
-            BlueGreyColour, kBlack, 14);
+  FrameText(DX(10), DY(5), DX(800), DY(45),
+            "NOTE: Incident data may have changed. To update the analysis press Update.", BlueGreyColour,
+            kBlack, 14);
   const char* captions[2] = {"Update", "Dismiss"};
   for (int i = 0; i < 2; ++i) {
     const int button = pf::ButtonGadget(AutoNumber, DX(715 + 150 * i), DY(4), DX(130), DY(22), captions[i],
@@ -82,12 +83,14 @@ void BuildDatabasePanel(const ModuleDescription& m, int& panel) {
 int BuildApproachBand(const ModuleDescription& m, int /*page*/) {
   const ApproachBand& b = m.band;
   const int w = CurrentPageWidth(), h = CurrentPageHeight();
-  FrameText(DX(210), 0, w, DY(30), "Select an approach to document incident information for this analysis:",
-            HeadingGreyColour, kWhite, 14, kVCentre);
-  BuildOption(30,
-              "                Incident Cost Calculator Database Approach: This retrieves data from the Incident "
-              "Cost Calculator database (high accuracy)",
-              PageColour, DarkBlueColour, *m.databaseOption, *m.databaseMark, "X", DarkBlueColour, 0);
+  FrameText(DX(210), 0, w, DY(30),
+            "Select an approach to document incident information for this analysis:", HeadingGreyColour,
+            kWhite, 14, kVCentre);
+  BuildOption(
+      30,
+      "                Incident Cost Calculator Database Approach: This retrieves data from the Incident "
+      "Cost Calculator database (high accuracy)",
+      PageColour, DarkBlueColour, *m.databaseOption, *m.databaseMark, "X", DarkBlueColour, 0);
   const int optionH = pf::GadgetHeight(*m.databaseOption);
   // The popups of both options open 30 units below the database option.
   const int raise = RoundHalfEven((h - GadgetBottom(*m.databaseOption) - 30 * ScaleY) / ScaleY);
@@ -133,8 +136,8 @@ void BuildGuidance(const ModuleDescription& m) {
   pf::SetGadgetColour(holder, BackColourType, PageColour);
   pf::OpenGadgetList(holder);
   const int icon = HelpIcon(DX(50), 30, HelpIconPageImage);
-  RegisterHelpText("Increases in productivity are given a positive sign and decreases a negative sign.", -1, icon,
-                   g.percentHelpRaise, 0);
+  RegisterHelpText("Increases in productivity are given a positive sign and decreases a negative sign.", -1,
+                   icon, g.percentHelpRaise, 0);
   pf::CloseGadgetList();
 }
 

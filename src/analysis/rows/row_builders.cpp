@@ -10,7 +10,9 @@
 namespace {
 
 int& RunningY(Module m) { return m == Module::BA ? BARowY : m == Module::CG ? CGRowY : PIRowY; }
-Rgb& LastColour(Module m) { return m == Module::BA ? BARowColour : m == Module::CG ? CGRowColour : PIRowColour; }
+Rgb& LastColour(Module m) {
+  return m == Module::BA ? BARowColour : m == Module::CG ? CGRowColour : PIRowColour;
+}
 
 // The hidden help icon that ends every row with a panel; a page builder shows it with RegisterHelpText.
 void AddHelpIcon(Module module, int panel) {
@@ -25,25 +27,35 @@ void AddHelpIcon(Module module, int panel) {
 
 int Build(const RowCall& call, const RowDescription& spec) {
   switch (spec.shape) {
-    case Shape::Values: return BuildValuesRow(call, spec);
+    case Shape::Values:
+      return BuildValuesRow(call, spec);
     case Shape::SingleText:
-    case Shape::FreeText: return BuildTextRow(call, spec);
+    case Shape::FreeText:
+      return BuildTextRow(call, spec);
     case Shape::PeriodDates:
-    case Shape::DateTexts: return BuildDateRow(call, spec);
-    case Shape::GroupSelector: return BuildGroupSelector(call, spec);
+    case Shape::DateTexts:
+      return BuildDateRow(call, spec);
+    case Shape::GroupSelector:
+      return BuildGroupSelector(call, spec);
     case Shape::CriteriaList:
-    case Shape::HeaderStrip: return BuildListRow(call, spec);
-    case Shape::Retrieve: return BuildRetrieveRow(call, spec);
+    case Shape::HeaderStrip:
+      return BuildListRow(call, spec);
+    case Shape::Retrieve:
+      return BuildRetrieveRow(call, spec);
     case Shape::SensitivityHeader:
-    case Shape::ResultBoxes: return BuildSummaryBoxes(call, spec);
+    case Shape::ResultBoxes:
+      return BuildSummaryBoxes(call, spec);
     case Shape::GridHeader:
-    case Shape::GridRow: return BuildGridRow(call, spec);
+    case Shape::GridRow:
+      return BuildGridRow(call, spec);
     case Shape::YearField:
     case Shape::IndustryCombo:
     case Shape::ClaimsHeader:
     case Shape::ClaimsCaption:
-    case Shape::ClaimsValues: return BuildStep7Row(call, spec);
-    case Shape::RateBlock: return BuildRateBlock(call, spec);
+    case Shape::ClaimsValues:
+      return BuildStep7Row(call, spec);
+    case Shape::RateBlock:
+      return BuildRateBlock(call, spec);
     case Shape::Heading: {
       const int panel = OpenRowPanel(call, 35, spec.border, HeadingGreyColour);
       RowLabel(call, spec, HeadingGreyColour, OrangeColour);
@@ -51,13 +63,14 @@ int Build(const RowCall& call, const RowDescription& spec) {
       return panel;
     }
     case Shape::Line:
-    case Shape::Gap: break;
+    case Shape::Gap:
+      break;
   }
   return 0;
 }
 
-int AddRow(Module module, int kind, int page, int row, const std::string& label, std::int64_t backColour, int y,
-           int dy, const std::string& prefix, const std::string& suffix, int required) {
+int AddRow(Module module, int kind, int page, int row, const std::string& label, std::int64_t backColour,
+           int y, int dy, const std::string& prefix, const std::string& suffix, int required) {
   int& runningY = RunningY(module);
   Rgb& lastColour = LastColour(module);
   if (y != -1) runningY = y;
@@ -77,7 +90,8 @@ int AddRow(Module module, int kind, int page, int row, const std::string& label,
     runningY = GadgetBottom(line);
     return runningY;
   }
-  const RowCall call{module, kind, page, row, label, Rgb(backColour), runningY + dy, prefix, suffix, required};
+  const RowCall call{module,          kind,          page,   row,    label,
+                     Rgb(backColour), runningY + dy, prefix, suffix, required};
   const int panel = Build(call, *spec);
   AddHelpIcon(module, panel);
   runningY = GadgetBottom(panel);

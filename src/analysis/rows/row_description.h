@@ -10,19 +10,27 @@
 enum class Module { BA, CG, PI };
 
 enum class Shape {
-  Heading, Line, Gap,
-  Values,        // label and one or two value columns (inputs or computed), with unit texts
-  SingleText,    // label, single-line text field, loaded notice on the record's first row
-  FreeText,      // label, wrapping multi-line field
-  PeriodDates,   // date pickers
-  DateTexts,     // read-only date texts
-  GroupSelector, // occupational group number, arrows, occupation field
-  CriteriaList,  // multi-select lists
-  HeaderStrip,   // captions over the department lists
-  Retrieve,      // picture button and status text
-  GridHeader, GridRow,
-  SensitivityHeader, ResultBoxes,
-  YearField, IndustryCombo, ClaimsHeader, ClaimsCaption, ClaimsValues,
+  Heading,
+  Line,
+  Gap,
+  Values,         // label and one or two value columns (inputs or computed), with unit texts
+  SingleText,     // label, single-line text field, loaded notice on the record's first row
+  FreeText,       // label, wrapping multi-line field
+  PeriodDates,    // date pickers
+  DateTexts,      // read-only date texts
+  GroupSelector,  // occupational group number, arrows, occupation field
+  CriteriaList,   // multi-select lists
+  HeaderStrip,    // captions over the department lists
+  Retrieve,       // picture button and status text
+  GridHeader,
+  GridRow,
+  SensitivityHeader,
+  ResultBoxes,
+  YearField,
+  IndustryCombo,
+  ClaimsHeader,
+  ClaimsCaption,
+  ClaimsValues,
   RateBlock,
 };
 
@@ -31,7 +39,7 @@ enum class LabelStyle { Centred, Wrapped, None };
 struct LabelSpec {
   int x = 10, y = 0, w = 500, h = 0;  // h 0: the panel's height
   LabelStyle style = LabelStyle::Centred;
-  int font = 17;                      // RowLabelFont
+  int font = 17;  // RowLabelFont
   bool recorded = true;
 };
 
@@ -40,8 +48,8 @@ enum class ValueKind { NumberInput, TextInput, Computed };
 struct ValueSpec {
   int column = 1, x = 600, w = 70;
   ValueKind kind = ValueKind::NumberInput;
-  bool units = true;      // the row's prefix and suffix stand beside it
-  int prefixDx = -10;     // design units from the value's x
+  bool units = true;   // the row's prefix and suffix stand beside it
+  int prefixDx = -10;  // design units from the value's x
   int suffixW = 40;
 };
 
@@ -67,7 +75,7 @@ struct RowDescription {
   int valueY = 15, valueH = 20, valueFont = -1;
   std::string valueText{};
   int prefixY = 18, suffixY = 18, unitFont = -1;
-  bool requiredMark = false;         // `required` 1 gives the inputs the required look and a red mark
+  bool requiredMark = false;           // `required` 1 gives the inputs the required look and a red mark
   bool readOnlyOnGroupInputs = false;  // column 2 read-only on the step-2 group inputs
   bool justificationWhenRequired = false;
   std::vector<ZeroCell> zeroCells{};

@@ -14,7 +14,8 @@ void RecordAt(const RowCall& call, int row, int column, int slot, int gadget) {
   ModuleCells(call.module)(call.page, row, column, slot) = gadget;
 }
 
-int RowText(int x, int y, int w, int h, const std::string& text, unsigned flags, Rgb back, Rgb front, int font) {
+int RowText(int x, int y, int w, int h, const std::string& text, unsigned flags, Rgb back, Rgb front,
+            int font) {
   const int t = pf::TextGadget(AutoNumber, DX(x), DY(y), DX(w), DY(h), text, flags);
   if (font != kNoColours) SetGadgetColours(t, back, front, font);
   return t;
@@ -25,8 +26,8 @@ int RowField(int x, int y, int w, int h, unsigned flags) {
 }
 
 int OpenRowPanel(const RowCall& call, int designHeight, bool border, Rgb colour) {
-  const int panel = pf::ContainerGadget(AutoNumber, 0, call.top, ModuleRootWidth(call.module), DY(designHeight),
-                                        border ? kBorder : 0u);
+  const int panel = pf::ContainerGadget(AutoNumber, 0, call.top, ModuleRootWidth(call.module),
+                                        DY(designHeight), border ? kBorder : 0u);
   pf::SetGadgetColour(panel, BackColourType, colour);
   pf::OpenGadgetList(panel);
   return panel;
@@ -35,8 +36,8 @@ int OpenRowPanel(const RowCall& call, int designHeight, bool border, Rgb colour)
 int RowLabel(const RowCall& call, const RowDescription& spec, Rgb back, Rgb front) {
   const LabelSpec& l = spec.label;
   const unsigned style = l.style == LabelStyle::Centred ? kVCentre : 0u;
-  const int label =
-      RowText(l.x, l.y, l.w, l.h ? l.h : spec.height, call.label, style, back, front, l.font == 17 ? RowLabelFont : l.font);
+  const int label = RowText(l.x, l.y, l.w, l.h ? l.h : spec.height, call.label, style, back, front,
+                            l.font == 17 ? RowLabelFont : l.font);
   if (l.recorded) Record(call, 1, 0, label);
   return label;
 }
@@ -75,7 +76,8 @@ int BuildValuesRow(const RowCall& call, const RowDescription& spec) {
   }
   for (const ZeroCell& z : spec.zeroCells)
     Record(call, z.column, z.slot, RowText(z.x, z.y, 0, 0, "", z.right ? kRight : 0u, 0, 0, kNoColours));
-  if (spec.justificationWhenRequired && call.required == 1) Record(call, 2, 2, RowField(620, 20, 320, 20, kBorder));
+  if (spec.justificationWhenRequired && call.required == 1)
+    Record(call, 2, 2, RowField(620, 20, 320, 20, kBorder));
   pf::CloseGadgetList();
   return panel;
 }

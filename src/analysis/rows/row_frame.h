@@ -27,7 +27,8 @@ void RecordAt(const RowCall& call, int row, int column, int slot, int gadget);
 
 // Controls at design positions inside the open gadget list; colours set only when `font` is not -2.
 inline constexpr int kNoColours = -2;
-int RowText(int x, int y, int w, int h, const std::string& text, unsigned flags, Rgb back, Rgb front, int font);
+int RowText(int x, int y, int w, int h, const std::string& text, unsigned flags, Rgb back, Rgb front,
+            int font);
 int RowField(int x, int y, int w, int h, unsigned flags);
 // The row panel at the row's top, as wide as the module root; its gadget list is left open.
 int OpenRowPanel(const RowCall& call, int designHeight, bool border, Rgb colour);

@@ -27,11 +27,14 @@ struct UnitBoxLayout {
 UnitBoxLayout BoxLayout(Module m, GridUnit unit, bool narrowDollar) {
   const bool pi = m == Module::PI;
   switch (unit) {
-    case GridUnit::Hours: return pi ? UnitBoxLayout{"hrs", 27, 3, 18, kRight, 0, 31} : UnitBoxLayout{"hrs", 36, 0, 18, kRight, 0, 39};
+    case GridUnit::Hours:
+      return pi ? UnitBoxLayout{"hrs", 27, 3, 18, kRight, 0, 31}
+                : UnitBoxLayout{"hrs", 36, 0, 18, kRight, 0, 39};
     case GridUnit::Dollar:
       return pi ? UnitBoxLayout{"$", 0, 0, 7, kCentre, 7, narrowDollar ? 41 : 40}
                 : UnitBoxLayout{"$", 0, 0, 7, kCentre, 7, 47};
-    default: return pi ? UnitBoxLayout{"%", 33, 3, 12, kRight, 0, 36} : UnitBoxLayout{"%", 42, 0, 12, kRight, 0, 45};
+    default:
+      return pi ? UnitBoxLayout{"%", 33, 3, 12, kRight, 0, 36} : UnitBoxLayout{"%", 42, 0, 12, kRight, 0, 45};
   }
 }
 
@@ -72,11 +75,13 @@ int BuildGridRow(const RowCall& call, const RowDescription& spec) {
         field = RowField(x, spec.cellY, g.cell, 20, kBorder | kRight);
       } else {
         const UnitBoxLayout box = BoxLayout(call.module, unit, spec.kind184);
-        const int holder = pf::ContainerGadget(AutoNumber, DX(x), DY(spec.cellY), DX(g.cell), DY(20), kBorder);
+        const int holder =
+            pf::ContainerGadget(AutoNumber, DX(x), DY(spec.cellY), DX(g.cell), DY(20), kBorder);
         pf::SetGadgetColour(holder, BackColourType, kWhite);
         pf::OpenGadgetList(holder);
         // The mark comes first and stays drawn over the right or left end of the field.
-        const int mark = RowText(box.markX, box.markY, box.markW, 20, box.mark, box.markAlign, kWhite, kBlack, -1);
+        const int mark =
+            RowText(box.markX, box.markY, box.markW, 20, box.mark, box.markAlign, kWhite, kBlack, -1);
         field = RowField(box.fieldX, 0, box.fieldW, 20, kRight);
         pf::RaiseGadget(mark);
         pf::CloseGadgetList();

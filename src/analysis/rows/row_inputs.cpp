@@ -15,8 +15,8 @@ int BuildTextRow(const RowCall& call, const RowDescription& spec) {
   if (spec.shape == Shape::SingleText) {
     Record(call, 1, 2, RowField(spec.fieldX, 15, 200, 20, kBorder));
     if (call.page == 8 && call.row == 1) {
-      const int notice =
-          RowText(spec.noticeX, 15, 200, 25, "* Successfully loaded *", 0, call.colour, BlueColour, RowLabelFont);
+      const int notice = RowText(spec.noticeX, 15, 200, 25, "* Successfully loaded *", 0, call.colour,
+                                 BlueColour, RowLabelFont);
       pf::HideGadget(notice, true);
       Record(call, 2, 1, notice);
     }
@@ -48,8 +48,9 @@ int BuildDateRow(const RowCall& call, const RowDescription& spec) {
     }
   } else {
     for (const BoxSpec& b : spec.boxes)
-      Record(call, b.column, 2,
-             RowText(b.x, spec.fieldY, b.w, 20, "", kBorder | kCentre | kVCentre, BlueGreyColour, kBlack, 14));
+      Record(
+          call, b.column, 2,
+          RowText(b.x, spec.fieldY, b.w, 20, "", kBorder | kCentre | kVCentre, BlueGreyColour, kBlack, 14));
   }
   pf::CloseGadgetList();
   return panel;
@@ -72,11 +73,12 @@ int BuildGroupSelector(const RowCall& call, const RowDescription& spec) {
   const int buddy = pf::FieldGadget(AutoNumber, 0, 0, 0, 0, "1", kReadOnly | kNoTabStop | kCentre);
   Record(call, 1, 2, buddy);
   // Left and right arrows; x and width are truncated, and the bottoms of arrows and number are level.
-  const int arrows = pf::UpDownGadget(AutoNumber, int(271 * ScaleX), pf::GadgetY(number) + 1, int(30 * ScaleX),
-                                      pf::GadgetHeight(number) - 1, 1, 10, buddy);
+  const int arrows = pf::UpDownGadget(AutoNumber, int(271 * ScaleX), pf::GadgetY(number) + 1,
+                                      int(30 * ScaleX), pf::GadgetHeight(number) - 1, 1, 10, buddy);
   pf::SetUpDownHorizontal(arrows);
   const std::string caption = ReplaceAll(call.label, "Occupational group number", spec.replacement);
-  Record(call, 2, 1, RowText(spec.captionX, 0, 180, 30, caption, kVCentre, BlueColour, OrangeColour, RowLabelFont));
+  Record(call, 2, 1,
+         RowText(spec.captionX, 0, 180, 30, caption, kVCentre, BlueColour, OrangeColour, RowLabelFont));
   const int occupation = RowField(600, 3, spec.fieldW, 22, kBorder | kCentre);
   SetGadgetColours(occupation, kWhite, DarkBlueColour, RowLabelFont);
   Record(call, 2, 2, occupation);

@@ -20,8 +20,8 @@ int BuildListRow(const RowCall& call, const RowDescription& spec) {
   }
   RowLabel(call, spec, call.colour);
   for (const BoxSpec& b : spec.boxes) {
-    const int list =
-        pf::ListBoxGadget(AutoNumber, DX(b.x), DY(spec.listY), DX(b.w), DY(spec.listH), kBorder | kMultiSelect);
+    const int list = pf::ListBoxGadget(AutoNumber, DX(b.x), DY(spec.listY), DX(b.w), DY(spec.listH),
+                                       kBorder | kMultiSelect);
     Record(call, b.column, 2, list);
     if (spec.category) {
       AddGadgetItemWithData(list, -1, spec.allText, 100);
@@ -51,10 +51,12 @@ int BuildSummaryBoxes(const RowCall& call, const RowDescription& spec) {
                        RoundHalfEven(w - 120 * ScaleX - 24)};
   if (spec.shape == Shape::SensitivityHeader) {
     const std::string gap = spec.variant == 0 ? std::string("\r") : std::string(" ");
-    const std::string captions[3] = {"Calculated" + gap + "benefits less 10%", "Calculated" + LineBreak + "value",
+    const std::string captions[3] = {"Calculated" + gap + "benefits less 10%",
+                                     "Calculated" + LineBreak + "value",
                                      "Calculated" + gap + "benefits plus 10%"};
     for (int i = 0; i < 3; ++i) {
-      const int box = pf::TextGadget(AutoNumber, left[i], -1, DX(120), DY(36), captions[i], kBorder | kCentre);
+      const int box =
+          pf::TextGadget(AutoNumber, left[i], -1, DX(120), DY(36), captions[i], kBorder | kCentre);
       SetGadgetColours(box, MidBlueColour, kBlack, 18);
     }
   } else {

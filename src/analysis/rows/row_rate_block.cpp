@@ -20,18 +20,20 @@ struct RateBlockTexts {
   const char* directPrompt;
   const char* rangePrompt;
   Help changeLimit, average, restated, payroll, direct, range;
-  int rateIconY[3];     // rows 11, 12, 13
-  int dollarY[2];       // rows 12, 13
-  bool iconBeforeField; // rows 12, 13: the icon is made before the field (else after the "$")
+  int rateIconY[3];      // rows 11, 12, 13
+  int dollarY[2];        // rows 12, 13
+  bool iconBeforeField;  // rows 12, 13: the icon is made before the field (else after the "$")
   bool centredYears;
   int directIconY;
 };
 
 constexpr const char* kChangeLimitHelp =
-    "This is also referred to as the annual basic rate change limit. It is found on your rate letter from WCB. "
+    "This is also referred to as the annual basic rate change limit. It is found on your rate letter from "
+    "WCB. "
     "This change limit restricts your rate from moving too quickly up or down. ";
 constexpr const char* kChangeLimitHelpPI =
-    "This is also referred to as the annual basic rate change limit. It is found on your rate letter from WCB. "
+    "This is also referred to as the annual basic rate change limit. It is found on your rate letter from "
+    "WCB. "
     "This change limit restricts your rate from moving too quickly up or down.";
 constexpr const char* kAverageHelp =
     "The WCB average rate is found on your rate letter from WCB. This is set by WCB annually based on the "
@@ -44,34 +46,62 @@ constexpr const char* kPayrollHelp =
 constexpr const char* kPayrollHelpCG =
     "Use the payroll amounts that you submitted to WCB on the annual payroll form. ";
 constexpr const char* kDirectHelp =
-    "This information can be found on your Annual Account Statement from the WCB. This includes costs incurred "
+    "This information can be found on your Annual Account Statement from the WCB. This includes costs "
+    "incurred "
     "over the year for claims that are from the previous 5 years.";
 constexpr const char* kRangeHelp = "This information can be found on your rate letter from the WCB.";
 
 const RateBlockTexts kBlock[3] = {
-    {"Enter your 2010 WCB average rate:", "2009 restated rate for this industry code is:",
+    {"Enter your 2010 WCB average rate:",
+     "2009 restated rate for this industry code is:",
      "Enter your payroll for calendar year 2010 and the 5 years prior for this industry code:",
      "Enter your direct claim costs for this industry code from calendar year 2012",
      "Enter your rate range for this industry code from calendar year 2012",
-     {kChangeLimitHelp, 500, 680}, {kAverageHelp, 500, 680}, {kRestatedHelp, 500, 680},
-     {kPayrollHelp, 300, 505}, {kDirectHelp, 193, 300}, {kRangeHelp, 1, 0},
-     {48, 72, 96}, {76, 100}, true, false, 400},
-    {"Enter the 2010 WCB average rate:", "Enter your 2009 restated rate for this industry code:",
+     {kChangeLimitHelp, 500, 680},
+     {kAverageHelp, 500, 680},
+     {kRestatedHelp, 500, 680},
+     {kPayrollHelp, 300, 505},
+     {kDirectHelp, 193, 300},
+     {kRangeHelp, 1, 0},
+     {48, 72, 96},
+     {76, 100},
+     true,
+     false,
+     400},
+    {"Enter the 2010 WCB average rate:",
+     "Enter your 2009 restated rate for this industry code:",
      "Enter your payroll for calendar year XXXX and the 5 years prior for this industry code:",
      "Enter your direct claim costs for this industry code from calendar year XXXX",
      "Enter your rate range for this industry code in the assessment year prior to the intervention:",
-     {kChangeLimitHelp, 505, 0}, {kAverageHelp, 505, 680}, {kRestatedHelp, 505, 0},
-     {kPayrollHelpCG, 305, 507}, {kDirectHelp, 193, 300}, {kRangeHelp, 25, 0},
-     {48, 72, 96}, {72, 96}, false, true, 403},
-    {"Enter the 2010 WCB average rate:", "Enter your XXXX restated rate for this industry code:",
+     {kChangeLimitHelp, 505, 0},
+     {kAverageHelp, 505, 680},
+     {kRestatedHelp, 505, 0},
+     {kPayrollHelpCG, 305, 507},
+     {kDirectHelp, 193, 300},
+     {kRangeHelp, 25, 0},
+     {48, 72, 96},
+     {72, 96},
+     false,
+     true,
+     403},
+    {"Enter the 2010 WCB average rate:",
+     "Enter your XXXX restated rate for this industry code:",
      "Enter your payroll for calendar year XXXX and the 5 years prior for this industry code:",
      "Enter your direct claim costs for this industry code from calendar year XXXX",
      "Enter your rate range for this industry code from calendar year XXXX:",
-     {kChangeLimitHelpPI, 505, 0}, {kAverageHelp, 505, 680}, {kRestatedHelp, 505, 0},
-     {kPayrollHelp, 305, 507}, {kDirectHelp, 190, 0}, {kRangeHelp, 30, 0},
-     {51, 75, 99}, {76, 100}, true, true, 400}};
+     {kChangeLimitHelpPI, 505, 0},
+     {kAverageHelp, 505, 680},
+     {kRestatedHelp, 505, 0},
+     {kPayrollHelp, 305, 507},
+     {kDirectHelp, 190, 0},
+     {kRangeHelp, 30, 0},
+     {51, 75, 99},
+     {76, 100},
+     true,
+     true,
+     400}};
 
-const char* const kChangeLimits[11] = {"10%", "20%", "30%", "40%", "50%", "-5%",
+const char* const kChangeLimits[11] = {"10%",  "20%",  "30%",  "40%",  "50%",     "-5%",
                                        "-10%", "-15%", "-20%", "-25%", "new firm"};
 
 void HelpIcon(int x, int y, const Help& help) {
@@ -99,7 +129,8 @@ int BuildRateBlock(const RowCall& call, const RowDescription&) {
   auto numberLook = [](int field) { SetGadgetColours(field, NumberFieldColour, kBlack, -1); };
 
   // Change limit.
-  const int limitPrompt = Prompt(30, 48, 430, 25, "Enter your 2009 basic change limit for this industry code:", kVCentre);
+  const int limitPrompt =
+      Prompt(30, 48, 430, 25, "Enter your 2009 basic change limit for this industry code:", kVCentre);
   RecordAt(call, r + 2, 1, 0, limitPrompt);
   HelpIcon(460, t.rateIconY[0], t.changeLimit);
   colour(limitPrompt, 17);
@@ -117,8 +148,10 @@ int BuildRateBlock(const RowCall& call, const RowDescription&) {
     RecordAt(call, r + 3 + i, 1, 0, prompt);
     if (t.iconBeforeField) HelpIcon(460, t.rateIconY[1 + i], *helps[i]);
     const int field = NumberField(550, y);
-    if (i == 0) numberLook(field);
-    else NumberLook(field);
+    if (i == 0)
+      numberLook(field);
+    else
+      NumberLook(field);
     RecordAt(call, r + 3 + i, 1, 2, field);
     colour(Prompt(540, t.dollarY[i], 10, 20, "$", 0), 14);
     if (!t.iconBeforeField) HelpIcon(460, t.rateIconY[1 + i], *helps[i]);

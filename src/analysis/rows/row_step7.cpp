@@ -41,7 +41,8 @@ int BuildStep7Row(const RowCall& call, const RowDescription& spec) {
     }
     case Shape::ClaimsHeader: {
       const int panel = OpenRowPanel(call, 35, false, call.colour);
-      Record(call, 1, 0, RowText(c.firstX, 0, c.firstW, 35, c.first, kVCentre, call.colour, BlueColour, RowLabelFont));
+      Record(call, 1, 0,
+             RowText(c.firstX, 0, c.firstW, 35, c.first, kVCentre, call.colour, BlueColour, RowLabelFont));
       Record(call, 1, 2,
              RowText(c.secondX, 0, c.secondW, 35, c.second, kVCentre, call.colour, BlueColour, RowLabelFont));
       pf::CloseGadgetList();
@@ -49,7 +50,8 @@ int BuildStep7Row(const RowCall& call, const RowDescription& spec) {
     }
     case Shape::ClaimsCaption: {
       const int panel = OpenRowPanel(call, 35, false, call.colour);
-      Record(call, 1, 0, RowText(c.totalX, 0, 140, 35, "Total claims cost", kVCentre, call.colour, kBlack, 14));
+      Record(call, 1, 0,
+             RowText(c.totalX, 0, 140, 35, "Total claims cost", kVCentre, call.colour, kBlack, 14));
       const int icon = pf::PictureGadget(AutoNumber, DX(c.iconX), DY(4), DX(30), DY(25), HelpIconPageImage);
       RegisterHelpText(
           "This is a sum of the cost of each claim entered for these periods in Step 6 of the Incident Cost "

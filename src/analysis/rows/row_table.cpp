@@ -10,7 +10,9 @@ using K = ValueKind;
 using G = GridUnit;
 using L = LabelStyle;
 
-RowDescription Heading(bool border) { return {.shape = Shape::Heading, .height = 35, .border = border, .label = {.w = 1000}}; }
+RowDescription Heading(bool border) {
+  return {.shape = Shape::Heading, .height = 35, .border = border, .label = {.w = 1000}};
+}
 
 RowDescription Pair(ValueKind kind, int w, LabelSpec label = {}) {
   RowDescription s{.label = label, .values = {{1, 600, w, kind}, {2, 820, w, kind}}};
@@ -99,24 +101,44 @@ RowDescription DateTexts(int height, int font, int y, std::vector<BoxSpec> texts
 }
 
 RowDescription Group(int captionX, int fieldW, const char* replacement) {
-  return {.shape = Shape::GroupSelector, .height = 30, .label = {.w = 270},
-          .fieldW = fieldW, .captionX = captionX, .replacement = replacement};
+  return {.shape = Shape::GroupSelector,
+          .height = 30,
+          .label = {.w = 270},
+          .fieldW = fieldW,
+          .captionX = captionX,
+          .replacement = replacement};
 }
 
-RowDescription List(int panelH, int labelH, int listH, const std::vector<CategoryEntry>* list, const char* all,
-             std::vector<BoxSpec> boxes, bool stub, int listY = 10) {
-  return {.shape = Shape::CriteriaList, .height = panelH, .label = {.h = labelH}, .boxes = boxes,
-          .listY = listY, .listH = listH, .category = list, .allText = all, .stub = stub};
+RowDescription List(int panelH, int labelH, int listH, const std::vector<CategoryEntry>* list,
+                    const char* all, std::vector<BoxSpec> boxes, bool stub, int listY = 10) {
+  return {.shape = Shape::CriteriaList,
+          .height = panelH,
+          .label = {.h = labelH},
+          .boxes = boxes,
+          .listY = listY,
+          .listH = listH,
+          .category = list,
+          .allText = all,
+          .stub = stub};
 }
 
 RowDescription Retrieve(int buttonX, int x, int y, int w, int h, const char* text) {
-  return {.shape = Shape::Retrieve, .fieldX = buttonX, .statusX = x, .statusY = y, .statusW = w, .statusH = h,
+  return {.shape = Shape::Retrieve,
+          .fieldX = buttonX,
+          .statusX = x,
+          .statusY = y,
+          .statusW = w,
+          .statusH = h,
           .statusText = text};
 }
 
 RowDescription Grid(int height, LabelSpec label, std::vector<std::pair<int, GridUnit>> cells, int cellY = 7) {
   label.font = 54;
-  return {.shape = Shape::GridRow, .height = height, .border = false, .label = label, .gridCells = cells,
+  return {.shape = Shape::GridRow,
+          .height = height,
+          .border = false,
+          .label = label,
+          .gridCells = cells,
           .cellY = cellY};
 }
 
@@ -124,7 +146,8 @@ LabelSpec Centred(int w, bool recorded = true) { return {.w = w, .recorded = rec
 LabelSpec Wrapped(int y, int w) { return {.y = y, .w = w, .style = L::Wrapped}; }
 
 RowDescription Step7(Shape shape, int labelW = 550) {
-  return {.shape = shape, .height = shape == Shape::YearField || shape == Shape::IndustryCombo ? 55 : 35,
+  return {.shape = shape,
+          .height = shape == Shape::YearField || shape == Shape::IndustryCombo ? 55 : 35,
           .label = {.x = 30, .w = labelW}};
 }
 
@@ -137,7 +160,8 @@ void Common(Table& t, Module m) {
   t[1].readOnlyOnGroupInputs = pi;
   t[6] = Pair(K::Computed, 100);
   t[6].values[0].suffixW = t[6].values[1].suffixW = 50;
-  t[7] = Group(cg ? 390 : 415, m == Module::BA ? 390 : 400, cg ? "Occupation of workers" : "Occupation of workers:");
+  t[7] = Group(cg ? 390 : 415, m == Module::BA ? 390 : 400,
+               cg ? "Occupation of workers" : "Occupation of workers:");
   t[10] = Text(Shape::FreeText, 50, cg ? 400 : 380, cg ? 430 : 400);
   t[20] = Heading(!pi);
   t[36] = SummaryPair(m == Module::BA ? 560 : 550, -5);
@@ -155,39 +179,44 @@ void Common(Table& t, Module m) {
   t[160] = {.shape = Shape::GridHeader, .height = 75, .border = false};
   t[182] = DateTexts(55, 17, 15,
                      m == Module::BA ? std::vector<BoxSpec>{{1, 230, 375}, {2, 630, 375}}
-                     : cg           ? std::vector<BoxSpec>{{1, 500, 500}}
-                                    : std::vector<BoxSpec>{{1, 600, 400}});
+                     : cg            ? std::vector<BoxSpec>{{1, 500, 500}}
+                                     : std::vector<BoxSpec>{{1, 600, 400}});
 
   const std::vector<BoxSpec> lists = m == Module::BA ? std::vector<BoxSpec>{{1, 230, 375}, {2, 630, 375}}
-                                     : cg           ? std::vector<BoxSpec>{{1, 500, 500}}
-                                                    : std::vector<BoxSpec>{{1, 600, 400}};
+                                     : cg            ? std::vector<BoxSpec>{{1, 500, 500}}
+                                                     : std::vector<BoxSpec>{{1, 600, 400}};
   const bool single = m != Module::BA;
   t[17] = List(120, 120, 103, &IncidentTypeList, "ALL TYPES", lists, single);
-  t[44] = pi ? List(210, 130, 190, &InjuryNatureList, "ALL NATURES", lists, true)
+  t[44] = pi   ? List(210, 130, 190, &InjuryNatureList, "ALL NATURES", lists, true)
           : cg ? List(220, 220, 203, &InjuryNatureList, "ALL NATURES", lists, true)
                : List(210, 210, 190, &InjuryNatureList, "ALL NATURES", lists, false);
   t[171] = List(230, 140, 210, &BodyPartList, "ALL PARTS", lists, false);
   t[172] = List(220, 220, 203, &IncidentCauseList, "ALL CAUSES", lists, false);
   t[173] = List(120, 120, 103, &WorkerCategoryList, "ALL CATEGORIES", lists, false);
-  t[80] = List(130, 130, 103, nullptr, "", cg ? std::vector<BoxSpec>{{1, 500, 235}, {2, 767, 235}} : lists, pi, 15);
+  t[80] = List(130, 130, 103, nullptr, "", cg ? std::vector<BoxSpec>{{1, 500, 235}, {2, 767, 235}} : lists,
+               pi, 15);
 
   t[46] = m == Module::BA ? Retrieve(380, 10, 15, 350, 25, "* Incidents successfully retrieved (see below) *")
           : cg            ? Retrieve(500, 0, 15, 500, 30, "* Incidents successfully retrieved *")
                           : Retrieve(500, 0, 10, 500, 35, "* Incidents successfully retrieved *");
 
   // The grid rows that every module numbers alike.
-  t[161] = Grid(35, Centred(230), {{1, G::Plain}, {2, G::Plain}, {3, G::Plain}, {4, G::Plain}, {5, G::Plain}});
+  t[161] =
+      Grid(35, Centred(230), {{1, G::Plain}, {2, G::Plain}, {3, G::Plain}, {4, G::Plain}, {5, G::Plain}});
   t[162] = Grid(35, Centred(230), {{1, G::Hours}, {3, G::Hours}});
   t[163] = Grid(35, pi ? Wrapped(3, 110) : Centred(230), {{1, G::Hours}, {2, G::Hours}, {3, G::Hours}});
   t[165] = Grid(35, Centred(200, false), {{0, G::Plain}, {1, G::Dollar}, {2, G::Dollar}});
   t[166] = pi ? Grid(52, Wrapped(4, 140), {{2, G::Dollar}, {4, G::Dollar}, {5, G::Dollar}}, 12)
               : Grid(52, Wrapped(3, 130), {{2, G::Dollar}, {4, G::Dollar}, {5, G::Dollar}}, 15);
   t[166].label.recorded = false;
-  t[167] = Grid(35, pi ? LabelSpec{.w = 130, .style = L::Wrapped} : Wrapped(3, 170), {{1, G::Plain}, {3, G::Plain}});
+  t[167] = Grid(35, pi ? LabelSpec{.w = 130, .style = L::Wrapped} : Wrapped(3, 170),
+                {{1, G::Plain}, {3, G::Plain}});
 }
 
 RowDescription WagesRow(LabelSpec label) { return Grid(35, label, {{1, G::Dollar}, {3, G::Dollar}}); }
-RowDescription ModifiedWork(LabelSpec label) { return Grid(35, label, {{1, G::Dollar}, {2, G::Dollar}, {3, G::Dollar}}); }
+RowDescription ModifiedWork(LabelSpec label) {
+  return Grid(35, label, {{1, G::Dollar}, {2, G::Dollar}, {3, G::Dollar}});
+}
 RowDescription Percent(int height, LabelSpec label, int cellY) {
   return Grid(height, label, {{1, G::Percent}, {2, G::Percent}, {3, G::Percent}}, cellY);
 }

@@ -5,5 +5,5 @@
 #include "shell/hover_help.h"  // LastHelpIcon: the help icon of the last row built
 #include "shell/shell_globals.h"
 
-inline int BARowY = 0, CGRowY = 0, PIRowY = 0;  // pixels, within the open row area
+inline int BARowY = 0, CGRowY = 0, PIRowY = 0;                 // pixels, within the open row area
 inline Rgb BARowColour = 0, CGRowColour = 0, PIRowColour = 0;  // the last row's resolved back colour

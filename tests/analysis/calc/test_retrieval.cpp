@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "analysis/calc/incident_retrieval.h"
 #include "analysis/calc/incident_fixture.h"
+#include "analysis/calc/incident_retrieval.h"
 #include "analysis/calc/retrieval_query.h"
 
 namespace {
@@ -47,12 +47,23 @@ TEST_F(RetrievalQueryTest, PeriodAndCriteriaSelectTheMatchingIncidents) {
     std::vector<std::string> totals;  // in industry-code order
   };
   const Case cases[] = {
-      {"all lists on their all entry", "2009-01-01", "2009-12-31", {Departments(0, {"kitchen"})},
+      {"all lists on their all entry",
+       "2009-01-01",
+       "2009-12-31",
+       {Departments(0, {"kitchen"})},
        {"40", "250", "2,000", "1000.50", "500"}},
       {"both ends included", "2009-12-31", "2009-12-31", {}, {"500"}},
       {"a period ending before it starts", "2009-12-31", "2009-01-01", {}, {}},
-      {"quotes in a department", "2009-01-01", "2009-12-31", {Departments(1, {"Pick 'n' pack"})}, {"1000.50"}},
-      {"% and _ match only themselves", "2009-01-01", "2009-12-31", {Departments(1, {"100%_sure"})}, {"2,000"}},
+      {"quotes in a department",
+       "2009-01-01",
+       "2009-12-31",
+       {Departments(1, {"Pick 'n' pack"})},
+       {"1000.50"}},
+      {"% and _ match only themselves",
+       "2009-01-01",
+       "2009-12-31",
+       {Departments(1, {"100%_sure"})},
+       {"2,000"}},
       {"a list with nothing selected", "2009-01-01", "2010-12-31", {Departments(-1, {})}, {}},
       {"codes", "2009-01-01", "2010-12-31", {{"incidenttypefield", false, 1, {"3", "2"}}}, {"9000", "500"}},
   };
@@ -83,8 +94,9 @@ TEST_F(RetrievalQueryTest, ATableThatNeverHeldAnIncidentIsNoIncidentsButALockIsA
 }
 
 TEST(IncidentTypes, CodesZeroToThreeAreTheirTypesAndEverythingElseIsOther) {
-  const std::pair<const char*, int> cases[] = {{"0", 1}, {"1", 2}, {" 2", 3}, {"3", 4}, {"99", 5}, {"4", 5},
-                                               {"", 5},  {"-1", 5}, {"1.5", 5}, {"x", 5}, {"100000", 5}};
+  const std::pair<const char*, int> cases[] = {{"0", 1},   {"1", 2}, {" 2", 3},    {"3", 4},
+                                               {"99", 5},  {"4", 5}, {"", 5},      {"-1", 5},
+                                               {"1.5", 5}, {"x", 5}, {"100000", 5}};
   for (const auto& [code, column] : cases) EXPECT_EQ(IncidentTypeColumn(code), column) << code;
 }
 
@@ -96,9 +108,16 @@ std::vector<std::string> PassRow(std::initializer_list<std::pair<int, const char
 
 TEST(PassSums, CountsCostsHoursAndDisabilityWagesOfAPass) {
   const std::vector<std::vector<std::string>> rows = {
-      PassRow({{kTotalCost, "1,000.50"}, {kIncidentType, "0"}, {kAbsenceTime, "10"}, {kAbsenceRate, "20"},
-               {kAbsenceShortTerm, "50"}, {kAbsenceLongTerm, "10"}, {kModifiedTime, "4"}, {kModifiedRate, "20"},
-               {kModifiedShortTerm, "25"}, {kModifiedLongTerm, "5"}}),
+      PassRow({{kTotalCost, "1,000.50"},
+               {kIncidentType, "0"},
+               {kAbsenceTime, "10"},
+               {kAbsenceRate, "20"},
+               {kAbsenceShortTerm, "50"},
+               {kAbsenceLongTerm, "10"},
+               {kModifiedTime, "4"},
+               {kModifiedRate, "20"},
+               {kModifiedShortTerm, "25"},
+               {kModifiedLongTerm, "5"}}),
       PassRow({{kTotalCost, "0.004"}, {kIncidentType, "99"}, {kAbsenceTime, "0.004"}}),
       PassRow({{kTotalCost, "abc"}, {kIncidentType, ""}, {kModifiedTime, "0.004"}}),
   };
@@ -120,10 +139,14 @@ TEST(PassClaims, CodesShareOneTrimmedRecordAndCodesNoLongerFoundLoseTheirs) {
   list[0].s[kAverageRateField] = "1.25";  // typed on step 7: kept while the code is retrieved
   list[1].s[kCodeField] = "gone";
   std::vector<std::string> seen;
-  AddPassClaims(list, 0, {PassRow({{kIndustryCode, "4711"}, {kClaimCost, "300"}}),
-                          PassRow({{kIndustryCode, " 4711 "}, {kClaimCost, "200.40"}})}, seen);
-  AddPassClaims(list, 1, {PassRow({{kIndustryCode, ""}, {kClaimCost, "50"}}),
-                          PassRow({{kIndustryCode, "  "}, {kClaimCost, "1,000"}})}, seen);
+  AddPassClaims(list, 0,
+                {PassRow({{kIndustryCode, "4711"}, {kClaimCost, "300"}}),
+                 PassRow({{kIndustryCode, " 4711 "}, {kClaimCost, "200.40"}})},
+                seen);
+  AddPassClaims(list, 1,
+                {PassRow({{kIndustryCode, ""}, {kClaimCost, "50"}}),
+                 PassRow({{kIndustryCode, "  "}, {kClaimCost, "1,000"}})},
+                seen);
   DropRecordsNotRetrieved(list, seen);
   ASSERT_EQ(list.size(), 2u);
   EXPECT_EQ(list[0].s[kClaims1Field], "500.40");
@@ -148,33 +171,37 @@ std::map<std::pair<int, int>, std::string> GridOf(const std::vector<std::vector<
 TEST(PotentialGrid, SumsKeepTheirCentsUntilWrittenAndTheDivisionsAreGuarded) {
   std::vector<std::vector<std::string>> rows;
   for (int i = 0; i < 10; ++i)
-    rows.push_back(PIRow({{kPIType, "0"}, {kPIAbsenceTime, "0.4"}, {kPIClaimCost, "10.40"}, {kPIIndustryCode, "7"}}));
+    rows.push_back(
+        PIRow({{kPIType, "0"}, {kPIAbsenceTime, "0.4"}, {kPIClaimCost, "10.40"}, {kPIIndustryCode, "7"}}));
   rows.push_back(PIRow({{kPIType, "1"}, {kPIIndirectCost, "100"}}));
   rows.push_back(PIRow({{kPIType, "1"}, {kPIIndirectCost, "51"}}));
-  rows.push_back(PIRow({{kPIType, "2"}, {kPIModifiedTime, "10"}, {kPIModifiedRate, "10"}, {kPIModifiedValue, "75"}}));
-  rows.push_back(PIRow({{kPIType, "2"}, {kPIModifiedTime, "30"}, {kPIModifiedRate, "10"}, {kPIModifiedValue, "50"}}));
+  rows.push_back(
+      PIRow({{kPIType, "2"}, {kPIModifiedTime, "10"}, {kPIModifiedRate, "10"}, {kPIModifiedValue, "75"}}));
+  rows.push_back(
+      PIRow({{kPIType, "2"}, {kPIModifiedTime, "30"}, {kPIModifiedRate, "10"}, {kPIModifiedValue, "50"}}));
   const auto grid = GridOf(rows);
-  EXPECT_EQ(grid.at({21, 1}), "4");       // ten times 0.4 hours
-  EXPECT_EQ(grid.at({27, 1}), "104");     // ten claims of 10.40
+  EXPECT_EQ(grid.at({21, 1}), "4");    // ten times 0.4 hours
+  EXPECT_EQ(grid.at({27, 1}), "104");  // ten claims of 10.40
   EXPECT_EQ(grid.at({27, 0}), "7 ");
-  EXPECT_EQ(grid.at({35, 1}), "0.00");    // no wage value of time off work
-  EXPECT_EQ(grid.at({34, 2}), "76");      // 151 over two incidents
-  EXPECT_EQ(grid.at({39, 3}), "56");      // 75 % of 100 and 50 % of 300, weighed by value
+  EXPECT_EQ(grid.at({35, 1}), "0.00");  // no wage value of time off work
+  EXPECT_EQ(grid.at({34, 2}), "76");    // 151 over two incidents
+  EXPECT_EQ(grid.at({39, 3}), "56");    // 75 % of 100 and 50 % of 300, weighed by value
   EXPECT_EQ(grid.at({20, 3}), "2");
-  EXPECT_EQ(grid.count({20, 4}), 0u);     // no near miss: the column stays empty
-  EXPECT_EQ(grid.count({21, 2}), 0u);     // no absence rows for no-lost-time incidents
+  EXPECT_EQ(grid.count({20, 4}), 0u);  // no near miss: the column stays empty
+  EXPECT_EQ(grid.count({21, 2}), 0u);  // no absence rows for no-lost-time incidents
 }
 
 TEST(PotentialGrid, SixClaimLinesTakeTheCodesFirstMetAndTheRestAreNamed) {
   std::vector<std::vector<std::string>> rows;
   for (const char* code : {"", "a", " b", "c", "b", "d", "e", "f", "g", "  "})
     rows.push_back(PIRow({{kPIType, "1"}, {kPIIndustryCode, code}, {kPIClaimCost, "5"}}));
-  rows.push_back(PIRow({{kPIType, "3"}, {kPIIndustryCode, "h"}, {kPIClaimCost, "5"}}));  // near miss: no claim
+  rows.push_back(
+      PIRow({{kPIType, "3"}, {kPIIndustryCode, "h"}, {kPIClaimCost, "5"}}));  // near miss: no claim
   const PIGridFigures f = SumPIIncidents(rows);
   EXPECT_EQ(f.leftOut, (std::vector<std::string>{"f", "g"}));
   const auto grid = GridOf(rows);
-  const std::vector<std::pair<std::string, std::string>> lines = {
-      {"[none]", "10"}, {"a ", "5"}, {"b ", "10"}, {"c ", "5"}, {"d ", "5"}, {"e ", "5"}};
+  const std::vector<std::pair<std::string, std::string>> lines = {{"[none]", "10"}, {"a ", "5"}, {"b ", "10"},
+                                                                  {"c ", "5"},      {"d ", "5"}, {"e ", "5"}};
   for (int l = 0; l < 6; ++l) {
     EXPECT_EQ(grid.at({27 + l, 0}), lines[std::size_t(l)].first);
     EXPECT_EQ(grid.at({27 + l, 2}), lines[std::size_t(l)].second);

@@ -141,7 +141,8 @@ TEST_F(BAFrame, FrameHelpIconsShowTheirTexts) {
     ++shown;
   }
   EXPECT_GE(shown, 7);  // approach options, retrieve caption, notice strip, two headers, percent field
-  const std::string percent = "Increases in productivity are given a positive sign and decreases a negative sign.";
+  const std::string percent =
+      "Increases in productivity are given a positive sign and decreases a negative sign.";
   bool found = false;
   for (int row = 0; row < HelpTextCount; ++row) found |= HelpText(row, 1) == percent;
   EXPECT_TRUE(found);

@@ -24,7 +24,8 @@ std::vector<std::pair<int, int>> ParseCells(const std::string& text) {
   while (in >> item) {
     const auto dot = item.find('.');
     const std::string column = item.substr(0, dot), slots = item.substr(dot + 1);
-    const int first = std::stoi(slots), last = slots.find('-') != std::string::npos ? std::stoi(slots.substr(2)) : first;
+    const int first = std::stoi(slots),
+              last = slots.find('-') != std::string::npos ? std::stoi(slots.substr(2)) : first;
     for (int c : column == "c" ? std::vector{1, 2} : std::vector{std::stoi(column)})
       for (int s = first; s <= last; ++s) cells.emplace_back(c, s);
   }
@@ -106,16 +107,18 @@ TEST_F(BALayout, EveryInputStandsInItsStoredCell) {
       for (int column = 0; column <= 2; ++column)
         for (int slot = 0; slot <= 10; ++slot) {
           const Kind kind = pf::GadgetKind(BAGadget(page, row, column, slot));
-          const bool input = kind == Kind::Editor || kind == Kind::Date || kind == Kind::ListBox ||
-                             kind == Kind::Combo;
+          const bool input =
+              kind == Kind::Editor || kind == Kind::Date || kind == Kind::ListBox || kind == Kind::Combo;
           if (input) {
-            EXPECT_TRUE(expected.count({page, row, column, slot})) << FieldColumnName(page, row, column, slot);
+            EXPECT_TRUE(expected.count({page, row, column, slot}))
+                << FieldColumnName(page, row, column, slot);
           }
         }
 }
 
 // A fresh analysis has been recalculated once, so each computed cell shows a zero in its own text form
-// ("0", "0.00", "$0", "0.00 months"; a period of one day); the row tests check the texts the cells are created with.
+// ("0", "0.00", "$0", "0.00 months"; a period of one day); the row tests check the texts the cells are
+// created with.
 TEST_F(BALayout, ComputedCellsOfANewAnalysisShowZero) {
   if (BAGadget(8, 1, 1, 2) == 0) GTEST_SKIP() << "the row builders record no cells yet";
   for (const ComputedRow& r : kComputed)

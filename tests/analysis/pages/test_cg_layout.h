@@ -19,8 +19,8 @@ struct ExpectedCell {
 using CellKey = std::tuple<int, int, int, int>;
 using CellMap = std::map<CellKey, ExpectedCell>;
 
-inline void Put(CellMap& m, int page, int row, std::initializer_list<std::pair<int, int>> cells, pf::Kind kind,
-                const char* text = nullptr) {
+inline void Put(CellMap& m, int page, int row, std::initializer_list<std::pair<int, int>> cells,
+                pf::Kind kind, const char* text = nullptr) {
   for (auto [column, slot] : cells) m[{page, row, column, slot}] = {kind, text};
 }
 // Both columns, the given slots: typed-in grid fields.
@@ -81,7 +81,8 @@ inline void ChangeRow(CellMap& m, int page, int row, bool cg) {
 
 inline void SharedLaterSteps(CellMap& m, bool cg) {
   using K = pf::Kind;
-  for (int row : {3, 4, 5, 6, 7, 8, 9, 11, 12, 14, 15, 16, 18, 19}) Put(m, 5, row, {{1, 2}, {2, 2}}, K::Field);
+  for (int row : {3, 4, 5, 6, 7, 8, 9, 11, 12, 14, 15, 16, 18, 19})
+    Put(m, 5, row, {{1, 2}, {2, 2}}, K::Field);
   auto change = [&](int page, int row) { ChangeRow(m, page, row, cg); };
   change(5, 20);
   change(4, 3);

@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "analysis/pages/pages_globals.h"
-#include "platform/gadget_state.h"
-#include "shell/hover_help.h"
-#include "platform/test_surface.h"
-#include "shell/program_fixture.h"
-#include "shell/page_switching.h"
 #include "analysis/pages/test_cg_layout.h"
+#include "platform/gadget_state.h"
+#include "platform/test_surface.h"
+#include "shell/hover_help.h"
+#include "shell/page_switching.h"
+#include "shell/program_fixture.h"
 
 namespace {
 
@@ -62,7 +62,8 @@ CellMap CGExpectedLayout() {
   for (int row : {2, 3}) Put(m, 3, row, {{1, 2}, {2, 2}}, K::Field);
   ChangeRow(m, 3, 5, true);
   // Step 8: the labour-cost row is row 24 here.
-  for (int row : {2, 3, 24, 5, 4, 21, 22, 23, 6, 7, 10, 11, 12}) Put(m, 1, row, {{1, 2}, {2, 2}}, K::Text, "0");
+  for (int row : {2, 3, 24, 5, 4, 21, 22, 23, 6, 7, 10, 11, 12})
+    Put(m, 1, row, {{1, 2}, {2, 2}}, K::Text, "0");
   for (int row = 13; row <= 17; ++row) Put(m, 1, row, {{2, 2}}, K::Text, "0");
   for (int row : {18, 19, 20}) Put(m, 1, row, {{1, 2}, {2, 1}, {2, 2}}, K::Text, "0 ");
   return m;
@@ -112,7 +113,8 @@ TEST_F(CGPagesTest, RowsWithHelpShowTheirIconAndRowsWithoutKeepItHidden) {
   EXPECT_FALSE(iconShown(CGGadget(6, 18, 1, 0)));
   bool found = false;
   for (int row = 0; row < HelpTextCount; ++row)
-    if (HelpText(row, 1) == "This is a required field. Do not include vacation or holiday time.") found = true;
+    if (HelpText(row, 1) == "This is a required field. Do not include vacation or holiday time.")
+      found = true;
   EXPECT_TRUE(found);
 }
 

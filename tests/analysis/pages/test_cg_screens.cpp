@@ -7,8 +7,8 @@
 
 #include "platform/test_surface.h"
 #include "shell/page_switching.h"
-#include "shell/shell_globals.h"
 #include "shell/program_fixture.h"
+#include "shell/shell_globals.h"
 
 namespace {
 
@@ -26,7 +26,8 @@ TEST_F(WorksheetScreens, EveryStepOfEveryWorksheet) {
   };
   for (auto [second, name] : {std::pair{3, "ba"}, std::pair{2, "cg"}, std::pair{1, "pi"}}) {
     shoot(1, second, 9, std::string(name) + "_start");
-    for (int step = 1; step <= 8; ++step) shoot(1, second, 9 - step, name + std::string("_step") + std::to_string(step));
+    for (int step = 1; step <= 8; ++step)
+      shoot(1, second, 9 - step, name + std::string("_step") + std::to_string(step));
   }
   shoot(2, 9, -1, "incident_start");
   for (int step = 1; step <= 8; ++step) shoot(2, 9 - step, -1, "incident_step" + std::to_string(step));

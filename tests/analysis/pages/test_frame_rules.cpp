@@ -32,6 +32,7 @@ TEST(LabourGroupNumber, KeepsStoredGroupsInsideTheSelectorsRange) {
   struct Case {
     const char* text;
     int group;
-  } cases[] = {{"1", 1}, {"7", 7}, {"10", 10}, {"0", 1}, {"11", 1}, {"12", 1}, {"-3", 1}, {"", 1}, {"abc", 1}};
+  } cases[] = {{"1", 1},  {"7", 7},  {"10", 10}, {"0", 1},  {"11", 1},
+               {"12", 1}, {"-3", 1}, {"", 1},    {"abc", 1}};
   for (const auto& c : cases) EXPECT_EQ(LabourGroupNumber(c.text), c.group) << '"' << c.text << '"';
 }

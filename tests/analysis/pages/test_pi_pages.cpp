@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "analysis/pages/pages_globals.h"
-#include "platform/gadget_state.h"
-#include "shell/hover_help.h"
-#include "platform/test_surface.h"
-#include "shell/program_fixture.h"
-#include "shell/page_switching.h"
 #include "analysis/pages/test_cg_layout.h"
+#include "platform/gadget_state.h"
+#include "platform/test_surface.h"
+#include "shell/hover_help.h"
+#include "shell/page_switching.h"
+#include "shell/program_fixture.h"
 
 namespace {
 
@@ -108,13 +108,16 @@ TEST_F(PIPagesTest, TheBarScrollsTheUpperAreaToTheSplitThenTheGrid) {
   ASSERT_GT(PIStep3ScrollSplit, 100);
   EXPECT_EQ(NoticeGadget(3, 4), PIStep3ScrollBar);
   struct Case {
-    int approach;  // the database mark's data: 0 database, 1 summary
-    int position;  // of the bar
+    int approach;      // the database mark's data: 0 database, 1 summary
+    int position;      // of the bar
     int upper, lower;  // upper -1: as it was
   };
   const int split = PIStep3ScrollSplit;
   const Case cases[] = {
-      {0, split - 40, split - 40, 0}, {0, split, split, 0}, {0, split + 60, split, 60}, {0, 0, 0, 0},
+      {0, split - 40, split - 40, 0},
+      {0, split, split, 0},
+      {0, split + 60, split, 60},
+      {0, 0, 0, 0},
       {1, 100, -1, 100},  // the summary approach moves the grid only
   };
   for (const Case& c : cases) {
@@ -144,7 +147,8 @@ TEST_F(PIPagesTest, HelpTextsAreRegisteredExactlyForTheirRows) {
   EXPECT_EQ(count("Use the payroll amounts that you submitted to WCB on the annual payroll form."), 1);
   // "~" breaks a line.
   const std::string firstLine =
-      "This field keeps track of each analysis in the order that you enter them. It will automatically assign a "
+      "This field keeps track of each analysis in the order that you enter them. It will automatically "
+      "assign a "
       "new number each time you start a new analysis.\r\rTime saver:";
   int paragraphs = 0;
   for (int row = 0; row < HelpTextCount; ++row) paragraphs += HelpText(row, 1).rfind(firstLine, 0) == 0;

@@ -55,7 +55,8 @@ TEST_F(BAStepTwo, EachOccupationalGroupKeepsItsOwnFields) {
   ASSERT_NE(X(4, 1), 0);
   pf::SetGadgetText(X(4, 2), "Welders");
   for (int row = 5; row <= 9; ++row)
-    for (int column = 1; column <= 2; ++column) pf::SetGadgetText(X(row, column), std::to_string(row * 10 + column));
+    for (int column = 1; column <= 2; ++column)
+      pf::SetGadgetText(X(row, column), std::to_string(row * 10 + column));
   Pump();
   ShowGroup("2");
   EXPECT_EQ(pf::GetGadgetData(X(4, 1)), 2);

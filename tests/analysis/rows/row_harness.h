@@ -17,7 +17,8 @@ class RowHarness : public TestPage {
   void SetUp() override {
     TestPage::SetUp();
     for (int* root : {&BARoot, &CGRoot, &PIRoot}) {
-      *root = pf::ContainerGadget(AutoNumber, -3, 0, pf::GadgetWidth(PageHolder) + 2, pf::GadgetHeight(PageHolder));
+      *root = pf::ContainerGadget(AutoNumber, -3, 0, pf::GadgetWidth(PageHolder) + 2,
+                                  pf::GadgetHeight(PageHolder));
       pf::HideGadget(*root, true);
     }
   }
@@ -38,18 +39,24 @@ class RowHarness : public TestPage {
           int required = -1) {
     if (!area) OpenArea(m);
     switch (m) {
-      case Module::BA: return AddBARow(kind, page, row, label, colour, y, dy, prefix, suffix, required);
-      case Module::CG: return AddCGRow(kind, page, row, label, colour, y, dy, prefix, suffix, required);
-      case Module::PI: return AddPIRow(kind, page, row, label, colour, y, dy, prefix, suffix, required);
+      case Module::BA:
+        return AddBARow(kind, page, row, label, colour, y, dy, prefix, suffix, required);
+      case Module::CG:
+        return AddCGRow(kind, page, row, label, colour, y, dy, prefix, suffix, required);
+      case Module::PI:
+        return AddPIRow(kind, page, row, label, colour, y, dy, prefix, suffix, required);
     }
     return 0;
   }
 
   int At(Module m, int page, int row, int column, int slot) {
     switch (m) {
-      case Module::BA: return BAGadget(page, row, column, slot);
-      case Module::CG: return CGGadget(page, row, column, slot);
-      case Module::PI: return PIGadget(page, row, column, slot);
+      case Module::BA:
+        return BAGadget(page, row, column, slot);
+      case Module::CG:
+        return CGGadget(page, row, column, slot);
+      case Module::PI:
+        return PIGadget(page, row, column, slot);
     }
     return 0;
   }

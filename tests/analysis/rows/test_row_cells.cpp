@@ -39,7 +39,8 @@ std::vector<Cell> Slots(std::vector<int> slots, bool label = true, bool pi = fal
 }
 std::vector<Cell> RateBlock() {
   std::vector<Cell> cells = {{2, 1, 0, T, "Enter your 2009 basic change limit for this industry code:"},
-                             {2, 1, 2, C, ""}, {20, 1, 0, T, nullptr}};
+                             {2, 1, 2, C, ""},
+                             {20, 1, 0, T, nullptr}};
   for (int r : {3, 4, 5, 11, 12, 13}) cells.push_back({r, 1, 0, T, nullptr});
   for (int r = 3; r <= 13; ++r) cells.push_back({r, 1, 2, F, ""});
   for (int r = 5; r <= 10; ++r) cells.push_back({r, 1, 1, T, ""});
@@ -51,17 +52,25 @@ std::vector<KindCase> Common(Module m) {
   std::vector<KindCase> cases = {
       {1, 7, 5, Pair(F, "")},
       {6, 7, 15, Pair(T, "0")},
-      {7, 7, 4, {kLabel, {0, 1, 3, T, "1"}, {0, 1, 2, F, "1", kZero}, {0, 2, 1, T, "Label"}, {0, 2, 2, F, ""}}},
+      {7,
+       7,
+       4,
+       {kLabel, {0, 1, 3, T, "1"}, {0, 1, 2, F, "1", kZero}, {0, 2, 1, T, "Label"}, {0, 2, 2, F, ""}}},
       {10, 8, 3, {kLabel, {0, 1, 2, E, ""}}},
       {20, 8, 8, {kLabel}},
       {36, 1, 5, Pair(T, "0")},
       {43, 8, 1, {kLabel, {0, 1, 2, F, ""}, {0, 2, 1, T, "* Successfully loaded *", kHidden}}},
       {43, 8, 2, {kLabel, {0, 1, 2, F, ""}}},
-      {46, 6, 8, {{0, 1, 2, B, ""}, {0, 1, 1, T, ba ? "* Incidents successfully retrieved (see below) *"
-                                                    : "* Incidents successfully retrieved *"}}},
+      {46,
+       6,
+       8,
+       {{0, 1, 2, B, ""},
+        {0, 1, 1, T,
+         ba ? "* Incidents successfully retrieved (see below) *" : "* Incidents successfully retrieved *"}}},
       {48, 5, 5, {kLabel, {0, 1, 2, F, ""}, {0, 2, 2, F, ""}}},
-      {81, 1, 20, ba ? std::vector<Cell>{kLabel, {0, 2, 2, T, "0"}, {0, 1, 2, T, "", kZero}}
-                     : std::vector<Cell>{kLabel, {0, 2, 2, T, "0"}}},
+      {81, 1, 20,
+       ba ? std::vector<Cell>{kLabel, {0, 2, 2, T, "0"}, {0, 1, 2, T, "", kZero}}
+          : std::vector<Cell>{kLabel, {0, 2, 2, T, "0"}}},
       {85, 1, 30, {}},
       {86, 1, 31, {kLabel, {0, 1, 2, T, "0 "}, {0, 2, 1, T, "0 "}, {0, 2, 2, T, "0 "}}},
       {99, 1, 32, {}},
@@ -75,8 +84,9 @@ std::vector<KindCase> Common(Module m) {
       {165, 6, 27, Slots({0, 1, 2}, false, pi)},
       {166, 6, 34, Slots({2, 4, 5}, false, pi)},
       {167, 6, 35, Slots({1, 3}, true, pi)},
-      {80, 6, 6, pi ? std::vector<Cell>{kLabel, {0, 1, 2, L, ""}, {0, 2, 2, F, "", kHidden}}
-                    : std::vector<Cell>{kLabel, {0, 1, 2, L, ""}, {0, 2, 2, L, ""}}},
+      {80, 6, 6,
+       pi ? std::vector<Cell>{kLabel, {0, 1, 2, L, ""}, {0, 2, 2, F, "", kHidden}}
+          : std::vector<Cell>{kLabel, {0, 1, 2, L, ""}, {0, 2, 2, L, ""}}},
   };
   const std::vector<Cell> one = {kLabel, {0, 1, 2, L, ""}};
   const std::vector<Cell> two = {kLabel, {0, 1, 2, L, ""}, {0, 2, 2, L, ""}};
@@ -84,9 +94,11 @@ std::vector<KindCase> Common(Module m) {
   for (int kind : {17, 44, 171, 172, 173})
     cases.push_back({kind, 6, kind % 40, ba ? two : (kind == 17 || kind == 44) ? stub : one});
   cases.push_back({182, 6, 2, ba ? Pair(T, "") : std::vector<Cell>{kLabel, {0, 1, 2, T, ""}}});
-  cases.push_back({49, 3, 5, pi ? std::vector<Cell>{kLabel, {0, 2, 2, T, "0"}, {0, 2, 1, T, "", kZero}}
-                                : std::vector<Cell>{kLabel, {0, 2, 2, T, ba ? "0.00" : "0"},
-                                                    {0, 1, 2, T, "", kZero}, {0, 2, 1, T, "", kZero}}});
+  cases.push_back(
+      {49, 3, 5,
+       pi ? std::vector<Cell>{kLabel, {0, 2, 2, T, "0"}, {0, 2, 1, T, "", kZero}}
+          : std::vector<Cell>{
+                kLabel, {0, 2, 2, T, ba ? "0.00" : "0"}, {0, 1, 2, T, "", kZero}, {0, 2, 1, T, "", kZero}}});
   cases.push_back({156, 2, 6, {{0, 1, 0, T, nullptr}, {0, 1, 2, T, nullptr}}});
   return cases;
 }
@@ -96,27 +108,56 @@ std::vector<KindCase> Cases(Module m) {
   const auto add = [&](std::vector<KindCase> more) { cases.insert(cases.end(), more.begin(), more.end()); };
   const std::vector<Cell> year = {kLabel, {0, 1, 2, F, ""}}, combo = {kLabel, {0, 1, 2, C, ""}};
   // Today (5 July 2010) in the month-name look at once; the hidden picker keeps the short date.
-  const std::vector<Cell> dates1 = {kLabel, {0, 1, 2, D, "July 05, 2010"}, {0, 2, 2, D, "07/05/2010", kHidden}};
+  const std::vector<Cell> dates1 = {
+      kLabel, {0, 1, 2, D, "July 05, 2010"}, {0, 2, 2, D, "07/05/2010", kHidden}};
   const std::vector<Cell> total = Pair(T, "0");
   switch (m) {
     case Module::BA:
-      add({{3, 7, 6, Pair(F, "")}, {47, 6, 11, total}, {50, 3, 3, Pair(F, "")}, {51, 3, 2, Pair(F, "")},
-           {88, 7, 2, Pair(D, "07/05/2010")}, {89, 2, 4, year}, {90, 2, 3, combo}, {91, 2, 9, RateBlock()},
-           {164, 6, 23, Slots({1, 3})}, {168, 6, 24, Slots({1, 3})}, {169, 6, 33, Slots({1, 2, 3})},
-           {183, 6, 18, Pair(T, "")}, {184, 6, 39, Slots({1, 2, 3})}, {185, 6, 37, total}});
+      add({{3, 7, 6, Pair(F, "")},
+           {47, 6, 11, total},
+           {50, 3, 3, Pair(F, "")},
+           {51, 3, 2, Pair(F, "")},
+           {88, 7, 2, Pair(D, "07/05/2010")},
+           {89, 2, 4, year},
+           {90, 2, 3, combo},
+           {91, 2, 9, RateBlock()},
+           {164, 6, 23, Slots({1, 3})},
+           {168, 6, 24, Slots({1, 3})},
+           {169, 6, 33, Slots({1, 2, 3})},
+           {183, 6, 18, Pair(T, "")},
+           {184, 6, 39, Slots({1, 2, 3})},
+           {185, 6, 37, total}});
       break;
     case Module::CG:
-      add({{3, 7, 6, Pair(F, "")}, {35, 1, 24, total}, {47, 6, 11, total}, {51, 3, 2, Pair(F, "")},
-           {89, 2, 4, year}, {90, 2, 3, combo}, {91, 2, 9, RateBlock()}, {164, 6, 23, Slots({1, 3})},
-           {168, 6, 36, total}, {169, 6, 37, total}, {183, 6, 18, {kLabel, {0, 1, 2, T, ""}}},
-           {184, 6, 24, Slots({1, 3})}, {185, 6, 33, Slots({1, 2, 3})}, {186, 6, 39, Slots({1, 2, 3})},
-           {201, 7, 2, dates1}, {801, 6, 7, {kLabel, {0, 1, 2, L, ""}}}, {802, 6, 9, {}}});
+      add({{3, 7, 6, Pair(F, "")},
+           {35, 1, 24, total},
+           {47, 6, 11, total},
+           {51, 3, 2, Pair(F, "")},
+           {89, 2, 4, year},
+           {90, 2, 3, combo},
+           {91, 2, 9, RateBlock()},
+           {164, 6, 23, Slots({1, 3})},
+           {168, 6, 36, total},
+           {169, 6, 37, total},
+           {183, 6, 18, {kLabel, {0, 1, 2, T, ""}}},
+           {184, 6, 24, Slots({1, 3})},
+           {185, 6, 33, Slots({1, 2, 3})},
+           {186, 6, 39, Slots({1, 2, 3})},
+           {201, 7, 2, dates1},
+           {801, 6, 7, {kLabel, {0, 1, 2, L, ""}}},
+           {802, 6, 9, {}}});
       break;
     case Module::PI:
-      add({{2, 7, 2, dates1}, {91, 3, 2, {kLabel, {0, 1, 2, F, ""}}}, {158, 2, 9, RateBlock()},
-           {168, 6, 36, total}, {169, 6, 37, total}, {184, 6, 23, Slots({1, 3}, true, true)},
-           {185, 6, 33, Slots({1, 2, 3}, true, true)}, {186, 6, 39, Slots({1, 2, 3}, true, true)},
-           {187, 2, 4, year}, {188, 2, 3, combo}});
+      add({{2, 7, 2, dates1},
+           {91, 3, 2, {kLabel, {0, 1, 2, F, ""}}},
+           {158, 2, 9, RateBlock()},
+           {168, 6, 36, total},
+           {169, 6, 37, total},
+           {184, 6, 23, Slots({1, 3}, true, true)},
+           {185, 6, 33, Slots({1, 2, 3}, true, true)},
+           {186, 6, 39, Slots({1, 2, 3}, true, true)},
+           {187, 2, 4, year},
+           {188, 2, 3, combo}});
       break;
   }
   return cases;
@@ -146,7 +187,8 @@ TEST_P(RowCells, EveryKindRecordsItsCellsWithTheirTypesTextsAndLooks) {
       const int row = c.row + e.dRow;
       expected.insert({row, e.column, e.slot});
       const int g = At(m, c.page, row, e.column, e.slot);
-      SCOPED_TRACE("cell " + std::to_string(row) + "," + std::to_string(e.column) + "," + std::to_string(e.slot));
+      SCOPED_TRACE("cell " + std::to_string(row) + "," + std::to_string(e.column) + "," +
+                   std::to_string(e.slot));
       ASSERT_NE(g, 0);
       EXPECT_EQ(pf::GadgetKind(g), e.kind);
       if (e.text) {

@@ -28,8 +28,8 @@ TEST_F(RowFrame, RowsOverlapByOnePixelAndAlternateTheirColours) {
     y = next;
   }
   // A gap and a line consume a step; an explicit colour resets the parity; modules alternate on their own.
-  Add(Module::BA, 100, 7, 0, "", -1, -1, -1, "", "", 27);   // A
-  Add(Module::BA, 99, 7, 0, "", -1, -1, -1);                 // B
+  Add(Module::BA, 100, 7, 0, "", -1, -1, -1, "", "", 27);  // A
+  Add(Module::BA, 99, 7, 0, "", -1, -1, -1);               // B
   Add(Module::BA, 6, 7, 15, "a", -1, -1, -1);
   EXPECT_EQ(PanelColour(LastHelpIcon), RowColourA);
   Add(Module::BA, 20, 7, 1, "Heading", HeadingGreyColour, -1, -1);
@@ -56,13 +56,11 @@ TEST_F(RowFrame, HelpIconIsHiddenPicksItsPictureByColourAndRoundsItsYPerModule) 
     int picture, y;
   } cases[] = {
       {Module::BA, 6, -1, 40, 14},  // 55 high: (55 - 25) / 2 - 1
-      {Module::PI, 6, -1, 40, 14},
-      {Module::BA, 36, 0, 43, 14},
+      {Module::PI, 6, -1, 40, 14}, {Module::BA, 36, 0, 43, 14},
       {Module::CG, 7, -1, 51, 2},   // 30 high: 1.5 rounds to 2
       {Module::PI, 7, -1, 51, 1},   // whole pixels: 2 - 1
       {Module::BA, 20, -1, 42, 4},  // 35 high
-      {Module::CG, 86, 0, 44, 14},
-      {Module::PI, 48, 0, 47, 14},
+      {Module::CG, 86, 0, 44, 14}, {Module::PI, 48, 0, 47, 14},
   };
   cases[2].colour = BlueGreyColour;
   cases[6].colour = MidBlueColour;

@@ -7,15 +7,30 @@
 
 namespace {
 
-const std::vector<std::vector<int>> kStacks[3] = {
-    {{20, 1, 3, 6, 7, 10, 43}, {88, 182, 183, 17, 80, 46, 47}, {48, 49, 50, 51, 36, 81, 85, 86},
-     {89, 90, 99, 100, 156, 157, 155}, {91}, {44, 171, 172, 173}, {160, 161, 162, 163, 164, 168, 165, 169},
-     {166, 167, 184, 185}},
-    {{20, 1, 3, 6, 7, 10, 43}, {201, 182, 183, 17, 802, 80, 801}, {46, 47, 48, 49, 51, 35, 36, 81, 85, 86},
-     {89, 90, 99, 100, 156, 157, 155}, {91}, {44, 171, 172, 173}, {160, 161, 162, 163, 164, 184, 165, 185},
-     {166, 167, 186, 168, 169}},
-    {{20, 1, 6, 7, 10, 43, 2}, {182, 17, 80, 46, 48, 49}, {91, 36, 81, 85, 86}, {187, 188, 99, 100, 156, 157, 155},
-     {158}, {44, 171, 172, 173}, {160, 161, 162, 163, 184, 165, 185}, {166, 167, 186, 168, 169}}};
+const std::vector<std::vector<int>> kStacks[3] = {{{20, 1, 3, 6, 7, 10, 43},
+                                                   {88, 182, 183, 17, 80, 46, 47},
+                                                   {48, 49, 50, 51, 36, 81, 85, 86},
+                                                   {89, 90, 99, 100, 156, 157, 155},
+                                                   {91},
+                                                   {44, 171, 172, 173},
+                                                   {160, 161, 162, 163, 164, 168, 165, 169},
+                                                   {166, 167, 184, 185}},
+                                                  {{20, 1, 3, 6, 7, 10, 43},
+                                                   {201, 182, 183, 17, 802, 80, 801},
+                                                   {46, 47, 48, 49, 51, 35, 36, 81, 85, 86},
+                                                   {89, 90, 99, 100, 156, 157, 155},
+                                                   {91},
+                                                   {44, 171, 172, 173},
+                                                   {160, 161, 162, 163, 164, 184, 165, 185},
+                                                   {166, 167, 186, 168, 169}},
+                                                  {{20, 1, 6, 7, 10, 43, 2},
+                                                   {182, 17, 80, 46, 48, 49},
+                                                   {91, 36, 81, 85, 86},
+                                                   {187, 188, 99, 100, 156, 157, 155},
+                                                   {158},
+                                                   {44, 171, 172, 173},
+                                                   {160, 161, 162, 163, 184, 165, 185},
+                                                   {166, 167, 186, 168, 169}}};
 
 class RowLayout : public RowHarness, public ::testing::WithParamInterface<Module> {};
 
@@ -34,8 +49,8 @@ TEST_P(RowLayout, StackedRowsEndAtTheirPanelsBottom) {
       const int row = kind == 43 ? 1 : kind == 91 || kind == 158 ? 9 : 5;
       const int page = kind == 43 ? 8 : kind == 1 ? 7 : 6;
       const int before = LastHelpIcon;
-      const int bottom = Add(m, kind, page, row, "Label of kind " + std::to_string(kind), -1, y == 0 ? 0 : -1, -1,
-                             "$", kind == 1 ? "hours" : "", kind == 1 || kind == 91 ? 1 : -1);
+      const int bottom = Add(m, kind, page, row, "Label of kind " + std::to_string(kind), -1, y == 0 ? 0 : -1,
+                             -1, "$", kind == 1 ? "hours" : "", kind == 1 || kind == 91 ? 1 : -1);
       if (kind != 99 && kind != 100) {
         ASSERT_NE(LastHelpIcon, before);
         const int panel = pf::GadgetParent(LastHelpIcon);
@@ -54,8 +69,8 @@ TEST_P(RowLayout, StackedRowsEndAtTheirPanelsBottom) {
       EXPECT_GT(pf::GadgetHeight(panel), 0);
     }
     if (dir)
-      pf::test::SaveScreenshot(std::string(dir) + "/rows_" + std::to_string(int(m)) + "_" + std::to_string(shot++) +
-                               ".png");
+      pf::test::SaveScreenshot(std::string(dir) + "/rows_" + std::to_string(int(m)) + "_" +
+                               std::to_string(shot++) + ".png");
   }
 }
 
