@@ -8,6 +8,8 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <future>
+#include <system_error>
 #include <vector>
 
 // jpeglib.h needs FILE and size_t declared before it (<cstdio> above).
@@ -162,6 +164,25 @@ int DecodePicture(int number, const unsigned char* data, std::size_t size) {
   QImage img = detail::Decode(data, size);
   if (img.isNull()) return 0;
   return detail::StorePicture(number, std::move(img));
+}
+
+void DecodePicturesAhead(std::vector<EncodedPicture> pictures) {
+  auto decodeAll = [pictures = std::move(pictures)] {
+    std::vector<std::pair<int, QImage>> decoded;
+    for (const EncodedPicture& p : pictures) {
+      QImage img = detail::Decode(p.data, p.size);
+      if (!img.isNull()) decoded.emplace_back(p.number, std::move(img));
+    }
+    return decoded;
+  };
+  try {
+    detail::StorePicturesWhenDecoded(std::async(std::launch::async, decodeAll));
+  } catch (const std::system_error&) {
+    // No thread to be had: decode them here and now.
+    std::promise<std::vector<std::pair<int, QImage>>> now;
+    now.set_value(decodeAll());
+    detail::StorePicturesWhenDecoded(now.get_future());
+  }
 }
 
 }  // namespace pf

@@ -2,6 +2,7 @@
 // drawing on a cell that names no picture lands somewhere harmless.
 #include <QImage>
 #include <algorithm>
+#include <future>
 #include <map>
 
 #include "platform/registry.h"
@@ -10,6 +11,7 @@ namespace pf::detail {
 namespace {
 struct PictureTable {
   std::map<int, QImage> pictures;
+  std::future<std::vector<std::pair<int, QImage>>> pending;
   int next = 1000;
   PictureTable() {
     QImage zero(1, 1, QImage::Format_ARGB32);
@@ -22,17 +24,31 @@ PictureTable& Table() {
   static auto* t = new PictureTable;
   return *t;
 }
+
+// Pictures decoded ahead land before anything reads or replaces a picture, so a picture stored later
+// is never overwritten by an earlier request.
+PictureTable& Settled() {
+  auto& t = Table();
+  if (t.pending.valid()) {
+    for (auto& [number, image] : t.pending.get()) t.pictures[number] = std::move(image);
+  }
+  return t;
+}
 }  // namespace
 
+void StorePicturesWhenDecoded(std::future<std::vector<std::pair<int, QImage>>> pending) {
+  Settled().pending = std::move(pending);
+}
+
 QImage* FindPicture(int number) {
-  auto& t = Table().pictures;
+  auto& t = Settled().pictures;
   auto it = t.find(number);
   return it == t.end() ? nullptr : &it->second;
 }
 
 // Stores an image under a number; kAutoNumber picks a fresh one. Picture 0 is never replaced.
 int StorePicture(int number, QImage image) {
-  auto& t = Table();
+  auto& t = Settled();
   if (number == 0) return 0;
   if (number == kAutoNumber) {
     while (t.pictures.count(t.next)) ++t.next;

@@ -397,6 +397,15 @@ void SendGadgetMessage(int gadget, Message message);
 // Pictures and fonts
 int CreatePicture(int number, int w, int h, Rgb fill = 0xFFFFFF);
 int DecodePicture(int number, const unsigned char* data, std::size_t size);  // PNG or JPEG; 0 on failure
+struct EncodedPicture {
+  int number;
+  const unsigned char* data;  // must stay valid until the picture is stored
+  std::size_t size;
+};
+// Decodes the pictures on a second thread while the program goes on starting. Each is stored as
+// DecodePicture would store it, at the latest when any picture is next looked up or stored; one that
+// cannot be decoded is left out.
+void DecodePicturesAhead(std::vector<EncodedPicture> pictures);
 bool PictureExists(int picture);
 int PictureWidth(int picture);
 int PictureHeight(int picture);

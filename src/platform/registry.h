@@ -6,9 +6,11 @@
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <future>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -64,6 +66,8 @@ bool Headless();
 // Pictures and fonts by number (drawing.cpp, fonts.cpp).
 QImage* FindPicture(int number);
 int StorePicture(int number, QImage image);  // kAutoNumber picks a fresh number; returns it
+// Pictures still being decoded, stored before the next picture is looked up or stored.
+void StorePicturesWhenDecoded(std::future<std::vector<std::pair<int, QImage>>> pending);
 const QFont* FindFont(int number);
 QFont DefaultGadgetFont();
 QFont MakeFont(const std::string& face, int pixelHeight, FontStyle style);

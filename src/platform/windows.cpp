@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
+#include <QTimer>
 #include <cstdlib>
 #include <memory>
 
@@ -41,6 +42,9 @@ int WindowOfWidget(const QWidget* w) {
 bool Headless() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
 
 namespace {
+
+// How long a window manager may take to maximise the main window.
+constexpr int kMaximiseWait = 1500;
 
 void PaintBackground(QWidget* w, Rgb colour) {
   QPalette pal = w->palette();
@@ -128,10 +132,15 @@ int OpenMainWindow(const std::string& title, int x, int y, int w, int h, bool ma
     win->showMaximized();
     // The window manager maximises it a moment later; the layout is computed from the size it gets, so
     // wait for it. One that never does leaves the window to fill the work area itself.
+    // The wait sleeps until the next event: spinning would take the processor from the window manager
+    // we are waiting for. The timer wakes it when the time is up.
     QElapsedTimer waited;
     waited.start();
-    while (win->width() < area.w * 9 / 10 && waited.elapsed() < 1500)
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.start(detail::kMaximiseWait);
+    while (win->width() < area.w * 9 / 10 && waited.elapsed() < detail::kMaximiseWait)
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (win->width() < area.w * 9 / 10) win->setGeometry(area.x, area.y, area.w, area.h);
   } else {
     win->setGeometry(x ? x : area.x + (area.w - w) / 2, y ? y : area.y + (area.h - h) / 2, w, h);

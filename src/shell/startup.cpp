@@ -31,8 +31,11 @@ void ClearGlobalArrays() {
   NoticeGadget.Clear();
 }
 
+// The pictures are decoded beside the rest of the start-up; the first use of a picture waits for them.
 void DecodePictures() {
-  for (const auto& p : assets::Pictures()) pf::DecodePicture(p.number, p.data, p.size);
+  std::vector<pf::EncodedPicture> pictures;
+  for (const auto& p : assets::Pictures()) pictures.push_back({p.number, p.data, p.size});
+  pf::DecodePicturesAhead(std::move(pictures));
 }
 
 void FillHelpDocuments() {
@@ -43,13 +46,13 @@ void FillHelpDocuments() {
 }  // namespace
 
 void StartProgram(int& argc, char** argv) {
+  DecodePictures();
   pf::InitPlatform(argc, argv);
   InitColourLibrary();
   ClearGlobalArrays();
   LineBreak = "\r";
   SetColourPalette();
   CreateGlobalLists();
-  DecodePictures();
   FillHelpDocuments();
   TitleFont = 34;
   TabFont = 35;

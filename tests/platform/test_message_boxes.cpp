@@ -1,9 +1,14 @@
 // Scripted message boxes: answers in order, a log, and a loud failure for a box nobody expected.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "platform_fixture.h"
 
@@ -74,6 +79,52 @@ TEST_F(PlatformTest, ShownBoxIsWideEnoughForItsTitle) {
   // A text wider than the title still sets the width.
   const Seen wide = show("nope", std::string(60, 'W'));
   EXPECT_GE(wide.width, wide.textWidth);
+}
+
+// The shown box's buttons carry their captions without icons; each gives its answer, and Escape gives
+// the last one, as closing the box does.
+TEST_F(PlatformTest, ShownBoxButtonsAndEscapeGiveTheirAnswers) {
+  test::ScriptMessageBoxes(false);
+  struct Case {
+    Buttons buttons;
+    std::vector<std::string> captions;
+    std::vector<Answer> answers;
+  };
+  const Case cases[] = {
+      {Buttons::Ok, {"OK"}, {Answer::Ok}},
+      {Buttons::YesNo, {"&Yes", "&No"}, {Answer::Yes, Answer::No}},
+      {Buttons::YesNoCancel, {"&Yes", "&No", "Cancel"}, {Answer::Yes, Answer::No, Answer::Cancel}},
+  };
+  for (const Case& c : cases) {
+    for (int press = 0; press <= int(c.captions.size()); ++press) {  // the last round presses Escape
+      SCOPED_TRACE(c.captions.front() + " box, press " + std::to_string(press));
+      std::vector<std::string> captions;
+      bool iconless = true;
+      std::string defaultCaption;
+      QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        for (QAbstractButton* b : box->buttons()) iconless = iconless && b->icon().isNull();
+        // Laid out in the desktop's order; read them in the order the caller gave them.
+        for (const std::string& wanted : c.captions)
+          for (QAbstractButton* b : box->buttons())
+            if (b->text().toStdString() == wanted) captions.push_back(wanted);
+        if (box->defaultButton()) defaultCaption = box->defaultButton()->text().toStdString();
+        if (press < int(c.captions.size())) {
+          for (QAbstractButton* b : box->buttons())
+            if (b->text().toStdString() == c.captions[std::size_t(press)]) b->click();
+        } else {
+          QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+          QApplication::sendEvent(box, &escape);
+        }
+      });
+      const Answer a = MessageRequester("Question", "Go on?", c.buttons);
+      EXPECT_EQ(captions, c.captions);
+      EXPECT_TRUE(iconless);
+      EXPECT_EQ(defaultCaption, c.captions.front());
+      EXPECT_EQ(a, press < int(c.answers.size()) ? c.answers[std::size_t(press)] : c.answers.back());
+    }
+  }
 }
 
 }  // namespace

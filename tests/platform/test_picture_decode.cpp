@@ -183,4 +183,24 @@ TEST_F(PictureDecodeTest, BrokenDataGivesZeroAndKeepsThePictureThere) {
   EXPECT_FALSE(pf::PictureExists(10));
 }
 
+// Decoded on a second thread, the pictures are there at their first look-up; broken ones are left out,
+// and a picture stored meanwhile under the same number is not replaced by the late one.
+TEST_F(PictureDecodeTest, PicturesDecodedAheadArriveBeforeTheirFirstUse) {
+  const Bytes png = SmallRgbaPng();
+  const Bytes jpeg = TwoColourJpeg();
+  const Bytes broken = Truncated(png, png.size() / 2);
+  ASSERT_EQ(pf::CreatePicture(23, 2, 2, 0x445566), 23);
+  pf::DecodePicturesAhead(
+      {{21, png.data(), png.size()}, {22, jpeg.data(), jpeg.size()}, {23, broken.data(), broken.size()}});
+  EXPECT_EQ(pf::PictureWidth(21), 3);
+  EXPECT_EQ(pf::PicturePixel(21, 1, 0), 0x00FF00u);
+  EXPECT_EQ(pf::PictureWidth(22), 16);
+  EXPECT_EQ(pf::PicturePixel(23, 0, 0), 0x445566u);  // the broken one stored nothing
+
+  pf::DecodePicturesAhead({{24, png.data(), png.size()}});
+  ASSERT_EQ(pf::CreatePicture(24, 5, 5, 0x010203), 24);
+  EXPECT_EQ(pf::PictureWidth(24), 5);
+  EXPECT_EQ(pf::PicturePixel(24, 0, 0), 0x010203u);
+}
+
 }  // namespace
