@@ -78,6 +78,7 @@ void WriteText(Gadget& g, const std::string& text) {
     case Kind::Text:
       w->setProperty(kRawText, q);
       static_cast<QLabel*>(w)->setText(CaptionText(text));
+      FitOneLineText(static_cast<QLabel*>(w));
       break;
     case Kind::Field:
       static_cast<QLineEdit*>(w)->setText(q);
@@ -305,6 +306,7 @@ void ResizeGadget(int gadget, int x, int y, int w, int h) {
   const QRect r = g->widget->geometry();
   auto keep = [](int v, int old) { return v == kIgnoreValue ? old : v; };
   g->widget->setGeometry(keep(x, r.x()), keep(y, r.y()), keep(w, r.width()), keep(h, r.height()));
+  if (g->kind == Kind::Text) detail::FitOneLineText(static_cast<QLabel*>(g->widget.data()));
 }
 
 Rect GadgetScreenRect(int gadget) {

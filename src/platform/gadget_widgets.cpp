@@ -35,6 +35,30 @@ void BorderedFrame::resizeEvent(QResizeEvent* e) {
 
 // --- ClickLabel ------------------------------------------------------------------------------------------
 
+void FitOneLineText(QLabel* label) {
+  const QString text = label->text();
+  if (text.isEmpty() || label->wordWrap() || !(label->alignment() & Qt::AlignVCenter) ||
+      text.contains(QLatin1Char('\n')))
+    return;
+  const QFontMetrics fm(label->font());
+  const int frame = label->frameWidth();
+  // A framed label indents its text by half an "x" from the frame.
+  const int indent =
+      label->indent() >= 0 ? label->indent() : (frame > 0 ? fm.horizontalAdvance(QLatin1Char('x')) / 2 : 0);
+  const int need = fm.horizontalAdvance(text) + 2 * (frame + label->margin() + indent) + 1;
+  const QRect r = label->geometry();
+  if (need <= r.width()) return;
+  const int grow = need - r.width();
+  const Qt::Alignment h = label->alignment() & Qt::AlignHorizontal_Mask;
+  const int x = h & Qt::AlignHCenter ? r.x() - grow / 2 : h & Qt::AlignRight ? r.x() - grow : r.x();
+  label->setGeometry(x, r.y(), need, r.height());
+}
+
+void ClickLabel::changeEvent(QEvent* e) {
+  QLabel::changeEvent(e);
+  if (e->type() == QEvent::FontChange) FitOneLineText(this);
+}
+
 void ClickLabel::mousePressEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) pressed_ = true;
   QLabel::mousePressEvent(e);
