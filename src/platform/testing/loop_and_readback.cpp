@@ -65,6 +65,14 @@ int ShownTextWidth(int gadget) {
   return widest;
 }
 
+bool AlignedRight(int gadget) {
+  const detail::Gadget* g = detail::FindGadget(gadget);
+  if (!g) return false;
+  if (g->kind == Kind::Text) return static_cast<QLabel*>(g->widget.data())->alignment() & Qt::AlignRight;
+  if (g->kind == Kind::Field) return static_cast<QLineEdit*>(g->widget.data())->alignment() & Qt::AlignRight;
+  return false;
+}
+
 bool HasFocus(int gadget) { return gadget > 0 && GetActiveGadget() == gadget; }
 
 std::string ComboEditText(int gadget) {
