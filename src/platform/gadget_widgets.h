@@ -34,7 +34,9 @@ class ClickLabel : public QLabel {
 
 // A vertically centred one-line text wider than its control would be cut at the control's edge: the
 // control grows to its text's width instead, keeping the edge (or the centre) its alignment holds.
+// Fitting starts again from the place the program gave, so a text that fits again gets that place back.
 void FitOneLineText(QLabel* label);
+QRect GivenRect(QLabel* label);
 
 // Bordered containers: children go into a client area inside the one-pixel border, so the border stays
 // visible around them whatever they cover.

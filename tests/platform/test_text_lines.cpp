@@ -102,6 +102,16 @@ TEST_F(PlatformTest, OneLineTextWiderThanItsControlGrowsToItsText) {
   const int wraps = TextGadget(kAutoNumber, 0, 90, 120, 60, caption, 0);
   SetGadgetFont(wraps, 120);
   EXPECT_EQ(GadgetWidth(wraps), 120);
+  // A shorter text, or a smaller font, gives the control its own width back.
+  const int shrinks = TextGadget(kAutoNumber, 0, 200, 120, 30, caption, flags::kVCentre);
+  SetGadgetFont(shrinks, 120);
+  ASSERT_GT(GadgetWidth(shrinks), 120);
+  SetGadgetText(shrinks, "Department");
+  EXPECT_EQ(GadgetWidth(shrinks), 120);
+  SetGadgetText(shrinks, caption);
+  ASSERT_EQ(LoadFontPixels(121, "Arial", 6), 121);
+  SetGadgetFont(shrinks, 121);
+  EXPECT_EQ(GadgetWidth(shrinks), 120);
   // Given a narrower width later, it grows again.
   const int resized = TextGadget(kAutoNumber, 0, 160, 400, 30, caption, flags::kVCentre);
   SetGadgetFont(resized, 120);
