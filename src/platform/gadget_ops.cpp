@@ -78,6 +78,7 @@ void WriteText(Gadget& g, const std::string& text) {
     case Kind::Text:
       w->setProperty(kRawText, q);
       static_cast<QLabel*>(w)->setText(CaptionText(text));
+      FitOneLineText(static_cast<QLabel*>(w));
       break;
     case Kind::Field:
       static_cast<QLineEdit*>(w)->setText(q);
@@ -302,9 +303,12 @@ int GadgetHeight(int gadget) {
 void ResizeGadget(int gadget, int x, int y, int w, int h) {
   detail::Gadget* g = FindGadget(gadget);
   if (!g) return;
-  const QRect r = g->widget->geometry();
+  // A text widened to show its line whole keeps the place the program gave it for the values left alone.
+  const QRect r = g->kind == Kind::Text ? detail::GivenRect(static_cast<QLabel*>(g->widget.data()))
+                                        : g->widget->geometry();
   auto keep = [](int v, int old) { return v == kIgnoreValue ? old : v; };
   g->widget->setGeometry(keep(x, r.x()), keep(y, r.y()), keep(w, r.width()), keep(h, r.height()));
+  if (g->kind == Kind::Text) detail::FitOneLineText(static_cast<QLabel*>(g->widget.data()));
 }
 
 Rect GadgetScreenRect(int gadget) {

@@ -35,6 +35,49 @@ void BorderedFrame::resizeEvent(QResizeEvent* e) {
 
 // --- ClickLabel ------------------------------------------------------------------------------------------
 
+namespace {
+constexpr char kGivenRect[] = "pfGivenRect";    // the place the program gave the text
+constexpr char kFittedRect[] = "pfFittedRect";  // the place fitting gave it last
+}  // namespace
+
+QRect GivenRect(QLabel* label) {
+  const QRect given = label->property(kGivenRect).toRect();
+  // A place set since the last fitting (by the program or by a layout) is the one given now.
+  return given.isValid() && label->geometry() == label->property(kFittedRect).toRect() ? given
+                                                                                       : label->geometry();
+}
+
+void FitOneLineText(QLabel* label) {
+  const QRect given = GivenRect(label);
+  QRect target = given;
+  const QString text = label->text();
+  if (!text.isEmpty() && !label->wordWrap() && (label->alignment() & Qt::AlignVCenter) &&
+      !text.contains(QLatin1Char('\n'))) {
+    const QFontMetrics fm(label->font());
+    const int frame = label->frameWidth();
+    // A framed label indents its text by half an "x" from the frame.
+    const int indent =
+        label->indent() >= 0 ? label->indent() : (frame > 0 ? fm.horizontalAdvance(QLatin1Char('x')) / 2 : 0);
+    const int need = fm.horizontalAdvance(text) + 2 * (frame + label->margin() + indent) + 1;
+    if (need > given.width()) {
+      const int grow = need - given.width();
+      const Qt::Alignment h = label->alignment() & Qt::AlignHorizontal_Mask;
+      target.setX(h & Qt::AlignHCenter ? given.x() - grow / 2
+                  : h & Qt::AlignRight ? given.x() - grow
+                                       : given.x());
+      target.setWidth(need);
+    }
+  }
+  label->setProperty(kGivenRect, given);
+  label->setProperty(kFittedRect, target);
+  if (label->geometry() != target) label->setGeometry(target);
+}
+
+void ClickLabel::changeEvent(QEvent* e) {
+  QLabel::changeEvent(e);
+  if (e->type() == QEvent::FontChange) FitOneLineText(this);
+}
+
 void ClickLabel::mousePressEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) pressed_ = true;
   QLabel::mousePressEvent(e);

@@ -22,6 +22,7 @@ class ClickLabel : public QLabel {
   bool clickable = false;
 
  protected:
+  void changeEvent(QEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
@@ -30,6 +31,12 @@ class ClickLabel : public QLabel {
   int number_;
   bool pressed_ = false;
 };
+
+// A vertically centred one-line text wider than its control would be cut at the control's edge: the
+// control grows to its text's width instead, keeping the edge (or the centre) its alignment holds.
+// Fitting starts again from the place the program gave, so a text that fits again gets that place back.
+void FitOneLineText(QLabel* label);
+QRect GivenRect(QLabel* label);
 
 // Bordered containers: children go into a client area inside the one-pixel border, so the border stays
 // visible around them whatever they cover.

@@ -234,6 +234,8 @@ int FieldGadget(int number, int x, int y, int w, int h, const std::string& text,
     auto* e = new detail::FieldEdit(p, n);
     e->setFrame(fl & flags::kBorder);
     e->setReadOnly(fl & flags::kReadOnly);
+    // Numbers stand at the right end, clear of a unit mark drawn over the field's left end.
+    if (fl & flags::kRight) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return e;
   });
   if (!g) return 0;

@@ -80,8 +80,10 @@ ScrollKind KindOfAction(int action) {
   }
 }
 
-// The user moved the bar: the view has moved already, so the chain's default does nothing, and a handler
-// that consumes the request puts the view back.
+// The user moved the bar (a drag, a click on it, or a wheel turn that reached the area through one of its
+// children): the toolkit has moved the view already. It goes back first, so the chain sees the request
+// the way a program's request arrives (the view still where it was, the new place in the message), and
+// only the default moves it on; a handler that consumes the request keeps the view where it left it.
 void WatchUserScrolls(Gadget& g) {
   QScrollBar* bar = static_cast<QScrollArea*>(g.widget.data())->verticalScrollBar();
   struct Track {
@@ -103,12 +105,13 @@ void WatchUserScrolls(Gadget& g) {
     m.scrollKind = track->kind;
     m.position = v;
     track->kind = ScrollKind::ThumbPosition;
-    bool defaulted = false;
-    if (RunHandlers(*target, m, [&] { defaulted = true; }) && !defaulted) {
+    const auto moveTo = [track, bar](int value) {
       ProgramScope program;
-      bar->setValue(old);
-      track->last = old;
-    }
+      bar->setValue(value);
+      track->last = bar->value();
+    };
+    moveTo(old);
+    if (!RunHandlers(*target, m, [&] { moveTo(v); })) moveTo(v);
   });
 }
 

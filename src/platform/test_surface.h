@@ -103,6 +103,8 @@ std::vector<Event> DrainEvents();  // takes every queued event without handling 
 
 // --- Read-back ---------------------------------------------------------------------------------------------
 std::string DisplayedText(int gadget);  // what a static text, field or button shows
+int ShownTextWidth(int gadget);         // a static text's widest line in its font, in pixels
+bool AlignedRight(int gadget);          // a static text's or field's text stands at its right end
 bool HasFocus(int gadget);
 std::string ComboEditText(int gadget);
 std::vector<std::string> ViewerVisibleText(int gadget);  // lines as shown (hidden text left out)

@@ -33,6 +33,16 @@ TEST_F(PlatformTest, ColoursReadBackExactlyAsSet) {
   EXPECT_EQ(GetGadgetColour(t, kFrontColour), MakeRgb(255, 255, 200));
 }
 
+// Number fields and values stand at their right end, clear of a unit mark over their left end.
+TEST_F(PlatformTest, RightFlagAlignsFieldsAndTexts) {
+  EXPECT_TRUE(test::AlignedRight(FieldGadget(kAutoNumber, 0, 0, 80, 20, "12", flags::kRight)));
+  EXPECT_TRUE(
+      test::AlignedRight(FieldGadget(kAutoNumber, 0, 30, 80, 20, "12", flags::kRight | flags::kBorder)));
+  EXPECT_FALSE(test::AlignedRight(FieldGadget(kAutoNumber, 0, 60, 80, 20, "12", flags::kBorder)));
+  EXPECT_TRUE(test::AlignedRight(TextGadget(kAutoNumber, 0, 90, 80, 20, "12", flags::kRight)));
+  EXPECT_FALSE(test::AlignedRight(TextGadget(kAutoNumber, 0, 120, 80, 20, "12")));
+}
+
 TEST_F(PlatformTest, GeometryKeepsIgnoredValuesAndContainersCarryTheirChildren) {
   const int panel = ContainerGadget(kAutoNumber, 100, 50, 300, 200, flags::kBorder);
   OpenGadgetList(panel);

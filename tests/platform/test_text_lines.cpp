@@ -71,5 +71,53 @@ TEST_F(PlatformTest, VerticallyCentredTextStaysOnOneLineWhileOtherTextsWrap) {
   }
 }
 
+// A one-line caption wider than its control is widened to show its text whole, keeping the edge (or the
+// centre) its alignment holds; a larger font set after the text widens it again.
+TEST_F(PlatformTest, OneLineTextWiderThanItsControlGrowsToItsText) {
+  ASSERT_EQ(LoadFontPixels(120, "Arial", 19), 120);
+  const std::string caption = "Non-intervention Department";
+  struct Case {
+    const char* what;
+    unsigned flags;
+    int keep;  // 0 left edge, 1 centre, 2 right edge
+  };
+  const Case cases[] = {{"left", flags::kVCentre, 0},
+                        {"centred", flags::kVCentre | flags::kCentre, 1},
+                        {"right", flags::kVCentre | flags::kRight, 2},
+                        {"framed", flags::kVCentre | flags::kBorder, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const int g = TextGadget(kAutoNumber, 300, 10, 120, 30, caption, c.flags);
+    SetGadgetFont(g, 120);
+    EXPECT_GE(GadgetWidth(g), test::ShownTextWidth(g) + ((c.flags & flags::kBorder) ? 2 : 0));
+    const int edges[] = {GadgetX(g), GadgetX(g) + GadgetWidth(g) / 2, GadgetX(g) + GadgetWidth(g)};
+    const int given[] = {300, 360, 420};
+    EXPECT_NEAR(edges[c.keep], given[c.keep], 1);
+    EXPECT_EQ(GadgetHeight(g), 30);
+  }
+  // A text that fits, and a text that wraps, keep the width given.
+  const int fits = TextGadget(kAutoNumber, 0, 50, 400, 30, caption, flags::kVCentre);
+  SetGadgetFont(fits, 120);
+  EXPECT_EQ(GadgetWidth(fits), 400);
+  const int wraps = TextGadget(kAutoNumber, 0, 90, 120, 60, caption, 0);
+  SetGadgetFont(wraps, 120);
+  EXPECT_EQ(GadgetWidth(wraps), 120);
+  // A shorter text, or a smaller font, gives the control its own width back.
+  const int shrinks = TextGadget(kAutoNumber, 0, 200, 120, 30, caption, flags::kVCentre);
+  SetGadgetFont(shrinks, 120);
+  ASSERT_GT(GadgetWidth(shrinks), 120);
+  SetGadgetText(shrinks, "Department");
+  EXPECT_EQ(GadgetWidth(shrinks), 120);
+  SetGadgetText(shrinks, caption);
+  ASSERT_EQ(LoadFontPixels(121, "Arial", 6), 121);
+  SetGadgetFont(shrinks, 121);
+  EXPECT_EQ(GadgetWidth(shrinks), 120);
+  // Given a narrower width later, it grows again.
+  const int resized = TextGadget(kAutoNumber, 0, 160, 400, 30, caption, flags::kVCentre);
+  SetGadgetFont(resized, 120);
+  ResizeGadget(resized, kIgnoreValue, kIgnoreValue, 100, kIgnoreValue);
+  EXPECT_GE(GadgetWidth(resized), test::ShownTextWidth(resized));
+}
+
 }  // namespace
 }  // namespace pf::testing

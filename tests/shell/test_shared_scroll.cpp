@@ -13,6 +13,9 @@ class SharedScrollTest : public TestPage {
     upper = pf::ScrollAreaGadget(AutoNumber, 0, 0, 400, 300, 380, 800, 8);
     lower = pf::ScrollAreaGadget(AutoNumber, 0, 310, 400, 300, 380, 2500, 30);
     mark = pf::TextGadget(AutoNumber, 0, 620, 20, 20, "X");
+    pf::OpenGadgetList(upper);
+    upperText = pf::TextGadget(AutoNumber, 0, 450, 380, 200, "criteria");
+    pf::CloseGadgetList();
     Built();
     if (potentialIntervention) {
       PIStep3ScrollBar = bar, PIStep3UpperArea = upper, PIStep3LowerArea = lower, PIStep3ScrollSplit = 500;
@@ -37,7 +40,7 @@ class SharedScrollTest : public TestPage {
     EXPECT_EQ(pf::GetScrollY(lower), lowerY);
   }
 
-  int bar = 0, upper = 0, lower = 0, mark = 0;
+  int bar = 0, upper = 0, lower = 0, mark = 0, upperText = 0;
 };
 
 }  // namespace
@@ -80,6 +83,13 @@ TEST_F(SharedScrollTest, ContentAreasHandTheirScrollingToTheBar) {
   Pump();
   ExpectPositions(300, 300, 0);  // not below the current position: five lines up
   pf::test::Wheel(upper, -120);
+  Pump();
+  ExpectPositions(450, 450, 0);
+  // A wheel turn over the content (the area's own bar moves first) goes the wheel's way, both ways.
+  pf::test::Wheel(upperText, -120);
+  Pump();
+  ExpectPositions(600, 500, 100);
+  pf::test::Wheel(upperText, 120);
   Pump();
   ExpectPositions(450, 450, 0);
   // Keys in an area scroll the way they say, by the bar's own amounts.

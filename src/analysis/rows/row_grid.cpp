@@ -1,4 +1,6 @@
 // The summary incident grid of step 3: its caption row and its rows of number fields and unit boxes.
+#include <algorithm>
+
 #include "analysis/rows/row_frame.h"
 #include "shell/design_grid.h"
 #include "shell/gadget_helpers.h"
@@ -82,7 +84,10 @@ int BuildGridRow(const RowCall& call, const RowDescription& spec) {
         // The mark comes first and stays drawn over the right or left end of the field.
         const int mark =
             RowText(box.markX, box.markY, box.markW, 20, box.mark, box.markAlign, kWhite, kBlack, -1);
-        field = RowField(box.fieldX, 0, box.fieldW, 20, kRight);
+        // A mark at the right end covers the field's last units; the field stops where the mark starts, so
+        // its right-aligned number ends beside the mark instead of under it.
+        const int fieldW = box.markAlign == kRight ? std::min(box.fieldW, box.markX) : box.fieldW;
+        field = RowField(box.fieldX, 0, fieldW, 20, kRight);
         pf::RaiseGadget(mark);
         pf::CloseGadgetList();
       }

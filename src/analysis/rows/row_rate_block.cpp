@@ -161,7 +161,8 @@ int BuildRateBlock(const RowCall& call, const RowDescription&) {
   const int yearHeader = Prompt(501, 170, 50, 40, "", kBorder | kCentre | kVCentre);
   const int payrollHeader = Prompt(550, 170, 100, 40, "", kBorder | kCentre | kVCentre);
   pf::SetGadgetText(yearHeader, " Year");
-  pf::SetGadgetText(payrollHeader, "Assessable payroll");
+  // Two lines: on one line the caption is wider than the box and its column in the dialog font.
+  pf::SetGadgetText(payrollHeader, "Assessable\rpayroll");
   pf::SetGadgetColour(yearHeader, BackColourType, GreyColour);
   pf::SetGadgetColour(payrollHeader, BackColourType, GreyColour);
   const int payrollPrompt = Prompt(30, 210, 400, 50, t.payrollPrompt, 0);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -52,6 +53,24 @@ std::string DisplayedText(int gadget) {
   const detail::Gadget* g = detail::FindGadget(gadget);
   if (g && g->kind == Kind::Text) return static_cast<QLabel*>(g->widget.data())->text().toStdString();
   return GetGadgetText(gadget);
+}
+
+int ShownTextWidth(int gadget) {
+  const detail::Gadget* g = detail::FindGadget(gadget);
+  if (!g || g->kind != Kind::Text) return 0;
+  const auto* label = static_cast<QLabel*>(g->widget.data());
+  int widest = 0;
+  for (const QString& line : label->text().split(QLatin1Char('\n')))
+    widest = std::max(widest, QFontMetrics(label->font()).horizontalAdvance(line));
+  return widest;
+}
+
+bool AlignedRight(int gadget) {
+  const detail::Gadget* g = detail::FindGadget(gadget);
+  if (!g) return false;
+  if (g->kind == Kind::Text) return static_cast<QLabel*>(g->widget.data())->alignment() & Qt::AlignRight;
+  if (g->kind == Kind::Field) return static_cast<QLineEdit*>(g->widget.data())->alignment() & Qt::AlignRight;
+  return false;
 }
 
 bool HasFocus(int gadget) { return gadget > 0 && GetActiveGadget() == gadget; }

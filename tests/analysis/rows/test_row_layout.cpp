@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/gadget_state.h"
 #include "row_harness.h"
 
 namespace {
@@ -75,3 +76,36 @@ TEST_P(RowLayout, StackedRowsEndAtTheirPanelsBottom) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modules, RowLayout, ::testing::Values(Module::BA, Module::CG, Module::PI));
+
+// In the incident grid a unit mark stands over one end of its field's box: the field must end where a
+// right-hand mark ("hrs", "%") starts and begin after a left-hand "$", so a right-aligned number is never
+// drawn under the mark.
+TEST_P(RowLayout, GridNumbersStayClearOfTheirUnitMarks) {
+  const Module m = GetParam();
+  OpenArea(m, 700);
+  // Hours, money and percent boxes; the kind numbers differ in the first analysis.
+  const std::vector<int> kinds =
+      m == Module::BA ? std::vector<int>{162, 163, 164, 169, 184} : std::vector<int>{162, 163, 184, 185, 186};
+  int row = 20, y = 0;
+  for (int kind : kinds) y = Add(m, kind, 6, row++, "Label", -1, y == 0 ? 0 : -1);
+  Show();
+  int checked = 0;
+  for (int r = 20; r < row; ++r)
+    for (int slot = 1; slot <= 5; ++slot) {
+      const int field = At(m, 6, r, 1, slot);
+      if (field == 0) continue;
+      const int box = pf::GadgetParent(field);
+      ASSERT_NE(pf::GadgetParent(box), area) << "a unit box holds the field";
+      for (int mark : pf::GadgetChildren(box)) {
+        if (pf::GadgetKind(mark) != pf::Kind::Text) continue;
+        SCOPED_TRACE(pf::GetGadgetText(mark) + " row " + std::to_string(r));
+        const int fieldEnd = pf::GadgetX(field) + pf::GadgetWidth(field);
+        if (pf::GadgetX(mark) > pf::GadgetX(field))
+          EXPECT_LE(fieldEnd, pf::GadgetX(mark));
+        else
+          EXPECT_GE(pf::GadgetX(field), pf::GadgetX(mark) + pf::GadgetWidth(mark));
+        ++checked;
+      }
+    }
+  EXPECT_GT(checked, 10);
+}
