@@ -112,18 +112,7 @@ void Step6(const ModuleDescription& m, int page) {
 }
 
 void Step7(const ModuleDescription& m, int page) {
-  const int w = StepPageWidth(m, page), h = StepPageHeight(m, page);
-  const int header = StepHeaderHeight(7);
-  const int area = StepScrollArea(0, header, w - 5, h - header + 1, w - 26, AddY(h, 700), 10, true, true);
-  pf::OpenGadgetList(area);
-  const std::span<const AnalysisRow> top = CGRows().step7Top;
-  const int codeBottom = BuildRows(m, page, top.first(3));
-  BuildRows(m, page, top.subspan(3));
-  BuildIndustryPlaceholders(m, codeBottom);
-  pf::HideGadget(CGIndustryPanel0, true);  // both stay hidden until a record is loaded
-  pf::HideGadget(CGIndustryPanel1, true);
-  BuildRows(m, page, CGRows().step7Rest);
-  pf::CloseGadgetList();
+  BuildInsuranceStep(m, page, CGRows().step7Top, CGRows().step7Rest, 700, 1);
 }
 
 void Step8(const ModuleDescription& m, int page) {

@@ -25,3 +25,19 @@ void BuildProductivityStep(const ModuleDescription& m, int page, std::span<const
   BuildRows(m, page, rows);
   pf::CloseGadgetList();
 }
+
+void BuildInsuranceStep(const ModuleDescription& m, int page, std::span<const AnalysisRow> top,
+                        std::span<const AnalysisRow> rest, int extraHeight, int bottomGap) {
+  const int w = StepPageWidth(m, page), h = StepPageHeight(m, page);
+  const int header = StepHeaderHeight(7);
+  const int area =
+      StepScrollArea(0, header, w - 5, h - header + bottomGap, w - 26, AddY(h, extraHeight), 10, true, true);
+  pf::OpenGadgetList(area);
+  const int codeBottom = BuildRows(m, page, top.first(3));
+  BuildRows(m, page, top.subspan(3));
+  BuildIndustryPlaceholders(m, codeBottom);
+  pf::HideGadget(*m.industryPanel0, true);  // both stay hidden until a record is loaded
+  pf::HideGadget(*m.industryPanel1, true);
+  BuildRows(m, page, rest);
+  pf::CloseGadgetList();
+}

@@ -70,18 +70,7 @@ void Step6(const ModuleDescription& m, int page) {
 }
 
 void Step7(const ModuleDescription& m, int page) {
-  const int w = StepPageWidth(m, page), h = StepPageHeight(m, page);
-  const int header = StepHeaderHeight(7);
-  const int area = StepScrollArea(0, header, w - 5, h - header + 2, w - 26, AddY(h, 750), 10, true, true);
-  pf::OpenGadgetList(area);
-  const std::span<const AnalysisRow> top = PIRows().step7Top;
-  const int codeBottom = BuildRows(m, page, top.first(3));
-  BuildRows(m, page, top.subspan(3));
-  BuildIndustryPlaceholders(m, codeBottom);
-  pf::HideGadget(PIIndustryPanel0, true);  // both stay hidden until a record is loaded
-  pf::HideGadget(PIIndustryPanel1, true);
-  BuildRows(m, page, PIRows().step7Rest);
-  pf::CloseGadgetList();
+  BuildInsuranceStep(m, page, PIRows().step7Top, PIRows().step7Rest, 750, 2);
 }
 
 void Step8(const ModuleDescription& m, int page) {
