@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "bench_program.h"
 #include "incident/incident_rows.h"
 #include "platform/platform.h"
 #include "platform/test_surface.h"
@@ -16,29 +17,8 @@
 namespace {
 
 void StartHeadless() {
-  pf::test::SetWorkArea(1024, 708);
-  pf::test::SetScreenDpi(96);
-  pf::test::UseVirtualClock(true);
-  pf::test::ScriptMessageAnswers({pf::Answer::Ok});
-  static int argc = 1;
-  static char name[] = "quillmark";
-  static char* argv[] = {name, nullptr};
-  StartProgram(argc, argv);
-  pf::test::Pump(HandleEvent);
+  StartProgramHeadless();
   ShowPage(2, 7, -1);
-  pf::test::Pump(HandleEvent);
-}
-
-void FillEveryNumberField() {
-  int n = 0;
-  for (int step = 1; step <= 6; ++step)
-    for (const IncidentRowDescription& spec : IncidentStepRows(step)) {
-      const IncidentKindCells cells = KindCells(spec.kind);
-      for (int c = 2; c <= 4; ++c)
-        if (cells.input[c])
-          pf::SetGadgetText(IncidentGadget(step, spec.row, c), std::to_string(1000 + 37 * ++n));
-    }
-  pf::SetGadgetText(IncidentGadget(6, 2, 4), "4.5");  // a margin that gives every recovery column a figure
   pf::test::Pump(HandleEvent);
 }
 

@@ -1,6 +1,7 @@
 // First build of the whole Before & After worksheet (start page and all eight steps) in a running program.
 #include <benchmark/benchmark.h>
 
+#include "bench_program.h"
 #include "platform/platform.h"
 #include "platform/test_surface.h"
 #include "shell/event_loop.h"
@@ -11,23 +12,8 @@
 
 namespace {
 
-void StartHeadless() {
-  static bool started = false;
-  if (started) return;
-  started = true;
-  pf::test::SetWorkArea(1024, 708);
-  pf::test::SetScreenDpi(96);
-  pf::test::UseVirtualClock(true);
-  pf::test::ScriptMessageAnswers({pf::Answer::Ok});
-  static int argc = 1;
-  static char name[] = "quillmark";
-  static char* argv[] = {name, nullptr};
-  StartProgram(argc, argv);
-  pf::test::Pump(HandleEvent);
-}
-
 void BM_BuildBAWorksheet(benchmark::State& state) {
-  StartHeadless();
+  StartProgramHeadless();
   for (auto _ : state) {
     pf::OpenGadgetList(PageHolder);
     BuildBAPages();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/rows/row_builders.h"
+#include "bench_program.h"
 #include "platform/platform.h"
 #include "platform/test_surface.h"
 #include "shell/event_loop.h"
@@ -29,15 +30,7 @@ void StartHeadless() {
   static bool started = false;
   if (started) return;
   started = true;
-  pf::test::SetWorkArea(1024, 708);
-  pf::test::SetScreenDpi(96);
-  pf::test::UseVirtualClock(true);
-  pf::test::ScriptMessageAnswers({pf::Answer::Ok});
-  static int argc = 1;
-  static char name[] = "quillmark";
-  static char* argv[] = {name, nullptr};
-  StartProgram(argc, argv);
-  pf::test::Pump(HandleEvent);
+  StartProgramHeadless();
   for (int* root : {&BARoot, &CGRoot, &PIRoot}) {
     pf::OpenGadgetList(PageHolder);
     *root = pf::ContainerGadget(AutoNumber, -3, 0, pf::GadgetWidth(PageHolder) + 2, 600);

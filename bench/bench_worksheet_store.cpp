@@ -8,6 +8,7 @@
 #include <string>
 
 #include "bench_files.h"
+#include "bench_program.h"
 #include "incident/incident_globals.h"
 #include "incident/incident_pages.h"
 #include "incident/incident_rows.h"
@@ -25,24 +26,6 @@
 namespace {
 
 constexpr int kStoredIncidents = 10000;
-
-void FillEveryNumberField() {
-  int n = 0;
-  for (int step = 1; step <= 6; ++step)
-    for (const IncidentRowDescription& spec : IncidentStepRows(step)) {
-      const IncidentKindCells cells = KindCells(spec.kind);
-      for (int c = 2; c <= 4; ++c)
-        if (cells.input[c])
-          pf::SetGadgetText(IncidentGadget(step, spec.row, c), std::to_string(1000 + 37 * ++n));
-    }
-  pf::SetGadgetText(IncidentGadget(6, 2, 4), "4.5");
-  pf::test::Pump(HandleEvent);
-}
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 // Every stored column of the filled incident, copied into as many rows as asked.
 void CopyFirstIncident(int copies) {
@@ -66,15 +49,7 @@ void StartWithStoredIncidents() {
   if (started) return;
   started = true;
   EnterFreshBenchDirectory();
-  pf::test::SetWorkArea(1024, 708);
-  pf::test::SetScreenDpi(96);
-  pf::test::UseVirtualClock(true);
-  pf::test::ScriptMessageAnswers({pf::Answer::Ok});
-  static int argc = 1;
-  static char name[] = "quillmark";
-  static char* argv[] = {name, nullptr};
-  StartProgram(argc, argv);
-  pf::test::Pump(HandleEvent);
+  StartProgramHeadless();
   ShowPage(2, 7, -1);
   pf::test::Pump(HandleEvent);
   FillEveryNumberField();
