@@ -1,10 +1,9 @@
 #include "incident/mi_summary_query.h"
 
-#include <cmath>
-
 #include "incident/incident_cost_model.h"
 #include "incident/mi_summary_rows.h"
 #include "shell/number_text.h"
+#include "store/record_encoding.h"
 
 namespace {
 
@@ -51,13 +50,8 @@ MIIncident MIIncidentFromTexts(const std::array<std::string, 15>& t) {
   return i;
 }
 
-int MITypeColumn(const std::string& storedType) {
-  const double code = std::trunc(IncidentValue(storedType));
-  return code >= 0 && code <= 3 ? int(code) + 1 : 5;
-}
-
 void MITotals::Add(const MIIncident& i) {
-  const int t = MITypeColumn(i.type);
+  const int t = IncidentTypeColumn(i.type);
   sum[14][t] += 1;
   if (t == 1 || t == 3) {  // lost-time injuries and general sickness absences
     const double wages = i.absenceHours * i.absenceRate;

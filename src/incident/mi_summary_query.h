@@ -40,9 +40,6 @@ inline constexpr std::array<const char*, 15> kMIIncidentColumns = {
 // Builds an incident from the texts of those columns (missing texts read 0; "," is ignored).
 MIIncident MIIncidentFromTexts(const std::array<std::string, 15>& texts);
 
-// The results column of an incident type: codes 0-3 are columns 1-4, every other code column 5.
-int MITypeColumn(const std::string& storedType);
-
 // Sums per results row (14-41) and type column (1-5).
 struct MITotals {
   std::array<std::array<double, 6>, 46> sum{};

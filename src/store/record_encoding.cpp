@@ -1,10 +1,14 @@
 #include "store/record_encoding.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "shell/date_arithmetic.h"
+#include "shell/number_text.h"
 
 namespace {
+
+constexpr std::size_t kStoredIndustryFields = 24;  // s0 to s23; s24 is the hidden mark
 
 bool AllDigits(std::string_view s) {
   for (char c : s)
@@ -79,6 +83,11 @@ std::string StoredDateInWords(const std::string& text) {
   return MonthName(d.month) + " " + std::to_string(d.day) + ", " + text.substr(0, first);
 }
 
+int IncidentTypeColumn(std::string_view storedType) {
+  const double code = std::trunc(LeadingValue(TextNoCommas(storedType)));
+  return code >= 0 && code <= 3 ? int(code) + 1 : 5;
+}
+
 std::string CompoundSafe(std::string text) {
   for (char& c : text)
     if (c == '\r' || c == '\n' || c == kFieldEnd) c = ' ';
@@ -125,7 +134,8 @@ void DecodeLabour(std::string_view text, LabourArray& labour) {
 std::string EncodeIndustryCodes(const std::vector<IndustryCodeEntry>& list) {
   std::string text;
   for (const auto& entry : list) {
-    for (int j = 0; j <= 23; ++j) text += CompoundSafe(entry.s[j]) + kFieldEnd;
+    if (!entry.s[kStoredIndustryFields].empty()) continue;  // hidden
+    for (std::size_t f = 0; f < kStoredIndustryFields; ++f) text += CompoundSafe(entry.s[f]) + kFieldEnd;
     text += kRecordEnd;
   }
   return text;
@@ -134,17 +144,19 @@ std::string EncodeIndustryCodes(const std::vector<IndustryCodeEntry>& list) {
 std::vector<IndustryCodeEntry> DecodeIndustryCodes(std::string_view text) {
   std::vector<IndustryCodeEntry> list;
   std::size_t start = 0;
-  for (std::size_t end = text.find(kRecordEnd); end != std::string_view::npos;
+  for (std::size_t end = text.find(kRecordEnd);
+       end != std::string_view::npos && list.size() < kMaxStoredIndustryCodes;
        start = end + 1, end = text.find(kRecordEnd, start)) {
-    IndustryCodeEntry entry;
-    entry.s[23] = "yo";
     const std::string_view record = text.substr(start, end - start);
-    std::size_t partStart = 0;
-    int field = 0;
-    for (std::size_t esc = record.find(kFieldEnd); esc != std::string_view::npos;
-         partStart = esc + 1, esc = record.find(kFieldEnd, partStart), ++field) {
-      if (field < int(entry.s.size()))
-        entry.s[std::size_t(field)] = std::string(record.substr(partStart, esc - partStart));
+    if (record.empty()) continue;
+    IndustryCodeEntry entry;
+    entry.s[kStoredIndustryFields - 1] = "yo";
+    std::size_t from = 0;
+    for (std::size_t f = 0; f < kStoredIndustryFields; ++f) {
+      const std::size_t esc = record.find(kFieldEnd, from);
+      if (esc == std::string_view::npos) break;
+      entry.s[f] = std::string(record.substr(from, esc - from));
+      from = esc + 1;
     }
     list.push_back(std::move(entry));
   }

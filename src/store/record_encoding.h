@@ -37,6 +37,12 @@ std::string StoredDateInWords(const std::string& text);
 // The integer value of the text's leading digits (after blanks and a sign); 0 when there are none.
 int StoredInteger(std::string_view text);
 
+// The type column of a stored incident type code (1 lost-time work injury/illness, 2 no-lost-time work
+// injury/illness, 3 general sickness absence, 4 near miss, 5 other). The code is read by its leading number
+// as every stored number is ("" and "abc" read 0, "2.0" reads 2); 0 to 3 are their own types, every other
+// value is other. The summary and every retrieval read it so, and so count an incident alike.
+int IncidentTypeColumn(std::string_view storedType);
+
 // A text that goes inside a compound value: its CR, LF and ESC become blanks, so the separators stay whole.
 std::string CompoundSafe(std::string text);
 
@@ -45,7 +51,12 @@ std::string EncodeLabour(const LabourArray& labour);
 // Puts the stored groups back without clearing the array first; what lies outside it is skipped.
 void DecodeLabour(std::string_view text, LabourArray& labour);
 
-// One record per entry, its fields s0 to s23.
+// One record per entry, its fields s0 to s23, each ended by ESC, the record by CR. A record hidden by the
+// potential analysis (a mark in s24, which is never stored) is left out: it would come back visible.
 std::string EncodeIndustryCodes(const std::vector<IndustryCodeEntry>& list);
-// The records before each record end; field 23 is "yo" unless stored; parts past s24 are skipped.
+// The records of a stored list. A record is the text before a CR; its ESC-ended parts are s0 to s23 (a
+// part without its ESC is no field, parts past the 24th are dropped, s23 is "yo" unless stored). Empty
+// records are skipped and at most kMaxStoredIndustryCodes are read, so no stored text can make the load
+// hold more than a screenful of records.
+inline constexpr std::size_t kMaxStoredIndustryCodes = 1000;
 std::vector<IndustryCodeEntry> DecodeIndustryCodes(std::string_view text);

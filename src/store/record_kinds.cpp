@@ -1,6 +1,5 @@
 #include "store/record_kinds.h"
 
-#include "analysis/calc/industry_codes.h"
 #include "shell/gadget_helpers.h"
 #include "shell/number_text.h"
 #include "shell/services.h"
@@ -92,8 +91,7 @@ std::vector<NamedValue> AnalysisColumns(int kind) {
       {"interventionnamefield", Text((*p.gadget)(8, 2, 1, 2))},
       {"interventiondescriptionfield", Text((*p.gadget)(8, 3, 1, 2))},
       {"industrycodesfield", EncodeIndustryCodes(*p.codes)},
-      {"industrycodesShortfield",
-       EncodeIndustryCodes(pi ? VisibleRecords(*p.codesSummary) : *p.codesSummary)},
+      {"industrycodesShortfield", EncodeIndustryCodes(*p.codesSummary)},
       {"longorshort", std::to_string(pf::GetGadgetData(*p.databaseMark))},
       {"longsummary", *p.longSummary},
       {"shortinci", pi ? PIShortInci : std::string()},

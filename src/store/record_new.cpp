@@ -86,9 +86,10 @@ void ResetAnalysisExtras(int kind) {
   pf::ClearGadgetItems(X(2, 3, 1, 2));
   // The long summary of the record shown before would come back with a later approach switch.
   p.longSummary->clear();
+  // The claims of the code shown before; no code is chosen now.
+  SetText(X(2, 8, 1, 1), "");
+  SetText(X(2, 8, 1, 2), "");
   if (!pi) {
-    SetText(X(2, 8, 1, 1), "");
-    SetText(X(2, 8, 1, 2), "");
     for (int column = 1; column <= 2; ++column) {
       SetText(X(6, 11, column, 2), "0");
       SetText(X(6, 12, column, 2), "0.00");

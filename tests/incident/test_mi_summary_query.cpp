@@ -44,14 +44,6 @@ TEST(MISummaryQuery, CriteriaJoinAsBoundValues) {
   }
 }
 
-TEST(MISummaryQuery, EveryTypeCodeFallsIntoAColumn) {
-  const std::pair<const char*, int> cases[] = {{"0", 1},  {"1", 2},   {"2", 3},   {"3", 4},
-                                               {"99", 5}, {"4", 5},   {"89", 5},  {"-1", 5},
-                                               {"", 1},   {"abc", 1}, {"2.0", 3}, {"1e9", 5}};
-  for (const auto& [stored, column] : cases)
-    EXPECT_EQ(MITypeColumn(stored), column) << "type \"" << stored << "\"";
-}
-
 MIIncident Incident(const char* type, std::map<std::string, const char*> values) {
   std::array<std::string, 15> texts;
   texts[0] = type;

@@ -1,5 +1,8 @@
 // The built-in example analysis of each module: what it writes, what the recalculation makes of it, and
 // that saving it stores a new record.
+#include <map>
+#include <string>
+
 #include "platform/platform.h"
 #include "shell/page_globals.h"
 #include "shell/page_switching.h"
@@ -90,6 +93,55 @@ TEST_F(ExampleAnalysis, CancelInTheQuestionLeavesTheWorksheetAsItWas) {
   LoadBAExample();
   EXPECT_EQ(pf::GetGadgetText(BAGadget(8, 2, 1, 2)), "my own");
   EXPECT_EQ(pf::GetGadgetText(BAGadget(0, 0, 0, 0)), "");
+}
+
+// What every cell of a worksheet shows: texts, choices, list selections and dates.
+std::map<std::string, std::string> Shown(const BoundedArray<int, 10, 40, 2, 10>& x) {
+  std::map<std::string, std::string> shown;
+  for (int p = 0; p <= 10; ++p)
+    for (int r = 0; r <= 40; ++r)
+      for (int c = 0; c <= 2; ++c)
+        for (int s = 0; s <= 10; ++s) {
+          const int g = x(p, r, c, s);
+          if (!g) continue;
+          std::string v = pf::GetGadgetText(g);
+          if (pf::GadgetKind(g) == pf::Kind::Combo || pf::GadgetKind(g) == pf::Kind::ListBox) {
+            v += "|" + std::to_string(pf::GetGadgetState(g)) + "/" + std::to_string(pf::CountGadgetItems(g));
+            for (int i = 0; i < pf::CountGadgetItems(g); ++i) v += pf::IsGadgetItemSelected(g, i) ? "x" : ".";
+          }
+          if (pf::GadgetKind(g) == pf::Kind::Date) {
+            const pf::Date d = pf::GetGadgetDate(g);
+            v += "|" + std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day);
+          }
+          shown[std::to_string(p) + "," + std::to_string(r) + "," + std::to_string(c) + "," +
+                std::to_string(s)] = v;
+        }
+  return shown;
+}
+
+// A new analysis chosen over the example is the analysis one chosen over nothing is: no figure of the
+// example stays behind on any step, on screen or in print.
+TEST_F(ExampleAnalysis, NewAnalysisAfterTheExampleIsLikeOneMadeFromNothing) {
+  const struct {
+    int secondTab;
+    void (*newAnalysis)();
+    void (*example)();
+    Gadgets& x;
+  } modules[] = {{3, NewBAAnalysis, LoadBAExample, BAGadget},
+                 {2, NewCGAnalysis, LoadCGExample, CGGadget},
+                 {1, NewPIAnalysis, LoadPIExample, PIGadget}};
+  for (const auto& m : modules) {
+    SCOPED_TRACE(m.secondTab);
+    Open(m.secondTab, m.newAnalysis, [] {});
+    const auto fresh = Shown(m.x);
+    m.example();
+    Pump();
+    ASSERT_EQ(T(m.x, 0, 0, 0, 0), "\n");
+    m.newAnalysis();
+    Pump();
+    const auto renewed = Shown(m.x);
+    for (const auto& [cell, text] : fresh) EXPECT_EQ(renewed.at(cell), text) << cell;
+  }
 }
 
 }  // namespace

@@ -397,7 +397,8 @@ TEST_F(LoadTest, OverlongCompoundTextsStayInsideTheirArrays) {
   EXPECT_EQ(BALabour(0, 1, 10), std::string(30, 'f'));
   EXPECT_EQ(BALabour(1, 0, 0), "");
   ASSERT_EQ(BAIndustryCodes.size(), 1u);
-  EXPECT_EQ(BAIndustryCodes[0].s[24], "p");
+  EXPECT_EQ(BAIndustryCodes[0].s[23], "p");
+  EXPECT_EQ(BAIndustryCodes[0].s[24], "");
   EXPECT_EQ(pf::GetGadgetData(BAGadget(7, 4, 1, 2)), 1);  // group 77 does not exist: group 1 stays
   EXPECT_EQ(pf::GetGadgetText(BAGadget(0, 0, 0, 0)), "5");
 }

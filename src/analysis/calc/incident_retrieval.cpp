@@ -5,6 +5,7 @@
 
 #include "analysis/calc/retrieval_query.h"
 #include "shell/number_text.h"
+#include "store/record_encoding.h"
 
 namespace {
 
@@ -52,14 +53,12 @@ void AddPassClaims(IndustryCodeList& list, int pass, const RetrievedTable& rows,
     int rows = 0;
     bool created = false;
   };
-  std::unordered_map<std::string, std::size_t> byCode;  // code as compared -> position in `claims`
+  std::unordered_map<std::string, std::size_t> byCode;  // code -> position in `claims`
   std::vector<Claims> claims;
   for (const auto& row : rows) {
     // Codes are kept without surrounding blanks, so " 4711" and "4711" share one record.
     const std::string code = TrimBlanks(row[kIndustryCode]);
-    std::string key = code;
-    for (char& c : key) c = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-    auto at = byCode.find(key);
+    auto at = byCode.find(code);
     if (at == byCode.end()) {
       seen.push_back(code);
       const int found = FindIndustryCode(list, code);
@@ -73,7 +72,7 @@ void AddPassClaims(IndustryCodeList& list, int pass, const RetrievedTable& rows,
       } else {
         c.sum = StoredValue(list[c.record].s[field]);
       }
-      at = byCode.emplace(std::move(key), claims.size()).first;
+      at = byCode.emplace(code, claims.size()).first;
       claims.push_back(c);
       if (c.created) continue;
     }

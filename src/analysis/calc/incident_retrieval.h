@@ -9,8 +9,10 @@
 #include "analysis/calc/industry_codes.h"
 #include "analysis/calc/retrieval_query.h"
 
-// The worksheet procedures; false when the query failed (the message has been shown, nothing changed).
-bool RetrieveIncidents(int kind);
+// What a run of the worksheet procedures came to. Failed: the query failed, its message has been shown and
+// nothing changed; otherwise the worksheet shows what was found, or says that nothing was.
+enum class RetrievalOutcome { Failed, NothingFound, Found };
+RetrievalOutcome RetrieveIncidents(int kind);
 void RetrieveIncidentsForBA();
 void RetrieveIncidentsForCG();
 void RetrieveIncidentsForPI();

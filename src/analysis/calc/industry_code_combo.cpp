@@ -121,9 +121,13 @@ void OnIndustryCodeComboChange(int kind) {
   auto& list = RateModelCodes(*m);
   int index = -1;
   if (m->comparison == Comparison::Potential) {
+    // The combo lists the visible records, so its text names one of them; should it name none, the last
+    // one is shown rather than nothing.
     const std::string code = pf::GetGadgetText(combo);
-    for (std::size_t i = 0; i < list.size() && index < 0; ++i) {
-      if (IsVisibleRecord(list[i]) && SameIndustryCode(list[i].s[kCodeField], code)) index = int(i);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      if (!IsVisibleRecord(list[i])) continue;
+      index = int(i);
+      if (SameIndustryCode(list[i].s[kCodeField], code)) break;
     }
   } else {
     index = pf::GetGadgetState(combo);

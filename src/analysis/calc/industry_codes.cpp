@@ -2,17 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 #include "shell/number_text.h"
 
 namespace {
 
 constexpr char kFieldEnd = 27;
-constexpr char kRecordEnd = 13;
-constexpr int kStoredFields = 24;
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
 
 double ClaimAmount(const std::string& text) { return RoundD(TextNumber(text, 2), 2); }
 
@@ -25,11 +20,7 @@ std::string TrimBlanks(std::string_view text) {
   return std::string(text.substr(first, last - first + 1));
 }
 
-bool SameIndustryCode(std::string_view a, std::string_view b) {
-  const std::string x = TrimBlanks(a), y = TrimBlanks(b);
-  return x.size() == y.size() &&
-         std::equal(x.begin(), x.end(), y.begin(), [](char p, char q) { return Upper(p) == Upper(q); });
-}
+bool SameIndustryCode(std::string_view a, std::string_view b) { return TrimBlanks(a) == TrimBlanks(b); }
 
 int FindIndustryCode(const IndustryCodeList& list, std::string_view code) {
   for (std::size_t i = 0; i < list.size(); ++i) {
@@ -86,43 +77,4 @@ void DropUnseenRecords(IndustryCodeList& list, const std::vector<std::string>& s
       ++i;
     }
   }
-}
-
-std::string IndustryCodesText(const IndustryCodeList& list) {
-  std::string text;
-  for (const auto& e : list) {
-    if (!IsVisibleRecord(e)) continue;
-    for (int f = 0; f < kStoredFields; ++f) {
-      text += e.s[std::size_t(f)];
-      text += kFieldEnd;
-    }
-    text += kRecordEnd;
-  }
-  return text;
-}
-
-IndustryCodeList IndustryCodesFromText(std::string_view text) {
-  IndustryCodeList list;
-  std::size_t start = 0;
-  for (auto end = text.find(kRecordEnd); end != std::string_view::npos; end = text.find(kRecordEnd, start)) {
-    const std::string_view part = text.substr(start, end - start);
-    start = end + 1;
-    IndustryCodeEntry e;
-    e.s[kLoadMarkField] = "yo";
-    std::size_t from = 0;
-    for (int f = 0; f < kStoredFields; ++f) {
-      const auto stop = part.find(kFieldEnd, from);
-      if (stop == std::string_view::npos) break;  // a field without its end mark is not a field
-      e.s[std::size_t(f)] = std::string(part.substr(from, stop - from));
-      from = stop + 1;
-    }
-    list.push_back(std::move(e));
-  }
-  return list;
-}
-
-IndustryCodeList VisibleRecords(const IndustryCodeList& list) {
-  IndustryCodeList visible;
-  std::copy_if(list.begin(), list.end(), std::back_inserter(visible), IsVisibleRecord);
-  return visible;
 }

@@ -1,5 +1,5 @@
-// Industry-code records: the step-3 claim lines merged into one record per code, the removal or hiding
-// of codes that left the claim lines, and the stored text form of a list of records.
+// Industry-code records: the step-3 claim lines merged into one record per code, and the removal or hiding
+// of codes that left the claim lines. Their stored text form is the store's (record_encoding.h).
 #pragma once
 
 #include <array>
@@ -33,8 +33,8 @@ enum IndustryField {
 
 std::string TrimBlanks(std::string_view text);
 
-// Codes are compared without surrounding blanks and without regard to letter case, so " ab1" typed on a
-// claim line names the record "AB1".
+// Codes are compared as exact texts without their surrounding blanks: " 4711 " names the record "4711",
+// while "ab1" and "AB1" are two codes with two records.
 bool SameIndustryCode(std::string_view a, std::string_view b);
 
 // Position of the first record with the code, or -1.
@@ -42,10 +42,6 @@ int FindIndustryCode(const IndustryCodeList& list, std::string_view code);
 
 // A record that takes part in the combo and the rate model (the potential analysis hides some).
 inline bool IsVisibleRecord(const IndustryCodeEntry& e) { return e.s[kHiddenField].empty(); }
-
-// The visible records in list order: what the potential analysis stores. A hidden record would come back
-// visible, since its mark is not stored, and count in the rate model of the approach it left.
-IndustryCodeList VisibleRecords(const IndustryCodeList& list);
 
 // One claim line of step 3: the code and the two claim costs, as typed.
 struct ClaimLine {
@@ -68,8 +64,3 @@ ClaimMerge MergeClaimLines(IndustryCodeList& list, const std::array<std::vector<
 // the approach they belong to, and deletes them when they are missing from that approach too.
 void DropUnseenRecords(IndustryCodeList& list, const std::vector<std::string>& seen, bool potential,
                        int approachFlag);
-
-// The stored form: s0 to s23 each followed by ESC, every record followed by CR. Hidden records are not
-// stored.
-std::string IndustryCodesText(const IndustryCodeList& list);
-IndustryCodeList IndustryCodesFromText(std::string_view text);

@@ -160,7 +160,7 @@ void Steps4To6(Run& run) {
 
 void Step7Prompts(Run& run) {
   const auto& c = run.cells;
-  const int year = PromptYear(TextNumber(c.Text(kStep7, 4, 1, 2), 0), pf::TodayLocal().year);
+  const std::int64_t year = PromptYear(TextNumber(c.Text(kStep7, 4, 1, 2), 0), pf::TodayLocal().year);
   const auto prompts = RatePrompts(year, run.Potential());
   const int rows[6] = {11, 12, 13, 14, 20, 29};
   for (int i = 0; i < 6; ++i) {

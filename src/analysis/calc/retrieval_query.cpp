@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <string>
 
-#include "analysis/calc/industry_codes.h"
 #include "shell/number_text.h"
 
 namespace {
@@ -86,13 +85,6 @@ RetrievedRows RunRetrievalQuery(sql::Database& db, const RetrievalQuery& query,
       }
     }
   }
-}
-
-int IncidentTypeColumn(std::string_view storedType) {
-  const std::string code = TrimBlanks(storedType);
-  if (code.empty() || code.size() > 3 || code.find_first_not_of("0123456789") != std::string::npos) return 5;
-  const int value = std::stoi(code);
-  return value <= 3 ? value + 1 : 5;
 }
 
 double StoredValue(std::string_view text) {

@@ -106,9 +106,5 @@ struct RetrievedRows {
 RetrievedRows RunRetrievalQuery(sql::Database& db, const RetrievalQuery& query,
                                 const std::vector<const char*>& columns);
 
-// The type column (1 lost-time, 2 no-lost-time, 3 general sickness absence, 4 near miss, 5 other) of a
-// stored incident type code: codes 0 to 3 are their own types, anything else (99, empty, unreadable) other.
-int IncidentTypeColumn(std::string_view storedType);
-
 // The leading number of a stored text ("," ignored); 0 when it has none.
 double StoredValue(std::string_view text);

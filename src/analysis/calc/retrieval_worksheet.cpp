@@ -102,13 +102,13 @@ void FillCodeCombo(const AnalysisModule& m, const IndustryCodeList& list) {
   pf::SetGadgetData(combo, 0);
 }
 
-bool RetrieveTwoColumns(const AnalysisModule& m) {
+RetrievalOutcome RetrieveTwoColumns(const AnalysisModule& m) {
   RetrievedRows passes[2];
   for (int k = 1; k <= 2; ++k) {
     passes[k - 1] = RunRetrievalQuery(RecordDatabase, PassQuery(m, k), PassColumnNames());
     if (!passes[k - 1].ok) {
       ShowMessage(passes[k - 1].message);
-      return false;
+      return RetrievalOutcome::Failed;
     }
   }
   const WorksheetCells c(m.gadget);
@@ -135,7 +135,7 @@ bool RetrieveTwoColumns(const AnalysisModule& m) {
   RecalcAnalysis(m);
   ShowStatus(c, found ? kFound : kNoneFound);
   ModifiedFlags(m.kind) = 1;
-  return true;
+  return found ? RetrievalOutcome::Found : RetrievalOutcome::NothingFound;
 }
 
 constexpr ListRow kPILists[] = {{4, "incidenttypefield", false}, {10, "incidentcausefield", false},
@@ -150,7 +150,7 @@ std::string LeftOutNote(const std::vector<std::string>& codes) {
   return note + " are not shown.";
 }
 
-bool RetrievePotential(const AnalysisModule& m) {
+RetrievalOutcome RetrievePotential(const AnalysisModule& m) {
   std::vector<RetrievalCriterion> lists;
   for (const ListRow& r : kPILists) lists.push_back(ReadCriterion(m.gadget(kStep3, r.row, 1, 2), r));
   const RetrievalQuery q = BuildRetrievalQuery("*", DateOf(m.gadget(kStep2, 2, 1, 2)),
@@ -158,7 +158,7 @@ bool RetrievePotential(const AnalysisModule& m) {
   const RetrievedRows result = RunRetrievalQuery(RecordDatabase, q, PIColumnNames());
   if (!result.ok) {
     ShowMessage(result.message);
-    return false;
+    return RetrievalOutcome::Failed;
   }
   const WorksheetCells c(m.gadget);
   for (int row = 20; row <= 39; ++row)
@@ -173,14 +173,14 @@ bool RetrievePotential(const AnalysisModule& m) {
   const bool found = c.Number(kStep3, 36, 1, 2) > 0;
   ShowStatus(c, found ? kFound + (figures.leftOut.empty() ? "" : LeftOutNote(figures.leftOut)) : kNoneFound);
   ModifiedFlags(m.kind) = 1;
-  return true;
+  return found ? RetrievalOutcome::Found : RetrievalOutcome::NothingFound;
 }
 
 }  // namespace
 
-bool RetrieveIncidents(int kind) {
+RetrievalOutcome RetrieveIncidents(int kind) {
   const AnalysisModule* m = ModuleOfKind(kind);
-  if (!m) return false;
+  if (!m) return RetrievalOutcome::Failed;
   return m->comparison == Comparison::Potential ? RetrievePotential(*m) : RetrieveTwoColumns(*m);
 }
 

@@ -33,8 +33,9 @@ SummaryTexts SummaryResults(const SummaryInputs& in) {
   // Payback and ratio go on from the whole dollars shown, so the three rows agree on screen and paper.
   for (int v = 0; v < 3; ++v) {
     const double shown = TextMoney(out.netReturn[v], 2);
-    out.payback[v] = FixedText(PaybackMonths(cost, shown, in.periodDays), 2) + " months";
-    out.ratio[v] = FixedText(BenefitCostRatio(cost, shown), 2);
+    out.payback[v] =
+        AddThousandsSeparators(FixedText(PaybackMonths(cost, shown, in.periodDays), 2)) + " months";
+    out.ratio[v] = AddThousandsSeparators(FixedText(BenefitCostRatio(cost, shown), 2));
   }
   return out;
 }

@@ -38,13 +38,12 @@ std::int64_t AnalysisPeriodDays(const DateRecord& start, const DateRecord& end) 
 
 double AnnualisationFactor(std::int64_t days) { return 365.0 / double(std::max<std::int64_t>(days, 1)); }
 
-int PromptYear(double typedYear, int currentYear) {
-  // A year beyond any calendar is as meaningless as an empty one.
-  if (!(typedYear >= 1) || typedYear > 999999) return currentYear;
-  return int(std::trunc(typedYear));
+std::int64_t PromptYear(double typedYear, int currentYear) {
+  if (!(typedYear >= 1) || typedYear >= 1e12) return currentYear;
+  return std::int64_t(std::trunc(typedYear));
 }
 
-std::array<std::string, 6> RatePrompts(int year, bool payrollColon) {
+std::array<std::string, 6> RatePrompts(std::int64_t year, bool payrollColon) {
   const std::string y = std::to_string(year), before = std::to_string(year - 1);
   return {
       "Enter your " + before + " basic change limit for this industry code:",

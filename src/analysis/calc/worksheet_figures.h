@@ -44,12 +44,13 @@ std::int64_t AnalysisPeriodDays(const DateRecord& start, const DateRecord& end);
 // 365 over the days of the period.
 double AnnualisationFactor(std::int64_t days);
 
-// The year the step-7 prompts name: the typed year, or this year when the typed one is not above 0.
-int PromptYear(double typedYear, int currentYear);
+// The year the step-7 prompts name: the typed year as a whole number, or this year when that is 0 or less.
+// The field takes at most 12 digits; a stored text beyond them names no year either.
+std::int64_t PromptYear(double typedYear, int currentYear);
 
 // Step-7 prompts for calendar year `year`: basic change limit, average rate, restated rate, payroll,
 // direct claim costs, rate range. `payrollColon` ends the payroll prompt with ":".
-std::array<std::string, 6> RatePrompts(int year, bool payrollColon);
+std::array<std::string, 6> RatePrompts(std::int64_t year, bool payrollColon);
 
 // "January 1, 2009".
 std::string PeriodDateText(const DateRecord& date);

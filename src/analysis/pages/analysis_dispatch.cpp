@@ -264,8 +264,9 @@ void Update(int slot, pf::GadgetEvent) {
   pf::Delay(250);
   ScrollToFigures(m);
   pf::Delay(500);
-  // A retrieval that failed has shown why and changed nothing: there is no update to announce.
-  if (!RetrieveIncidents(m.recordKind)) return;
+  // A retrieval that failed has shown why and changed nothing, and one that found nothing says so: there is
+  // no update to announce.
+  if (RetrieveIncidents(m.recordKind) != RetrievalOutcome::Found) return;
   const int status = (*m.gadget)(6, 8, 1, 1);
   pf::SetGadgetText(status, "* INCIDENT DATA UPDATED *");
   const Rgb flash[4][2] = {{OrangeColour, DarkBlueColour},

@@ -200,14 +200,14 @@ TEST_F(RecalcTest, RateModelOfTheChosenCodeAndComboChange) {
   EXPECT_EQ(BAIndustryCodes[0].s[kAverageRateField], "2");
 }
 
-TEST_F(RecalcTest, PotentialClaimLinesBuildTheCodeListWhateverTheLettersAndBlanks) {
+TEST_F(RecalcTest, PotentialClaimLinesBuildTheCodeListWhateverTheBlanks) {
   auto& g = PIGadget;
   Date(g, {7, 2, 1, 2}, {2009, 1, 1});
   Date(g, {7, 3, 1, 2}, {2009, 12, 31});
   Fields(g, {{{6, 27, 1, 0}, "ab1 "},
              {{6, 27, 1, 1}, "3,000"},
              {{6, 28, 1, 0}, ""},
-             {{6, 27, 2, 0}, " AB1"},
+             {{6, 27, 2, 0}, " ab1"},
              {{6, 27, 2, 2}, "1000"},
              {{6, 25, 1, 1}, "100"},
              {{6, 25, 1, 3}, "50"},
@@ -246,6 +246,20 @@ TEST_F(RecalcTest, PotentialClaimLinesBuildTheCodeListWhateverTheLettersAndBlank
   RecalcPI();
   EXPECT_EQ(Shown(g, {2, 8, 1, 1}), "$2,000.00 ");
   EXPECT_EQ(Shown(g, {2, 12, 1, 2}), "2");
+  const std::string change = Shown(g, {2, 24, 2, 2});
+
+  // Another code in capitals is another code: its claims stay its own, and ab1's figures stay as they were.
+  Type(g, {6, 28, 1, 0}, "AB1");
+  Field(g, {6, 28, 1, 1}, "500");
+  RecalcPI();
+  ASSERT_EQ(PIIndustryCodesSummary.size(), 2u);
+  EXPECT_EQ(PIIndustryCodesSummary[0].s[kClaims1Field], "2000.00");
+  EXPECT_EQ(PIIndustryCodesSummary[1].s[kClaims1Field], "500.0000000000");
+  EXPECT_EQ(pf::CountGadgetItems(combo), 2);
+  EXPECT_EQ(pf::GetGadgetText(combo), "ab1");
+  EXPECT_EQ(Shown(g, {2, 8, 1, 1}), "$2,000.00 ");
+  EXPECT_EQ(Shown(g, {2, 24, 2, 2}), change);
+  EXPECT_EQ(Shown(g, {2, 25, 2, 2}), change);  // AB1 has no rate range yet: no change of its own
 }
 
 TEST_F(RecalcTest, RecalculationBeforeThePagesExistChangesNothing) {

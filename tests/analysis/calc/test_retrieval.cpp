@@ -93,13 +93,6 @@ TEST_F(RetrievalQueryTest, ATableThatNeverHeldAnIncidentIsNoIncidentsButALockIsA
   EXPECT_TRUE(locked.rows.empty());
 }
 
-TEST(IncidentTypes, CodesZeroToThreeAreTheirTypesAndEverythingElseIsOther) {
-  const std::pair<const char*, int> cases[] = {{"0", 1},   {"1", 2}, {" 2", 3},    {"3", 4},
-                                               {"99", 5},  {"4", 5}, {"", 5},      {"-1", 5},
-                                               {"1.5", 5}, {"x", 5}, {"100000", 5}};
-  for (const auto& [code, column] : cases) EXPECT_EQ(IncidentTypeColumn(code), column) << code;
-}
-
 std::vector<std::string> PassRow(std::initializer_list<std::pair<int, const char*>> values) {
   std::vector<std::string> row(kPassColumns);
   for (const auto& [column, text] : values) row[std::size_t(column)] = text;
@@ -124,8 +117,8 @@ TEST(PassSums, CountsCostsHoursAndDisabilityWagesOfAPass) {
   const PassFigures f = SumPass(rows);
   EXPECT_EQ(f.count, 3);
   EXPECT_DOUBLE_EQ(f.totalCost, 1000.504);
-  EXPECT_EQ(f.typeCount[1], 1);
-  EXPECT_EQ(f.typeCount[5], 2);  // 99 and an empty type both count as other
+  EXPECT_EQ(f.typeCount[1], 2);  // an empty type reads 0
+  EXPECT_EQ(f.typeCount[5], 1);
   EXPECT_DOUBLE_EQ(f.absenceHours, 10.004);
   EXPECT_DOUBLE_EQ(f.modifiedHours, 4.004);
   EXPECT_DOUBLE_EQ(f.shortTermWages, 100 + 20);
@@ -145,15 +138,23 @@ TEST(PassClaims, CodesShareOneTrimmedRecordAndCodesNoLongerFoundLoseTheirs) {
                 seen);
   AddPassClaims(list, 1,
                 {PassRow({{kIndustryCode, ""}, {kClaimCost, "50"}}),
-                 PassRow({{kIndustryCode, "  "}, {kClaimCost, "1,000"}})},
+                 PassRow({{kIndustryCode, "  "}, {kClaimCost, "1,000"}}),
+                 PassRow({{kIndustryCode, "ab1"}, {kClaimCost, "7"}}),
+                 PassRow({{kIndustryCode, "AB1"}, {kClaimCost, "8"}}),
+                 PassRow({{kIndustryCode, "ab1 "}, {kClaimCost, "1"}})},
                 seen);
   DropRecordsNotRetrieved(list, seen);
-  ASSERT_EQ(list.size(), 2u);
+  ASSERT_EQ(list.size(), 4u);
   EXPECT_EQ(list[0].s[kClaims1Field], "500.40");
   EXPECT_EQ(list[0].s[kAverageRateField], "1.25");
   EXPECT_EQ(list[1].s[kCodeField], "");
   EXPECT_EQ(list[1].s[kClaims1Field], "");  // met only in the second pass
   EXPECT_EQ(list[1].s[kClaims2Field], "1050.00");
+  // Letter case tells codes apart.
+  EXPECT_EQ(list[2].s[kCodeField], "ab1");
+  EXPECT_EQ(list[2].s[kClaims2Field], "8.00");
+  EXPECT_EQ(list[3].s[kCodeField], "AB1");
+  EXPECT_EQ(list[3].s[kClaims2Field], "8");
 }
 
 std::vector<std::string> PIRow(std::initializer_list<std::pair<int, const char*>> values) {
@@ -193,15 +194,15 @@ TEST(PotentialGrid, SumsKeepTheirCentsUntilWrittenAndTheDivisionsAreGuarded) {
 
 TEST(PotentialGrid, SixClaimLinesTakeTheCodesFirstMetAndTheRestAreNamed) {
   std::vector<std::vector<std::string>> rows;
-  for (const char* code : {"", "a", " b", "c", "b", "d", "e", "f", "g", "  "})
+  for (const char* code : {"", "a", " b", "c", "b", "B", "d", "e", "f", "g", "  "})
     rows.push_back(PIRow({{kPIType, "1"}, {kPIIndustryCode, code}, {kPIClaimCost, "5"}}));
   rows.push_back(
       PIRow({{kPIType, "3"}, {kPIIndustryCode, "h"}, {kPIClaimCost, "5"}}));  // near miss: no claim
   const PIGridFigures f = SumPIIncidents(rows);
-  EXPECT_EQ(f.leftOut, (std::vector<std::string>{"f", "g"}));
+  EXPECT_EQ(f.leftOut, (std::vector<std::string>{"e", "f", "g"}));
   const auto grid = GridOf(rows);
   const std::vector<std::pair<std::string, std::string>> lines = {{"[none]", "10"}, {"a ", "5"}, {"b ", "10"},
-                                                                  {"c ", "5"},      {"d ", "5"}, {"e ", "5"}};
+                                                                  {"c ", "5"},      {"B ", "5"}, {"d ", "5"}};
   for (int l = 0; l < 6; ++l) {
     EXPECT_EQ(grid.at({27 + l, 0}), lines[std::size_t(l)].first);
     EXPECT_EQ(grid.at({27 + l, 2}), lines[std::size_t(l)].second);

@@ -4,6 +4,7 @@
 
 #include "analysis/calc/incident_fixture.h"
 #include "analysis/calc/incident_retrieval.h"
+#include "incident/incident_pages.h"
 #include "platform/platform.h"
 #include "shell/date_fields.h"
 #include "shell/page_globals.h"
@@ -23,6 +24,11 @@ class RetrievalWorksheet : public ProgramTest {
   // Shows step 3 of the module (second tab 3 Before & After, 2 Concurrent Groups, 1 Potential Intervention)
   // over a new analysis, and stores the fixture incidents.
   void Open(int secondTab, void (*newAnalysis)()) {
+    Show(secondTab, newAnalysis);
+    AddIncidentColumns(RecordDatabase);
+    InsertFixtureIncidents(RecordDatabase);
+  }
+  void Show(int secondTab, void (*newAnalysis)()) {
     pf::HideGadget(FrontPageHolder, true);
     pf::HideGadget(TabbedArea, false);
     SelectTopTab(1);
@@ -32,8 +38,17 @@ class RetrievalWorksheet : public ProgramTest {
     Pump();
     newAnalysis();
     Pump();
-    AddIncidentColumns(RecordDatabase);
-    InsertFixtureIncidents(RecordDatabase);
+  }
+  // The Multiple Incidents Summary over a new record.
+  void ShowSummary() {
+    pf::HideGadget(FrontPageHolder, true);
+    pf::HideGadget(TabbedArea, false);
+    SelectTopTab(2);
+    SelectSecondTab(10);
+    ShowPage(-1, -1, -1);
+    Pump();
+    NewMISummary();
+    Pump();
   }
   static void SetDate(const Gadgets& x, int row, int column, int y, int m, int d) {
     SetDateGadget(x(7, row, column, 2), y, m, d);
@@ -81,8 +96,8 @@ TEST_F(RetrievalWorksheet, BeforeAndAfterFillsCountsCostsClaimsAndStepEight) {
   const Expect expected[] = {
       {6, 11, 1, 2, "5"},      {6, 12, 1, 2, "3,790.50"},
       {6, 11, 2, 2, "1"},      {6, 12, 2, 2, "9,000.00"},
-      {1, 5, 1, 2, "1"},       {1, 4, 1, 2, "1"},
-      {1, 22, 1, 2, "1"},      {1, 23, 1, 2, "2"},
+      {1, 5, 1, 2, "2"},       {1, 4, 1, 2, "1"},  // an empty type code reads 0: lost time
+      {1, 22, 1, 2, "1"},      {1, 23, 1, 2, "1"},
       {1, 21, 1, 2, "0"},      {1, 6, 1, 2, "11.25"},
       {1, 7, 1, 2, "6.50"},    {1, 21, 2, 2, "1"},
       {1, 6, 2, 2, "8.00"},    {1, 5, 2, 2, "0"},
@@ -176,15 +191,110 @@ TEST_F(RetrievalWorksheet, PotentialInterventionFillsTheExistingSituationGrid) {
     const char* text;
   };
   const Expect expected[] = {
-      {20, 1, "1"},   {20, 2, "1"},    {20, 4, "1"},  {20, 5, "2"},  {21, 1, "10"},    {23, 1, "200"},
-      {24, 1, "80"},  {25, 1, "100"},  {26, 1, "20"}, {22, 1, "4"},  {22, 2, "3"},     {33, 1, "80"},
-      {39, 1, "50"},  {35, 1, "0.50"}, {34, 2, "50"}, {34, 4, "30"}, {27, 0, "4711 "}, {27, 1, "300"},
-      {27, 2, "200"}, {30, 0, ""},     {20, 3, ""},
+      {20, 1, "2"},   {20, 2, "1"},      {20, 4, "1"},  {20, 5, "1"},  {21, 1, "11"},    {23, 1, "200"},
+      {24, 1, "80"},  {25, 1, "100"},    {26, 1, "20"}, {22, 1, "4"},  {22, 2, "3"},     {33, 1, "80"},
+      {39, 1, "50"},  {35, 1, "0.50"},   {34, 2, "50"}, {34, 4, "30"}, {27, 0, "4711 "}, {27, 1, "300"},
+      {27, 2, "200"}, {28, 0, "[none]"}, {28, 1, "0"},  {30, 0, ""},   {20, 3, ""},
   };
   for (const Expect& e : expected) EXPECT_EQ(Text(x, 6, e.row, 1, e.slot), e.text) << e.row << "," << e.slot;
   EXPECT_EQ(Text(x, 6, 37, 1, 2), "3,790.50");
   EXPECT_EQ(Text(x, 6, 8, 1, 1), "* Incidents successfully retrieved (see below) *");
   EXPECT_EQ(ModifiedFlags(KindPI), 1);
+}
+
+// One stored incident is the same type to the summary and to every analysis's retrieval: its type code is
+// read by its leading number, and 0 to 3 are their own types, everything else is other.
+TEST_F(RetrievalWorksheet, TheSummaryAndEveryRetrievalReadAStoredTypeAlike) {
+  AddIncidentColumns(RecordDatabase);
+  ShowSummary();
+  SetDateGadget(MIGadget(2, 2), 2009, 1, 1);
+  SetDateGadget(MIGadget(3, 2), 2009, 12, 31);
+  struct Module {
+    Gadgets& x;
+    int secondTab;
+    void (*newAnalysis)();
+    void (*retrieve)();
+  };
+  const Module modules[] = {{BAGadget, 3, NewBAAnalysis, RetrieveIncidentsForBA},
+                            {CGGadget, 2, NewCGAnalysis, RetrieveIncidentsForCG},
+                            {PIGadget, 1, NewPIAnalysis, RetrieveIncidentsForPI}};
+  for (const Module& m : modules) {
+    Show(m.secondTab, m.newAnalysis);
+    for (int column = 1; column <= 2; ++column) {
+      SetDate(m.x, 2, column, 2009, 1, 1);
+      SetDate(m.x, 3, column, 2009, 12, 31);
+    }
+  }
+  // The type column each reader counted the one incident in; 0 when none.
+  const auto column = [](auto&& count) {
+    int found = 0;
+    for (int t = 1; t <= 5; ++t)
+      if (count(t) == "1") found = found ? -1 : t;
+    return found;
+  };
+  const int stepEightRow[6] = {0, 5, 4, 21, 22, 23};
+  const std::pair<const char*, int> cases[] = {{"", 1},  {" 1", 2}, {"2.0", 3}, {"abc", 1},
+                                               {"5", 5}, {"-1", 5}, {"99", 5},  {"100", 5}};
+  for (const auto& [code, type] : cases) {
+    SCOPED_TRACE(std::string("type \"") + code + "\"");
+    ASSERT_TRUE(RecordDatabase.Execute("delete from incidents;"));
+    InsertIncident(RecordDatabase,
+                   {{"datefield", "2009-05-05"}, {"totalcostfield", "10"}, {"incidenttypefield", code}});
+    RetrieveIncidentsForMI();
+    EXPECT_EQ(column([](int t) { return pf::GetGadgetText(MIGadget(14, t)); }), type) << "summary";
+    for (const Module& m : modules) {
+      m.retrieve();
+      if (&m.x == &PIGadget) {
+        EXPECT_EQ(column([&](int t) { return Text(m.x, 6, 20, 1, t); }), type) << "potential";
+      } else {
+        EXPECT_EQ(column([&](int t) { return Text(m.x, 1, stepEightRow[t], 1, 2); }), type) << m.secondTab;
+      }
+    }
+  }
+}
+
+// The notice strip's Update reruns the retrieval and announces it; a run that found nothing keeps saying so.
+TEST_F(RetrievalWorksheet, UpdateAnnouncesOnlyARetrievalThatFoundIncidents) {
+  struct Case {
+    int kind, secondTab;
+    void (*newAnalysis)();
+    bool (*save)(int);
+    bool (*load)(int);
+    Gadgets& x;
+    int year;
+    const char* status;
+  };
+  const char* const updated = "* INCIDENT DATA UPDATED *";
+  const char* const none = "- No incidents found matching criteria -";
+  const Case cases[] = {
+      {KindBA, 3, NewBAAnalysis, SaveBAAnalysis, LoadBAAnalysis, BAGadget, 2009, updated},
+      {KindBA, 3, NewBAAnalysis, SaveBAAnalysis, LoadBAAnalysis, BAGadget, 2011, none},
+      {KindPI, 1, NewPIAnalysis, SavePIAnalysis, LoadPIAnalysis, PIGadget, 2009, updated},
+      {KindPI, 1, NewPIAnalysis, SavePIAnalysis, LoadPIAnalysis, PIGadget, 2011, none},
+  };
+  AddIncidentColumns(RecordDatabase);
+  InsertFixtureIncidents(RecordDatabase);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.kind) + " " + std::to_string(c.year));
+    Show(c.secondTab, c.newAnalysis);
+    for (int column = 1; column <= 2; ++column) {
+      SetDate(c.x, 2, column, c.year, 1, 1);
+      SetDate(c.x, 3, column, c.year, 12, 31);
+    }
+    ASSERT_TRUE(c.save(1));
+    // The stored record opened again: the notice strip offers an update.
+    ASSERT_TRUE(c.load(std::stoi(Text(c.x, 0, 0, 0, 0))));
+    Pump();
+    const int strip = NoticeGadget(c.kind - 1, 1);
+    ASSERT_FALSE(pf::IsGadgetHidden(strip));
+    pf::test::Click(NoticeGadget(c.kind - 1, 2));
+    Pump();
+    EXPECT_TRUE(pf::IsGadgetHidden(strip));
+    EXPECT_EQ(Text(c.x, 6, 8, 1, 1), c.status);
+    EXPECT_FALSE(pf::IsGadgetHidden(c.x(6, 8, 1, 1)));
+    EXPECT_EQ(ModifiedFlags(c.kind), 1);
+    ModifiedFlags(c.kind) = 0;  // the next case starts a new analysis without a question
+  }
 }
 
 }  // namespace

@@ -58,6 +58,23 @@ TEST(SummaryFigures, BreakEvenShowsRatioOneAndThePeriodAsPayback) {
       {{"$0", "$-500", "$500"}, {"12.17 months", "13.52 months", "11.06 months"}, {"1.00", "0.90", "1.10"}});
 }
 
+TEST(SummaryFigures, LongPaybacksAndLargeRatiosCarryThousandsSeparators) {
+  SummaryInputs slow;
+  slow.incidents1 = 1000;
+  slow.interventionCost = 100000;
+  slow.periodDays = 365;
+  ExpectTexts(slow, {{"$-99,000", "$-99,100", "$-98,900"},
+                     {"1,216.67 months", "1,351.85 months", "1,106.06 months"},
+                     {"0.01", "0.01", "0.01"}});
+  SummaryInputs cheap;
+  cheap.incidents1 = 2000000;
+  cheap.interventionCost = 1000;
+  cheap.periodDays = 365;
+  ExpectTexts(cheap, {{"$1,999,000", "$1,799,000", "$2,199,000"},
+                      {"0.01 months", "0.01 months", "0.01 months"},
+                      {"2,000.00", "1,800.00", "2,200.00"}});
+}
+
 TEST(SummaryFigures, NegativeAndNearZeroReturns) {
   SummaryInputs in;
   in.turnoverChange = 25.4;

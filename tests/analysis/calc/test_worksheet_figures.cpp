@@ -22,9 +22,13 @@ TEST(LabourGroups, TotalsReadEveryGroupAndOnlyGroupsOneToTen) {
   labour(2, 0, 2) = "10.4";
   labour(2, 0, 4) = "1,000";  // a stray separator still reads as the number
   labour(2, 1, 4) = "abc";
+  labour(10, 0, 4) = "5";
   labour(11, 0, 2) = "500";  // no such group: the write goes nowhere
-  EXPECT_DOUBLE_EQ(LabourWorkHours(labour, 0), 1020.8);
+  EXPECT_DOUBLE_EQ(LabourWorkHours(labour, 0), 1025.8);
   EXPECT_DOUBLE_EQ(LabourWorkHours(labour, 1), 0);
+  labour(10, 1, 10) = "12.50";  // the last group's shown labour cost is in the step-2 total
+  labour(1, 1, 10) = "1,000.25";
+  EXPECT_DOUBLE_EQ(LabourFieldTotal(labour, 1, 10), 1012.75);
   for (int g : {0, 11, -1}) EXPECT_FALSE(IsLabourGroup(g)) << g;
   for (int g : {1, 10}) EXPECT_TRUE(IsLabourGroup(g)) << g;
   EXPECT_EQ(FixedText(GroupLabourCost(3.5, 13.35, 4.5, 16.75), 2), "122.10");
@@ -90,8 +94,12 @@ TEST(Periods, LengthsCountBothEndsAndNeverDropBelowOneDay) {
 }
 
 TEST(Step7Prompts, NameTheTypedYearOrThisYear) {
-  for (double typed : {0.0, -5.0, 0.5, 1e300}) EXPECT_EQ(PromptYear(typed, 2011), 2011) << typed;
-  EXPECT_EQ(PromptYear(2010.9, 2011), 2010);
+  const std::pair<double, std::int64_t> years[] = {
+      {0.0, 2011},    {-5.0, 2011},       {0.5, 2011},          {1e300, 2011},
+      {2010.9, 2010}, {1000000, 1000000}, {12345678, 12345678}, {999999999999.0, 999999999999},
+  };
+  for (const auto& [typed, year] : years) EXPECT_EQ(PromptYear(typed, 2011), year) << typed;
+  EXPECT_EQ(RatePrompts(1000000, false)[1], "Enter the 1000000 WCB average rate:");
   const auto p = RatePrompts(2010, false);
   EXPECT_EQ(p[0], "Enter your 2009 basic change limit for this industry code:");
   EXPECT_EQ(p[1], "Enter the 2010 WCB average rate:");

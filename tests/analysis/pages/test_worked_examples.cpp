@@ -208,6 +208,14 @@ TEST_F(WorkedExample, PremiumChangeOfOneIndustryCode) {
   ASSERT_EQ(pf::CountGadgetItems(combo), 1);
   EXPECT_EQ(pf::GetGadgetText(combo), "72100");
   const int limit = At({2, 11, 1, 2});
+  // The basic change limits the board gives, each with its position as its code; a new firm's comes last.
+  const char* const limits[] = {"10%",  "20%",  "30%",  "40%",  "50%",     "-5%",
+                                "-10%", "-15%", "-20%", "-25%", "new firm"};
+  ASSERT_EQ(pf::CountGadgetItems(limit), int(std::size(limits)));
+  for (int i = 0; i < int(std::size(limits)); ++i) {
+    EXPECT_EQ(pf::GetGadgetItemText(limit, i), limits[i]);
+    EXPECT_EQ(pf::GetGadgetItemData(limit, i), i);
+  }
   pf::SetGadgetState(limit, 0);
   Pump();
   ASSERT_EQ(pf::GetGadgetText(limit), "10%");
