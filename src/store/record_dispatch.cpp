@@ -204,7 +204,7 @@ Ahead AskBeforeOpening(int kind) {
 }
 
 // The user has let the unsaved changes go (saved or not): neither step asks again.
-void Open(int kind, Ahead ahead, const std::function<void()>& fill) {
+void OpenAfterQuestions(int kind, Ahead ahead, const std::function<void()>& fill) {
   ModifiedFlags(kind) = 0;
   if (ahead == Ahead::BlankFirst) NewRecordOfKind(kind);
   fill();
@@ -220,10 +220,10 @@ void OpenStoredRecord(int kind, int uid) {
   // Read before anything is reset: a record that cannot be read leaves the worksheet as it was.
   const std::optional<StoredRecord> record = ReadStoredRecord(kind, uid);
   if (!record) return;
-  Open(kind, ahead, [&] { PutStoredRecord(kind, *record); });
+  OpenAfterQuestions(kind, ahead, [&] { PutStoredRecord(kind, *record); });
 }
 
 void OpenExampleRecord(int kind, const std::function<void()>& fillExample) {
   const Ahead ahead = AskBeforeOpening(kind);
-  if (ahead != Ahead::Stop) Open(kind, ahead, fillExample);
+  if (ahead != Ahead::Stop) OpenAfterQuestions(kind, ahead, fillExample);
 }
