@@ -1,5 +1,6 @@
 #include "shell/event_loop.h"
 
+#include "shell/gadget_helpers.h"
 #include "shell/main_window.h"
 #include "shell/numeric_filter.h"
 #include "shell/services.h"
@@ -167,7 +168,7 @@ void InstallPasteRule() {
 
 void StoreCompanyName() {
   const std::string error = UpdateCompanyName(pf::GetGadgetText(CompanyNameField));
-  if (!error.empty()) pf::MessageRequester("nope", error, pf::Buttons::Ok);
+  if (!error.empty()) ShowMessage(error);
 }
 
 void HandleEvent(const pf::Event& e) {

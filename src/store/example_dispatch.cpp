@@ -17,16 +17,13 @@ bool OnClick(GadgetEvent kind) { return kind == GadgetEvent::LeftClick; }
 int ExampleList(int) { return ExampleIncidentList; }
 
 // The worksheet opens on step 1 as a new incident, then the example goes over it; a click beside the rows
-// chooses nothing and leaves the page as it is. Cancel at the question about unsaved changes keeps the
-// incident shown: the example would otherwise land over the user's values.
+// chooses nothing and leaves the page as it is.
 void OpenExample(int, GadgetEvent) {
   const int row = pf::GetGadgetState(ExampleIncidentList);
   if (row < 0 || row >= kExampleIncidentCount) return;
   SelectSecondTab(8);
   ShowPage(-1, -1, -1);
-  NewIncident();
-  if (ModifiedFlags(KindIncident) == 1) return;
-  LoadIncidentExample(row);
+  OpenExampleRecord(KindIncident, [row] { LoadIncidentExample(row); });
 }
 
 int RetrieveButton(int) { return MIGadget(12, 2); }

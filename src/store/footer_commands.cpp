@@ -190,8 +190,8 @@ void SaveAndStartAnother(int kind, bool toStartPage) {
   // A failed save has told the user why and kept the changes: starting another record would lose them.
   if (!f.save(0)) return;
   pf::Delay(1000);
+  // The save has brought the list up to date already; reading it again would only repeat a read error.
   f.newRecord();
-  RecordKindOf(kind).fillList();
   f.selectTab(toStartPage ? f.startTab : f.stepOneTab);
   ShowPage(-1, -1, -1);
   if (toStartPage && kind == KindIncident) pf::RepaintGadget(IncidentMenuPage);
@@ -233,18 +233,24 @@ void OpenTypedRecordNumber(int kind) {
   const std::string uid = pf::GetGadgetText(UidField(kind));
   const std::string typed = pf::GetGadgetText(field);
   if (!AsksForAnotherRecord(kind, uid, typed)) return;
-  std::int64_t found = 0;
-  {
-    sql::Statement q(RecordDatabase,
-                     std::string("select UID from ") + RecordKindOf(kind).table + " where UID=?1");
-    q.Bind(1, Trimmed(typed));
-    if (q.Next() == sql::Statement::Step::Row) found = q.Integer(0);
-  }
   // What the field shows again when nothing is opened; the program's own writes are no edit of the record.
   auto putBack = [&] {
     pf::FillScope fill;
     pf::SetGadgetText(field, RecordNumberCaption(kind, uid));
   };
+  std::int64_t found = 0;
+  {
+    sql::Statement q(RecordDatabase,
+                     std::string("select UID from ") + RecordKindOf(kind).table + " where UID=?1");
+    q.Bind(1, Trimmed(typed));
+    const sql::Statement::Step step = q.Next();
+    if (step == sql::Statement::Step::Row) found = q.Integer(0);
+    // A file that cannot be read is no answer to the number: say why, and show the record as it was.
+    if (step == sql::Statement::Step::Error) {
+      ShowMessage(q.Failure().message);
+      return putBack();
+    }
+  }
   if (found > 0 && found <= 0x7fffffff) {
     // Cancelled at the unsaved-changes question: the record shown stays, and so does its number.
     if (!f.load(int(found))) return putBack();

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <random>
+#include <vector>
 
 #include "shell/gadget_helpers.h"
 #include "shell/number_text.h"
@@ -38,6 +39,11 @@ constexpr RecordTable kRecordTables[] = {
     {"MISummaries", "create table MISummaries ( uid integer primary key,field1 text, field2 text);"},
 };
 
+bool Exists(const char* path) {
+  struct stat st {};
+  return ::stat(path, &st) == 0;
+}
+
 // A directory of that name does not count: only a file can be the record file.
 bool IsFile(const char* path) {
   struct stat st {};
@@ -49,11 +55,29 @@ bool FileIsEmpty(const char* path) {
   return ::stat(path, &st) == 0 && st.st_size == 0;
 }
 
-void EndStartUp(const std::string& message) {
-  RecordDatabase.Close();
-  ShowMessage(message);
-  ExitRequested = true;
-}
+std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+
+constexpr const char* kWillClose = " The program will now close.";
+
+// What start-up tells the user about the record file: everything that happened to the files, in one box.
+struct Opening {
+  std::vector<std::string> notes;
+  bool takenOver = false;  // in this pass the legacy file became the record file
+  bool created = false;    // in this pass the record file was made new
+
+  void Show(const std::string& last) {
+    if (!last.empty()) notes.push_back(last);
+    if (notes.empty()) return;
+    std::string text;
+    for (const std::string& note : notes) text += (text.empty() ? "" : "\n\n") + note;
+    ShowMessage(text);
+  }
+  void End(const std::string& message) {
+    RecordDatabase.Close();
+    Show(message);
+    ExitRequested = true;
+  }
+};
 
 bool CreateEmptyFile(const char* path) {
   const int fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL, 0666);
@@ -61,20 +85,23 @@ bool CreateEmptyFile(const char* path) {
   return ::close(fd) == 0;
 }
 
-bool CreateSchema() {
+// The tables of a new file, stopping at the first failure: what fails one statement (a full disk, say)
+// fails the rest too.
+sql::Outcome CreateSchema() {
   sql::Database db;
-  if (!db.Open(kRecordFileName, false)) return false;
-  if (auto o = db.Execute(kStaticInfoSchema); !o) ShowMessage(o.message);
+  if (auto o = db.Open(kRecordFileName, false); !o) return o;
+  if (auto o = db.Execute(kStaticInfoSchema); !o) return o;
   for (const auto& t : kRecordTables)
-    if (auto o = db.Execute(t.schema); !o) ShowMessage(o.message);
-  return true;
+    if (auto o = db.Execute(t.schema); !o) return o;
+  return {};
 }
 
-// Moves a file this program cannot use out of the way under a name that nothing holds yet: link() refuses
-// an existing name, so no other file is ever overwritten. "" when it could not be moved.
-std::string MoveAside(const char* path) {
+// Moves a file this program cannot use out of the way under its own name with ".old" (and a number when
+// that is taken): link() refuses an existing name, so no other file is ever overwritten. "" when it could
+// not be moved.
+std::string MoveAside(const char* path, const std::string& ownName) {
   for (int n = 1; n < 1000; ++n) {
-    const std::string aside = std::string(path) + ".old" + (n == 1 ? "" : "-" + std::to_string(n));
+    const std::string aside = ownName + ".old" + (n == 1 ? "" : "-" + std::to_string(n));
     if (::link(path, aside.c_str()) == 0) {
       if (::unlink(path) == 0) return aside;
       ::unlink(aside.c_str());
@@ -100,7 +127,7 @@ void CreateMissingRecordTables() {
                          "collate nocase");
     probe.Bind(1, std::string_view(t.name));
     if (probe.Next() != sql::Statement::Step::Row || probe.Integer(0) != 0) continue;
-    if (auto o = RecordDatabase.Execute(t.schema); !o) ShowMessage(o.message);
+    if (auto o = RecordDatabase.Execute(t.schema); !o) return ShowMessage(o.message);
   }
 }
 
@@ -115,21 +142,42 @@ void ShowStoredCompanyName() {
 
 enum class Pass { Opened, Retry, Ended };
 
-Pass OpenOnce() {
+Pass OpenOnce(Opening& o) {
+  const std::string file = kRecordFileName, legacy = kLegacyRecordFileName;
+  o.takenOver = o.created = false;
+  if (Exists(kRecordFileName) && !IsFile(kRecordFileName)) {
+    o.End("The record file " + Quoted(file) +
+          " cannot be kept in this folder: a folder of that name is in the way. Please move or rename it." +
+          kWillClose);
+    return Pass::Ended;
+  }
   if (!IsFile(kRecordFileName) && IsFile(kLegacyRecordFileName)) {
-    if (std::rename(kLegacyRecordFileName, kRecordFileName) != 0)
-      ShowMessage(std::string("The record file \"") + kLegacyRecordFileName +
-                  "\" could not be renamed to \"" + kRecordFileName + "\": " + std::strerror(errno));
+    if (std::rename(kLegacyRecordFileName, kRecordFileName) == 0)
+      o.takenOver = true;
+    else
+      o.notes.push_back("The record file " + Quoted(legacy) + " could not be renamed to " + Quoted(file) +
+                        ": " + std::strerror(errno) + ".");
   }
   if (!IsFile(kRecordFileName)) {
     if (!CreateEmptyFile(kRecordFileName)) {
-      EndStartUp("Please avoid running the program from a CD or DVD. Program will now close.");
+      const int error = errno;
+      if (error == EROFS || error == EACCES || error == EPERM)
+        o.End("Please avoid running the program from a CD or DVD. Program will now close.");
+      else
+        o.End("The record file " + Quoted(file) + " could not be created: " + std::strerror(error) + "." +
+              kWillClose);
       return Pass::Ended;
     }
-    CreateSchema();
+    o.created = true;
+    if (const sql::Outcome made = CreateSchema(); !made) {
+      // Nothing of the user's is in it; the next start begins afresh.
+      ::unlink(kRecordFileName);
+      o.End("The record file " + Quoted(file) + " could not be created: " + made.message + "." + kWillClose);
+      return Pass::Ended;
+    }
   }
-  if (auto o = RecordDatabase.Open(kRecordFileName, false); !o) {
-    EndStartUp(o.message);
+  if (auto opened = RecordDatabase.Open(kRecordFileName, false); !opened) {
+    o.End("The record file " + Quoted(file) + " could not be opened: " + opened.message + "." + kWillClose);
     return Pass::Ended;
   }
   RecordDatabase.SetBusyTimeout(RecordBusyTimeout);
@@ -138,29 +186,36 @@ Pass OpenOnce() {
     case RecordFileVerdict::Usable:
       return Pass::Opened;
     case RecordFileVerdict::Unreadable:
-      EndStartUp(message);
+      o.End("The record file " + Quoted(file) + " could not be read: " + message + "." + kWillClose);
       return Pass::Ended;
     case RecordFileVerdict::Foreign:
       break;
   }
   RecordDatabase.Close();
+  if (o.created) {
+    o.End("A new record file " + Quoted(file) + " could not be started." + kWillClose);
+    return Pass::Ended;
+  }
+  // The file came from here under its own name, or was the legacy file until a moment ago.
+  const std::string origin = o.takenOver ? legacy : file;
   if (FileIsEmpty(kRecordFileName)) {
     if (::unlink(kRecordFileName) != 0) {
-      EndStartUp(std::string("The record file could not be replaced: ") + std::strerror(errno));
+      o.End("The empty file " + Quoted(origin) + " could not be replaced: " + std::strerror(errno) + "." +
+            kWillClose);
       return Pass::Ended;
     }
     return Pass::Retry;
   }
-  const std::string aside = MoveAside(kRecordFileName);
+  const std::string aside = MoveAside(kRecordFileName, origin);
   if (aside.empty()) {
-    EndStartUp(std::string("The file \"") + kRecordFileName +
-               "\" is not a record file of this version of the program and could not be moved aside: " +
-               std::strerror(errno));
+    o.End("The file " + Quoted(origin) +
+          " is not a record file of this version of the program and could not be moved aside: " +
+          std::strerror(errno) + "." + kWillClose);
     return Pass::Ended;
   }
-  ShowMessage(std::string("The file \"") + kRecordFileName +
-              "\" is not a record file of this version of the program. It has been kept as \"" + aside +
-              "\" and a new, empty record file has been started.");
+  o.notes.push_back("The file " + Quoted(origin) +
+                    " is not a record file of this version of the program. It has been kept as " +
+                    Quoted(aside) + ".");
   return Pass::Retry;
 }
 
@@ -191,13 +246,18 @@ RecordFileVerdict JudgeRecordFile(sql::Database& db, std::string& message) {
 }
 
 void OpenRecordDatabase() {
-  // A file moved aside is replaced once; a fresh file that fails its own check ends the program instead
-  // of moving files around for ever.
-  for (int pass = 0; pass < 2; ++pass) {
-    switch (OpenOnce()) {
+  // Each pass that does not open a file takes one out of the way: the record file, then the legacy file;
+  // the third starts a new file, and a new file that fails its own check ends the program.
+  Opening o;
+  for (int pass = 0; pass < 3; ++pass) {
+    switch (OpenOnce(o)) {
       case Pass::Opened:
         CreateMissingRecordTables();
         ShowStoredCompanyName();
+        if (o.notes.empty()) return;
+        o.Show(o.takenOver ? "The records of " + Quoted(kLegacyRecordFileName) +
+                                 " are used from now on, under the name " + Quoted(kRecordFileName) + "."
+                           : "A new, empty record file " + Quoted(kRecordFileName) + " has been started.");
         return;
       case Pass::Ended:
         return;
@@ -205,7 +265,7 @@ void OpenRecordDatabase() {
         break;
     }
   }
-  EndStartUp(std::string("A new record file \"") + kRecordFileName + "\" could not be started.");
+  o.End(std::string("A new record file ") + Quoted(kRecordFileName) + " could not be started." + kWillClose);
 }
 
 std::string UpdateCompanyName(const std::string& name) {

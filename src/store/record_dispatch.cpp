@@ -71,23 +71,26 @@ void SaveAnother(int kind, pf::GadgetEvent) { SaveAndStartAnother(kind, false); 
 void SaveReturn(int kind, pf::GadgetEvent) { SaveAndStartAnother(kind, true); }
 void NumberLeft(int kind, pf::GadgetEvent) { OpenTypedRecordNumber(kind); }
 
-// Opens a row of a start-page list on its worksheet: a blank record first (which asks about unsaved
-// changes), then the row. A cancelled question keeps the record shown.
-void OpenListRow(int list, int tab, int kind, void (*newRecord)(), bool (*load)(int)) {
-  // A click beside the rows selects nothing.
-  if (pf::GetGadgetState(list) < 0) return;
-  SelectSecondTab(tab);
-  ShowPage(-1, -1, -1);
-  newRecord();
-  if (ModifiedFlags(kind) == 1) return;
-  load(-1);
+// The record a click on a list row picked, or 0 for a click beside the rows. Taken when the click arrives:
+// answering Yes to the question about unsaved changes saves, and the save fills the list again.
+int ClickedRecord(int list) {
+  const int row = pf::GetGadgetState(list);
+  return row < 0 ? 0 : pf::GetGadgetItemData(list, row);
 }
 
 void OpenStoredIncident(int, pf::GadgetEvent) {
-  OpenListRow(IncidentList, 8, KindIncident, NewIncident, LoadIncident);
+  const int uid = ClickedRecord(IncidentList);
+  if (!uid) return;
+  SelectSecondTab(8);
+  ShowPage(-1, -1, -1);
+  OpenStoredRecord(KindIncident, uid);
 }
 void OpenStoredSummary(int, pf::GadgetEvent) {
-  OpenListRow(MISummaryList, 10, KindMISummary, NewMISummary, LoadMISummary);
+  const int uid = ClickedRecord(MISummaryList);
+  if (!uid) return;
+  SelectSecondTab(10);
+  ShowPage(-1, -1, -1);
+  OpenStoredRecord(KindMISummary, uid);
 }
 
 // ---- The incident calculator's start page --------------------------------------------------------------
@@ -169,6 +172,58 @@ constexpr DispatchEntry kEntries[] = {
     {CloseText, 0, kPanelCount - 1, LeftClickOnly, ClosePanel},
 };
 
+void NewRecordOfKind(int kind) {
+  switch (kind) {
+    case KindBA:
+      return NewBAAnalysis();
+    case KindCG:
+      return NewCGAnalysis();
+    case KindPI:
+      return NewPIAnalysis();
+    case KindMISummary:
+      return NewMISummary();
+    default:
+      return NewIncident();
+  }
+}
+
+enum class Ahead { BlankFirst, OverShown, Stop };
+
+// The new record's question, and after a Cancel the load's own. A save that failed has told the user why;
+// asking again would only fail again.
+Ahead AskBeforeOpening(int kind) {
+  switch (AskAboutUnsavedChanges(kind)) {
+    case PromptOutcome::Proceed:
+      return Ahead::BlankFirst;
+    case PromptOutcome::SaveFailed:
+      return Ahead::Stop;
+    case PromptOutcome::Cancelled:
+      break;
+  }
+  return AskAboutUnsavedChanges(kind) == PromptOutcome::Proceed ? Ahead::OverShown : Ahead::Stop;
+}
+
+// The user has let the unsaved changes go (saved or not): neither step asks again.
+void OpenAfterQuestions(int kind, Ahead ahead, const std::function<void()>& fill) {
+  ModifiedFlags(kind) = 0;
+  if (ahead == Ahead::BlankFirst) NewRecordOfKind(kind);
+  fill();
+}
+
 }  // namespace
 
 std::span<const DispatchEntry> RecordEntries() { return kEntries; }
+
+void OpenStoredRecord(int kind, int uid) {
+  const Ahead ahead = AskBeforeOpening(kind);
+  if (ahead == Ahead::Stop) return;
+  // Read before anything is reset: a record that cannot be read leaves the worksheet as it was.
+  const std::optional<StoredRecord> record = ReadStoredRecord(kind, uid);
+  if (!record) return;
+  OpenAfterQuestions(kind, ahead, [&] { PutStoredRecord(kind, *record); });
+}
+
+void OpenExampleRecord(int kind, const std::function<void()>& fillExample) {
+  const Ahead ahead = AskBeforeOpening(kind);
+  if (ahead != Ahead::Stop) OpenAfterQuestions(kind, ahead, fillExample);
+}

@@ -125,8 +125,7 @@ RecordKind AnalysisKind(int kind, const char* table, int (*control)(const CellIn
                "New Analysis Saved",
                "Analysis Saved",
                fillList,
-               list,
-               "analysis"};
+               list};
   for (int i = 0; i < 4; ++i) {
     k.saveWalk[i] = kAnalysisSave[i];
     k.resetWalk[i] = kAnalysisReset[i];
@@ -152,8 +151,7 @@ const RecordKind kIncident{KindIncident,
                            "New Incident Saved",
                            "Incident Saved",
                            FillIncidentList,
-                           &IncidentList,
-                           "incident"};
+                           &IncidentList};
 const RecordKind kSummary{KindMISummary,
                           "MISummaries",
                           2,
@@ -172,8 +170,7 @@ const RecordKind kSummary{KindMISummary,
                           "New Summary Saved",
                           "Summary Saved",
                           FillMISummaryList,
-                          &MISummaryList,
-                          "summary"};
+                          &MISummaryList};
 const RecordKind kBA = AnalysisKind(
     KindBA, "BAAnalyses", BAControl, [] { return AnalysisColumns(KindBA); }, RecalcBA, ShowBASavedBanner,
     FillBAAnalysisList, &BAAnalysisList);
@@ -198,6 +195,17 @@ const RecordKind& RecordKindOf(int kind) {
       return kSummary;
     default:
       return kIncident;
+  }
+}
+
+bool StaticTextStored(const RecordKind& k, const CellIndex& cell) {
+  switch (k.staticTexts) {
+    case StaticTexts::All:
+      return true;
+    case StaticTexts::SlotsOneToTen:
+      return cell.at[3] != 0;
+    default:
+      return false;
   }
 }
 

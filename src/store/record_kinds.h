@@ -37,11 +37,13 @@ struct RecordKind {
   const char* insertedBanner;
   const char* updatedBanner;
   void (*fillList)();
-  int* list;               // the start page's list of stored records
-  const char* recordNoun;  // the record-number field's look-up (footer)
+  int* list;  // the start page's list of stored records
 };
 
 const RecordKind& RecordKindOf(int kind);  // 1 incident, 2-4 analyses, 5 summary
+
+// Whether the static text at a position is part of the record: an analysis row's label in slot 0 is not.
+bool StaticTextStored(const RecordKind& k, const CellIndex& cell);
 
 // After a save: the saved record's row of the kind's list, updated or added in record-number order; the
 // whole list is filled again when it does not hold one row per stored record.

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/gadget_helpers.h"
 #include "shell/shell_globals.h"
 #include "store/record_kinds.h"
 #include "store/record_store.h"
@@ -32,26 +33,34 @@ std::vector<std::string> ShownColumns(int kind) {
   return {"interventionnamefield", "interventiondescriptionfield"};
 }
 
+// Record numbers the program can hold. A row that another program stored under a number beyond them is
+// left out of the lists, where it would pass for another record.
+constexpr const char* kRecordNumbers = " UID between 1 and 2147483647";
+
 // A record has hundreds of columns and the list shows a few: reading only those keeps a list of
 // thousands of records quick to fill. A column the table does not have yet (no record has stored it)
-// reads as empty. `where` narrows the rows.
-std::string ListQuery(int kind, const ListOfKind& how, const std::string& where = "") {
+// reads as empty. `where` narrows the rows further; `text` stays empty when the table does not exist.
+sql::Outcome ListQuery(int kind, const ListOfKind& how, std::string& text, const std::string& where = "") {
   std::vector<std::string> present;
   {
     sql::Statement info(RecordDatabase, std::string("pragma table_info(") + how.table + ")");
-    while (info.Next() == sql::Statement::Step::Row) present.push_back(info.Text(1));
+    sql::Statement::Step step;
+    while ((step = info.Next()) == sql::Statement::Step::Row) present.push_back(info.Text(1));
+    if (step == sql::Statement::Step::Error) return info.Failure();
   }
-  std::string text = "select UID";
+  text.clear();
+  if (present.empty()) return {};
+  text = "select UID";
   for (const std::string& column : ShownColumns(kind))
     text += std::find(present.begin(), present.end(), column) != present.end() ? "," + column : ",''";
-  text += std::string(" from ") + how.table + where;
+  text += std::string(" from ") + how.table + " where" + kRecordNumbers + where;
   if (how.byUid) text += " order by UID";
-  return text;
+  return {};
 }
 
 // The list row of the query's current record: its number, then the shown texts.
 pf::ListViewRow ListRow(int kind, const ListOfKind& how, const sql::Statement& q) {
-  const int uid = int(q.Integer(0));
+  const int uid = int(q.Integer(0));  // within the record numbers: the query asks for no others
   pf::ListViewRow row;
   row.data = uid;
   if (kind == KindIncident)
@@ -64,13 +73,36 @@ pf::ListViewRow ListRow(int kind, const ListOfKind& how, const sql::Statement& q
   return row;
 }
 
+// Every row of the list, or the database's message when the read stopped short of the end. A table that
+// no save has made yet holds no records.
+sql::Outcome ReadListRows(int kind, const ListOfKind& how, std::vector<pf::ListViewRow>& rows) {
+  std::string text;
+  if (auto o = ListQuery(kind, how, text); !o) return o;
+  if (text.empty()) return {};
+  sql::Statement q(RecordDatabase, text);
+  for (;;) {
+    switch (q.Next()) {
+      case sql::Statement::Step::Row:
+        rows.push_back(ListRow(kind, how, q));
+        break;
+      case sql::Statement::Step::Done:
+        return {};
+      case sql::Statement::Step::Error:
+        return q.Failure();
+    }
+  }
+}
+
+// A list that cannot be read whole keeps what it showed: part of it would pass for all the records.
 void FillList(int kind, const ListOfKind& how) {
   const int list = *RecordKindOf(kind).list;
-  pf::ClearGadgetItems(list);
   if (!list) return;
-  RecordQuery q(RecordDatabase, ListQuery(kind, how));
   std::vector<pf::ListViewRow> rows;
-  while (q.Next() == sql::Statement::Step::Row) rows.push_back(ListRow(kind, how, q));
+  if (const sql::Outcome o = ReadListRows(kind, how, rows); !o) {
+    ShowMessage(o.message);
+    return;
+  }
+  pf::ClearGadgetItems(list);
   pf::AddListViewRows(list, rows);
 }
 
@@ -90,7 +122,7 @@ ListOfKind ListOf(int kind) {
 }
 
 int StoredCount(const char* table) {
-  sql::Statement q(RecordDatabase, std::string("select count(*) from ") + table);
+  sql::Statement q(RecordDatabase, std::string("select count(*) from ") + table + " where" + kRecordNumbers);
   return q.Next() == sql::Statement::Step::Row ? int(q.Integer(0)) : -1;
 }
 
@@ -115,7 +147,9 @@ bool RefreshRow(int kind, const ListOfKind& how, int list, int uid) {
   const bool present = at < rows && pf::GetGadgetItemData(list, at) == uid;
   // The list must hold one row per stored record, the saved one included once it is in.
   if (StoredCount(how.table) != rows + (present ? 0 : 1)) return false;
-  RecordQuery q(RecordDatabase, ListQuery(kind, how, " where UID=?1"));
+  std::string text;
+  if (!ListQuery(kind, how, text, " and UID=?1") || text.empty()) return false;
+  sql::Statement q(RecordDatabase, text);
   q.Bind(1, std::int64_t(uid));
   if (q.Next() != sql::Statement::Step::Row) return false;
   const pf::ListViewRow row = ListRow(kind, how, q);
@@ -146,7 +180,10 @@ std::vector<std::string> StoredIncidentTexts(const std::string& column) {
   if (column != "departmentfield" && column != "occupationfield") return texts;
   sql::Statement q(RecordDatabase, "select distinct " + column + " from incidents where " + column +
                                        " <> '' order by upper(" + column + ")");
-  while (q.Next() == sql::Statement::Step::Row) texts.push_back(q.Text(0));
+  sql::Statement::Step step;
+  while ((step = q.Next()) == sql::Statement::Step::Row) texts.push_back(q.Text(0));
+  // Suggestions read part of the way would look complete; none at all is the plainer miss.
+  if (step == sql::Statement::Step::Error) texts.clear();
   return texts;
 }
 

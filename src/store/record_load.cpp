@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "shell/date_fields.h"
 #include "shell/gadget_helpers.h"
 #include "shell/shell_globals.h"
@@ -7,9 +9,11 @@
 
 namespace {
 
-std::string Column(const RecordQuery& q, const char* name) {
-  const int at = DatabaseColumnIndex(name, q);
-  return at < 0 ? std::string() : q.Text(at);
+// A named column of the stored row; a column the table lacks reads as empty.
+std::string Column(const StoredRecord& r, const char* name) {
+  for (const auto& [columnName, text] : r.columns)
+    if (columnName == name) return text;
+  return {};
 }
 
 std::vector<std::string> SplitAtFieldEnds(const std::string& v) {
@@ -45,7 +49,7 @@ void SelectListParts(int list, const std::string& v) {
     }
 }
 
-void RestoreControl(const RecordKind& k, int gadget, const std::string& v) {
+void RestoreControl(const RecordKind& k, const CellIndex& cell, int gadget, const std::string& v) {
   switch (pf::GadgetKind(gadget)) {
     case pf::Kind::Field:
     case pf::Kind::Editor:
@@ -67,7 +71,7 @@ void RestoreControl(const RecordKind& k, int gadget, const std::string& v) {
       return;
     }
     case pf::Kind::Text:
-      if (k.staticTexts != StaticTexts::NotStored) pf::SetGadgetText(gadget, v);
+      if (StaticTextStored(k, cell)) pf::SetGadgetText(gadget, v);
       return;
     default:
       return;
@@ -77,36 +81,45 @@ void RestoreControl(const RecordKind& k, int gadget, const std::string& v) {
 // The step-7 combo lists exactly the records of the list that step 7 works on, in list order, so its item
 // index, its item data and the list index agree. The potential analysis works on its summary list in both
 // approaches; only its visible records are stored, so all of them are listed.
-void RestoreIndustryCodes(int kind, const AnalysisParts& p, const RecordQuery& q) {
+void RestoreIndustryCodes(int kind, const AnalysisParts& p, const StoredRecord& r) {
   const int combo = (*p.gadget)(2, 3, 1, 2);
   pf::ClearGadgetItems(combo);
-  const bool summaryList = kind == KindPI || Column(q, "longorshort") == "1";
-  *p.codes = DecodeIndustryCodes(Column(q, "industrycodesfield"));
-  *p.codesSummary = DecodeIndustryCodes(Column(q, "industrycodesShortfield"));
+  const bool summaryList = kind == KindPI || Column(r, "longorshort") == "1";
+  *p.codes = DecodeIndustryCodes(Column(r, "industrycodesfield"));
+  *p.codesSummary = DecodeIndustryCodes(Column(r, "industrycodesShortfield"));
   const auto& shown = summaryList ? *p.codesSummary : *p.codes;
-  for (std::size_t r = 0; r < shown.size(); ++r) pf::AddGadgetItem(combo, -1, shown[r].s[0], int(r));
-  SelectItemByData(combo, StoredInteger(Column(q, "field_2x3x1x2")));
+  for (std::size_t i = 0; i < shown.size(); ++i) pf::AddGadgetItem(combo, -1, shown[i].s[0], int(i));
+  SelectItemByData(combo, StoredInteger(Column(r, "field_2x3x1x2")));
   pf::SetGadgetData(combo, pf::GetGadgetState(combo));
 }
 
-void RestoreAnalysisBefore(int kind, const RecordQuery& q) {
+void RestoreAnalysisBefore(int kind, const StoredRecord& r) {
   const AnalysisParts& p = AnalysisPartsOf(kind);
   // The stored retrieval criteria stay as they are until the user updates or dismisses the notice.
   pf::HideGadget(NoticeGadget(kind - 1, 1), false);
   pf::DisableGadget(NoticeGadget(kind - 1, 0), true);
-  if (StoredInteger(Column(q, "longorshort")) != pf::GetGadgetData(*p.databaseMark)) p.switchApproach();
-  if (kind == KindPI) PIShortInci = Column(q, "shortinci"), PILongInci = Column(q, "longinci");
+  if (StoredInteger(Column(r, "longorshort")) != pf::GetGadgetData(*p.databaseMark)) p.switchApproach();
+  if (kind == KindPI) PIShortInci = Column(r, "shortinci"), PILongInci = Column(r, "longinci");
 }
 
-void RestoreAnalysisAfter(int kind, const RecordQuery& q) {
+void RestoreAnalysisAfter(int kind, const StoredRecord& r) {
   const AnalysisParts& p = AnalysisPartsOf(kind);
   auto& X = *p.gadget;
   const int group = StoredInteger(pf::GetGadgetText(X(7, 4, 1, 2)));
   if (group >= 1 && group <= 10) pf::SetGadgetData(X(7, 4, 1, 2), group);
-  DecodeLabour(Column(q, "labourgroupfield"), *p.labour);
-  RestoreIndustryCodes(kind, p, q);
-  *p.longSummary = Column(q, "longsummary");
-  if (kind == KindPI) PIShortInci = Column(q, "shortinci"), PILongInci = Column(q, "longinci");
+  DecodeLabour(Column(r, "labourgroupfield"), *p.labour);
+  RestoreIndustryCodes(kind, p, r);
+  *p.longSummary = Column(r, "longsummary");
+  if (kind == KindPI) PIShortInci = Column(r, "shortinci"), PILongInci = Column(r, "longinci");
+}
+
+// Only positions that a save stores come back. A column named otherwise was written by some other
+// program: a row's label, a name that merely contains "field_", a position outside the worksheet.
+bool StoredPosition(const RecordKind& k, const std::string& name, CellIndex& cell) {
+  if (name.rfind("field_", 0) != 0 || !ParseStoredColumnName(name, k.dims, cell)) return false;
+  for (int d = 0; d < k.dims; ++d)
+    if (cell.at[d] < k.saveWalk[d].first || cell.at[d] > k.saveWalk[d].last) return false;
+  return true;
 }
 
 bool LoadRecord(int kind, int uid) {
@@ -117,31 +130,48 @@ bool LoadRecord(int kind, int uid) {
     uid = pf::GetGadgetItemData(*k.list, row);
   }
   if (AskSaveModified(kind) == 1) return false;
-  RecordQuery q(RecordDatabase, std::string("select * from ") + k.table + " where UID=?1");
-  q.Bind(1, std::to_string(uid));
+  const std::optional<StoredRecord> record = ReadStoredRecord(kind, uid);
+  if (!record) return false;
+  PutStoredRecord(kind, *record);
+  return true;
+}
+
+}  // namespace
+
+std::optional<StoredRecord> ReadStoredRecord(int kind, int uid) {
+  const RecordKind& k = RecordKindOf(kind);
+  sql::Statement q(RecordDatabase, std::string("select * from ") + k.table + " where UID=?1");
+  q.Bind(1, std::int64_t(uid));
   switch (q.Next()) {
     case sql::Statement::Step::Row:
       break;
     case sql::Statement::Step::Done:
-      return false;
+      return std::nullopt;
     case sql::Statement::Step::Error:
       ShowMessage(q.Failure().message);
-      return false;
+      return std::nullopt;
   }
+  StoredRecord record;
+  record.uid = q.Integer(0);
+  for (int i = 1, n = q.ColumnCount(); i < n; ++i) record.columns.push_back({q.ColumnName(i), q.Text(i)});
+  return record;
+}
+
+void PutStoredRecord(int kind, const StoredRecord& r) {
+  const RecordKind& k = RecordKindOf(kind);
   pf::FillScope fill;
   const bool analysis = kind >= KindBA && kind <= KindPI;
-  if (analysis) RestoreAnalysisBefore(kind, q);
-  for (int i = 1, n = q.ColumnCount(); i < n; ++i) {
+  if (analysis) RestoreAnalysisBefore(kind, r);
+  for (const auto& [name, text] : r.columns) {
     CellIndex cell;
-    // Positions outside the array name no control and are skipped.
-    if (!ParseStoredColumnName(q.ColumnName(i), k.dims, cell)) continue;
-    if (const int g = k.control(cell)) RestoreControl(k, g, q.Text(i));
+    if (!StoredPosition(k, name, cell)) continue;
+    if (const int g = k.control(cell)) RestoreControl(k, cell, g, text);
   }
-  const std::string uidText = std::to_string(q.Integer(0));
+  const std::string uidText = std::to_string(r.uid);
   pf::SetGadgetText(k.control(k.uidCell), uidText);
   pf::SetGadgetText(k.control(k.numberCell), uidText);
   if (analysis) {
-    RestoreAnalysisAfter(kind, q);
+    RestoreAnalysisAfter(kind, r);
     k.recalc();
     pf::HideGadget(AnalysisPartsOf(kind).gadget->operator()(8, 1, 2, 1), false);
   } else if (kind == KindIncident) {
@@ -150,10 +180,7 @@ bool LoadRecord(int kind, int uid) {
     pf::SetGadgetText(RecordTitleText, "Multiple Incident Summary " + pf::GetGadgetText(MIGadget(0, 0)));
   }
   ModifiedFlags(kind) = 0;
-  return true;
 }
-
-}  // namespace
 
 bool LoadIncident(int uid) { return LoadRecord(KindIncident, uid); }
 bool LoadBAAnalysis(int uid) { return LoadRecord(KindBA, uid); }

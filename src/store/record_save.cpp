@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
+#include <charconv>
+#include <cstdint>
 #include <set>
 
 #include "shell/gadget_helpers.h"
@@ -25,8 +26,7 @@ bool StoredValue(const RecordKind& k, const CellIndex& cell, int gadget, std::st
       return true;
     case pf::Kind::Text:
       // The hidden record number and the rows' labels are not part of the record.
-      if (k.staticTexts == StaticTexts::NotStored) return false;
-      if (k.staticTexts == StaticTexts::SlotsOneToTen && cell.at[3] == 0) return false;
+      if (!StaticTextStored(k, cell)) return false;
       value = pf::GetGadgetText(gadget);
       return true;
     case pf::Kind::Combo:
@@ -104,9 +104,12 @@ sql::Outcome UpdateRow(const RecordKind& k, const std::vector<NamedValue>& colum
   return RunWithValues(text, columns, {uid});
 }
 
+// The new record takes the number after the highest the program can hold: a row that another program
+// stored under a larger number would otherwise push every new record out of the program's reach.
 sql::Outcome InsertRow(const RecordKind& k, const std::vector<NamedValue>& columns, const std::string& key) {
   std::string names = std::string("INSERT INTO ") + k.table + " (uid,field1";
-  std::string values = " VALUES (null,?1";
+  std::string values = std::string(" VALUES ((select coalesce(max(uid),0)+1 from ") + k.table +
+                       " where uid between 1 and 2147483646),?1";
   for (std::size_t i = 0; i < columns.size(); ++i) {
     names += "," + columns[i].name;
     values += ",?" + std::to_string(i + 2);
@@ -151,6 +154,13 @@ void OfferNewSuggestion(int combo, int analysisRow, int summaryCell) {
     addToList(PIGadget(6, analysisRow, column, 2));
   }
   addToList(MIGadget(summaryCell, 2));
+}
+
+// A record number as the lists hold it; 0 for a text that is none.
+int RecordNumber(const std::string& text) {
+  std::int64_t n = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+  return error == std::errc() && end == text.data() + text.size() && n >= 1 && n <= INT32_MAX ? int(n) : 0;
 }
 
 bool Fail(const sql::Outcome& o) {
@@ -202,7 +212,7 @@ bool SaveRecord(int kind, int asNew) {
   pf::FillScope fill;
   k.showBanner(insert ? k.insertedBanner : k.updatedBanner);
   if (kind == KindIncident || kind == KindMISummary)
-    RefreshSavedRecordRow(kind, std::atoi((insert ? newUid : uid).c_str()));
+    RefreshSavedRecordRow(kind, RecordNumber(insert ? newUid : uid));
   if (insert) {
     pf::SetGadgetText(k.control(k.uidCell), newUid);
     pf::SetGadgetText(k.control(k.numberCell), newUid);

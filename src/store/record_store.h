@@ -2,7 +2,11 @@
 // records, the unsaved-changes prompt and the banners that announce saves and deletions.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "store/record_database.h"
@@ -33,6 +37,9 @@ std::vector<std::string> StoredIncidentTexts(const std::string& column);
 // Offers to save each modified kind (kind -1: all, in kind order); 1 when the user cancelled or a save
 // failed, so the caller stops.
 int AskSaveModified(int kind);
+// The same question, telling a Cancel from a save that failed (whose message has been shown).
+enum class PromptOutcome { Proceed, Cancelled, SaveFailed };
+PromptOutcome AskAboutUnsavedChanges(int kind);
 
 // The animated banner over a worksheet; returns when it has closed again.
 void ShowIncidentSavedBanner(const std::string& text);
@@ -53,3 +60,22 @@ bool LoadBAAnalysis(int uid);
 bool LoadCGAnalysis(int uid);
 bool LoadPIAnalysis(int uid);
 bool LoadMISummary(int uid);
+
+// A stored row as read: its record number and its other columns by name, in table order.
+struct StoredRecord {
+  std::int64_t uid = 0;
+  std::vector<std::pair<std::string, std::string>> columns;
+};
+// Reads record `uid` of the kind; nothing when there is no such record or the read failed (the database's
+// message has then been shown).
+std::optional<StoredRecord> ReadStoredRecord(int kind, int uid);
+// Puts a stored row into the kind's worksheet, recalculates it and clears its modified flag.
+void PutStoredRecord(int kind, const StoredRecord& record);
+
+// A record picked from the kind's start-page list (its number taken from the row when it was clicked):
+// a blank record first, which asks about unsaved changes, then the stored one. After a Cancel the question
+// is asked once more, and the record then goes over the worksheet as it stands. A record that cannot be
+// read leaves the worksheet as it was.
+void OpenStoredRecord(int kind, int uid);
+// A built-in example picked from its list: the same questions, then `fillExample` over a blank record.
+void OpenExampleRecord(int kind, const std::function<void()>& fillExample);

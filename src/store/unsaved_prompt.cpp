@@ -22,11 +22,12 @@ constexpr PromptOfKind kPrompts[6] = {
     {2, 10, "Summary modified"},
 };
 
+// Each kind's own record: the title line may belong to the summary, which shares the incident calculator.
 std::string RecordName(int kind) {
   switch (kind) {
     case KindIncident: {
-      const std::string title = pf::GetGadgetText(RecordTitleText);
-      return title.substr(0, title.find(':'));
+      const std::string uid = pf::GetGadgetText(IncidentGadget(0, 0, 0));
+      return uid == "\n" ? "Example Incident" : "Incident " + uid;
     }
     case KindBA:
       return "Before & After Analysis " + pf::GetGadgetText(BAGadget(8, 1, 1, 2));
@@ -75,7 +76,7 @@ void AnimateBanner(int banner, const std::string& text) {
 
 }  // namespace
 
-int AskSaveModified(int kind) {
+PromptOutcome AskAboutUnsavedChanges(int kind) {
   for (int k = KindIncident; k <= KindMISummary; ++k) {
     if ((kind != -1 && kind != k) || ModifiedFlags(k) != 1) continue;
     BringTabbedAreaToFront();
@@ -86,15 +87,17 @@ int AskSaveModified(int kind) {
     pf::RepaintWindow(pf::kMainWindow);
     if (answer == pf::Answer::Yes) {
       // A save that failed has kept the changes; going on would lose them.
-      if (!SaveRecord(k, 0)) return 1;
+      if (!SaveRecord(k, 0)) return PromptOutcome::SaveFailed;
     } else if (answer == pf::Answer::No) {
       if (k == KindMISummary) pf::SetActiveGadget(MIGadget(1, 2));
     } else {
-      return 1;
+      return PromptOutcome::Cancelled;
     }
   }
-  return 0;
+  return PromptOutcome::Proceed;
 }
+
+int AskSaveModified(int kind) { return AskAboutUnsavedChanges(kind) == PromptOutcome::Proceed ? 0 : 1; }
 
 void ShowIncidentSavedBanner(const std::string& text) { AnimateBanner(IncidentSavedBanner, text); }
 void ShowBASavedBanner(const std::string& text) { AnimateBanner(BASavedBanner, text); }

@@ -123,7 +123,7 @@ TEST_F(ExampleIncidentTest, FiguresAreComputedFromTheExamplesValues) {
   }
 }
 
-TEST_F(ExampleIncidentTest, UnsavedChangesAreAskedAboutOnceAndCancelChangesNothing) {
+TEST_F(ExampleIncidentTest, UnsavedChangesAreAskedAboutBeforeTheExampleComes) {
   ChooseExample(0);
   auto edit = [] {
     pf::SetGadgetText(IncidentGadget(0, 3, 2), "MINE");
@@ -133,21 +133,31 @@ TEST_F(ExampleIncidentTest, UnsavedChangesAreAskedAboutOnceAndCancelChangesNothi
   Pump();
   ASSERT_EQ(ModifiedFlags(KindIncident), 1);
 
-  // Cancel: the user's worksheet stays as it is, with no example over it.
-  pf::test::ScriptMessageAnswers({pf::Answer::Cancel});
+  // Cancel twice (the new incident's question, then the example's): the user's worksheet stays as it is.
+  pf::test::ScriptMessageAnswers({pf::Answer::Cancel, pf::Answer::Cancel});
   ChooseExample(3);
-  EXPECT_EQ(pf::test::TakeMessageLog().size(), 1u);
+  EXPECT_EQ(pf::test::TakeMessageLog().size(), 2u);
   EXPECT_EQ(Text(0, 3, 2), "MINE");
   EXPECT_EQ(Text(3, 6, 4), "0");  // the stone worker's contractors did not come in
   EXPECT_EQ(ExampleIncidentTitle, "Cook burns foot with oil");
   EXPECT_EQ(ModifiedFlags(KindIncident), 1);
 
+  // Cancel, then No: the example goes over the worksheet as it stands, with no new incident before it.
+  pf::test::ScriptMessageAnswers({pf::Answer::Cancel, pf::Answer::No});
+  ChooseExample(1);
+  EXPECT_EQ(pf::test::TakeMessageLog().size(), 2u);
+  EXPECT_EQ(Text(0, 3, 2), "07823");
+  EXPECT_EQ(Text(1, 2, 2), "9");  // the cashier names no first aid: the user's figure stays
+  EXPECT_EQ(ModifiedFlags(KindIncident), 0);
+
   // No: the changes go and the example comes, over a new incident, without a second question.
+  edit();
+  Pump();
   pf::test::ScriptMessageAnswers({pf::Answer::No});
   ChooseExample(1);
   EXPECT_EQ(pf::test::TakeMessageLog().size(), 1u);
   EXPECT_EQ(Text(0, 3, 2), "07823");
-  EXPECT_EQ(Text(1, 2, 2), "0");  // the cashier leaves first aid as a new incident has it
+  EXPECT_EQ(Text(1, 2, 2), "0");  // as a new incident has it
   EXPECT_EQ(ModifiedFlags(KindIncident), 0);
 
   // Yes: the edited incident is stored first (as a new one: it was an example).

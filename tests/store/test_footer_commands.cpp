@@ -316,6 +316,29 @@ TEST_F(FooterTest, ANumberThatOpensNothingShowsNotFound) {
   pf::test::OnDelayStep(nullptr);
 }
 
+// A file that another program holds is no answer to the number: the user is told why, once, and the
+// record shown stays with its number.
+TEST_F(FooterTest, ANumberTypedWhileTheFileIsLockedSaysWhy) {
+  StoredIncident();
+  ModifiedFlags(KindIncident) = 0;
+  pf::SetGadgetText(IncidentGadget(0, 3, 2), "ALT-8");
+  ASSERT_TRUE(SaveIncident(1));
+  RecordDatabase.SetBusyTimeout(50);
+  ASSERT_TRUE(locker.Open(kRecordFileName, false));
+  ASSERT_TRUE(locker.Execute("BEGIN EXCLUSIVE;"));
+  pf::test::TakeMessageLog();
+  pf::SetGadgetText(Number(), "1");
+  pf::test::ScriptMessageAnswers({pf::Answer::Ok});
+  Event(Number(), pf::GadgetEvent::LostFocus);
+  UnlockRecordFile();
+  const auto log = pf::test::TakeMessageLog();
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0].text, "database is locked");
+  EXPECT_EQ(Text(Number()), "2");
+  EXPECT_EQ(Text(Uid()), "2");
+  EXPECT_EQ(Text(IncidentGadget(0, 3, 2)), "ALT-8");
+}
+
 TEST_F(FooterTest, AnAnalysisOpensByItsNumberToo) {
   OpenBA();
   const int uid = BAGadget(0, 0, 0, 0), number = BAGadget(8, 1, 1, 2), note = BAGadget(8, 1, 2, 1);
@@ -357,8 +380,8 @@ TEST(RecordNumberTest, OnlyADifferentNumberAsksForAnotherRecord) {
 }
 
 // A stored-incident row opens its record after a blank one; cancelling the question about unsaved edits
-// keeps the record shown and asks nothing more.
-TEST_F(FooterTest, AStoredIncidentRowAsksOnceAndCancelKeepsTheRecordShown) {
+// asks it once more, and cancelling that too keeps the record shown.
+TEST_F(FooterTest, AStoredIncidentRowAsksAgainAfterACancel) {
   StoredIncident();
   FillIncidentList();
   pf::test::ScriptMessageAnswers({pf::Answer::No});
@@ -368,9 +391,9 @@ TEST_F(FooterTest, AStoredIncidentRowAsksOnceAndCancelKeepsTheRecordShown) {
   ModifiedFlags(KindIncident) = 1;
   pf::test::TakeMessageLog();
   pf::SetGadgetState(IncidentList, 0);
-  pf::test::ScriptMessageAnswers({pf::Answer::Cancel});
+  pf::test::ScriptMessageAnswers({pf::Answer::Cancel, pf::Answer::Cancel});
   Event(IncidentList, pf::GadgetEvent::LeftClick);
-  EXPECT_EQ(pf::test::TakeMessageLog().size(), 1u);
+  EXPECT_EQ(pf::test::TakeMessageLog().size(), 2u);
   EXPECT_EQ(Text(IncidentGadget(0, 3, 2)), "unsaved");
   EXPECT_EQ(ModifiedFlags(KindIncident), 1);
   pf::test::ScriptMessageAnswers({pf::Answer::No});

@@ -1,6 +1,8 @@
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -39,14 +41,21 @@ std::set<std::string> Tables(const std::string& path) {
   return names;
 }
 
+// Where a rejected file went, and which of the files it was.
+struct Aside {
+  const char* name;
+  std::string from;
+};
+
 struct OpenCase {
   const char* name;
   std::function<void()> prepare;
   bool ends;                 // start-up stops with a message
-  const char* message;       // a text the box after the "Draft Version" notice holds ("" none shown)
+  std::string message;       // the one box after the "Draft Version" notice ("": none shown)
   const char* companyShown;  // nullptr: the hint stays
   const char* versionAfter;  // dbversion of the record file after start-up
-  const char* asideName;     // where the rejected file went (nullptr: nowhere)
+  std::vector<Aside> asides;
+  bool legacyGone = false;  // a legacy file present at start was taken over or moved aside
 };
 
 class OpenDatabaseTest : public ProgramTest, public ::testing::WithParamInterface<OpenCase> {
@@ -56,7 +65,7 @@ class OpenDatabaseTest : public ProgramTest, public ::testing::WithParamInterfac
     GetParam().prepare();
     // The reference copy of whatever the test put there, to prove that what is kept is kept whole.
     for (const auto& f : {kFile, kLegacy})
-      if (fs::exists(f)) before[f] = ReadWholeFile(f);
+      if (fs::is_regular_file(f)) before[f] = ReadWholeFile(f);
   }
   void TearDown() override {
     Locker().Close();
@@ -65,38 +74,140 @@ class OpenDatabaseTest : public ProgramTest, public ::testing::WithParamInterfac
   std::map<std::string, std::string> before;
 };
 
+const std::string kNotOurs = " is not a record file of this version of the program. It has been kept as ";
+const std::string kNewFile = "A new, empty record file \"" + kFile + "\" has been started.";
+const std::string kLegacyUsed =
+    "The records of \"" + kLegacy + "\" are used from now on, under the name \"" + kFile + "\".";
+std::string Rejected(const std::string& file, const std::string& aside) {
+  return "The file \"" + file + "\"" + kNotOurs + "\"" + aside + "\".\n\n";
+}
+
+// A full disk: every write to a file fails.
+void FillTheDisk() {
+  ::signal(SIGXFSZ, SIG_IGN);
+  const rlimit none{0, RLIM_INFINITY};
+  ::setrlimit(RLIMIT_FSIZE, &none);
+}
+
 const OpenCase kOpenCases[] = {
-    {"NewFileInEmptyDirectory", [] {}, false, "", nullptr, "10", nullptr},
-    {"LegacyFileTakenOver", [] { MakeRecordFile(kLegacy, "10", "Legacy Works"); }, false, "", "Legacy Works",
-     "10", nullptr},
+    {"NewFileInEmptyDirectory", [] {}, false, "", nullptr, "10", {}},
+    {"LegacyFileTakenOver",
+     [] { MakeRecordFile(kLegacy, "10", "Legacy Works"); },
+     false,
+     "",
+     "Legacy Works",
+     "10",
+     {},
+     true},
     {"BothPresentUsesTheCurrentOne",
      [] {
        MakeRecordFile(kFile, "10", "Current Works");
        MakeRecordFile(kLegacy, "10", "Legacy Works");
      },
-     false, "", "Current Works", "10", nullptr},
-    {"VersionElevenAndAHalfAccepted", [] { MakeRecordFile(kFile, "10.5", "Half"); }, false, "", "Half",
-     "10.5", nullptr},
-    {"VersionNineMovedAside", [] { MakeRecordFile(kFile, "9", "Old Works"); }, false,
-     "It has been kept as \"H + S Quillmark data.dat.old\"", nullptr, "10", "H + S Quillmark data.dat.old"},
-    {"EmptyVersionMovedAside", [] { MakeRecordFile(kFile, "", "Old Works"); }, false, "kept as", nullptr,
-     "10", "H + S Quillmark data.dat.old"},
-    {"NoStaticInfoMovedAside", [] { MakeRecordFile(kFile, nullptr); }, false, "kept as", nullptr, "10",
-     "H + S Quillmark data.dat.old"},
+     false,
+     "",
+     "Current Works",
+     "10",
+     {}},
+    {"VersionElevenAndAHalfAccepted",
+     [] { MakeRecordFile(kFile, "10.5", "Half"); },
+     false,
+     "",
+     "Half",
+     "10.5",
+     {}},
+    {"VersionNineMovedAside",
+     [] { MakeRecordFile(kFile, "9", "Old Works"); },
+     false,
+     Rejected(kFile, kFile + ".old") + kNewFile,
+     nullptr,
+     "10",
+     {{"H + S Quillmark data.dat.old", kFile}}},
+    {"EmptyVersionMovedAside",
+     [] { MakeRecordFile(kFile, "", "Old Works"); },
+     false,
+     Rejected(kFile, kFile + ".old") + kNewFile,
+     nullptr,
+     "10",
+     {{"H + S Quillmark data.dat.old", kFile}}},
+    {"NoStaticInfoMovedAside",
+     [] { MakeRecordFile(kFile, nullptr); },
+     false,
+     Rejected(kFile, kFile + ".old") + kNewFile,
+     nullptr,
+     "10",
+     {{"H + S Quillmark data.dat.old", kFile}}},
     {"NotADatabaseMovedAsideBesideAnEarlierOne",
      [] {
        WriteWholeFile(kFile, std::string(4096, 'x'));
        WriteWholeFile(kFile + ".old", "an earlier rejected file");
      },
-     false, "kept as \"H + S Quillmark data.dat.old-2\"", nullptr, "10", "H + S Quillmark data.dat.old-2"},
-    {"ZeroLengthFileReplacedSilently", [] { WriteWholeFile(kFile, ""); }, false, "", nullptr, "10", nullptr},
+     false,
+     Rejected(kFile, kFile + ".old-2") + kNewFile,
+     nullptr,
+     "10",
+     {{"H + S Quillmark data.dat.old-2", kFile}}},
+    // The old file is moved aside, and then the legacy file's records are the ones taken over.
+    {"VersionNineBesideALegacyFileOfVersionTen",
+     [] {
+       MakeRecordFile(kFile, "9", "Old Works");
+       MakeRecordFile(kLegacy, "10", "Legacy Works");
+     },
+     false,
+     Rejected(kFile, kFile + ".old") + kLegacyUsed,
+     "Legacy Works",
+     "10",
+     {{"H + S Quillmark data.dat.old", kFile}},
+     true},
+    {"LegacyFileOfVersionNineMovedAsideUnderItsOwnName",
+     [] { MakeRecordFile(kLegacy, "9", "Legacy Works"); },
+     false,
+     Rejected(kLegacy, kLegacy + ".old") + kNewFile,
+     nullptr,
+     "10",
+     {{"BraskData.dat.old", kLegacy}},
+     true},
+    {"BothOfVersionNineMovedAside",
+     [] {
+       MakeRecordFile(kFile, "9", "Old Works");
+       MakeRecordFile(kLegacy, "9", "Legacy Works");
+     },
+     false,
+     Rejected(kFile, kFile + ".old") + Rejected(kLegacy, kLegacy + ".old") + kNewFile,
+     nullptr,
+     "10",
+     {{"H + S Quillmark data.dat.old", kFile}, {"BraskData.dat.old", kLegacy}},
+     true},
+    {"ZeroLengthFileReplacedSilently", [] { WriteWholeFile(kFile, ""); }, false, "", nullptr, "10", {}},
     {"ReadOnlyDirectoryEndsStartUp",
      [] {
        ::chmod(".", 0555);
        DropToOrdinaryUser();
      },
-     true, "Please avoid running the program from a CD or DVD. Program will now close.", nullptr, nullptr,
-     nullptr},
+     true,
+     "Please avoid running the program from a CD or DVD. Program will now close.",
+     nullptr,
+     nullptr,
+     {}},
+    {"FolderInTheWayEndsStartUpAndLeavesTheLegacyFile",
+     [] {
+       fs::create_directory(kFile);
+       MakeRecordFile(kLegacy, "10", "Legacy Works");
+     },
+     true,
+     "The record file \"" + kFile +
+         "\" cannot be kept in this folder: a folder of that name is in the way. Please move or rename it. "
+         "The program will now close.",
+     nullptr,
+     nullptr,
+     {}},
+    {"FullDiskAtFirstStartSaysSoOnce",
+     FillTheDisk,
+     true,
+     "The record file \"" + kFile + "\" could not be created: disk I/O error. The program will now close.",
+     nullptr,
+     nullptr,
+     {}},
     {"LockedFileEndsStartUpUntouched",
      [] {
        MakeRecordFile(kFile, "10", "Busy Works");
@@ -104,19 +215,25 @@ const OpenCase kOpenCases[] = {
        ASSERT_TRUE(Locker().Execute("BEGIN EXCLUSIVE;"));
        RecordBusyTimeout = 100;
      },
-     true, "database is locked", nullptr, "10", nullptr},
+     true,
+     "The record file \"" + kFile + "\" could not be read: database is locked. The program will now close.",
+     nullptr,
+     "10",
+     {}},
 };
 
 TEST_P(OpenDatabaseTest, OutcomeOfStartingFile) {
   ::setresuid(0, 0, 0);
+  const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY};
+  ::setrlimit(RLIMIT_FSIZE, &unlimited);
   Locker().Close();
   const OpenCase& c = GetParam();
   auto log = pf::test::TakeMessageLog();
   ASSERT_GE(log.size(), 1u);
   EXPECT_EQ(log[0].title, "Draft Version");
-  if (*c.message) {
+  if (!c.message.empty()) {
     ASSERT_EQ(log.size(), 2u);
-    EXPECT_NE(log[1].text.find(c.message), std::string::npos) << log[1].text;
+    EXPECT_EQ(log[1].text, c.message);
     EXPECT_EQ(log[1].title, "");
   } else {
     EXPECT_EQ(log.size(), 1u) << log.back().text;
@@ -124,11 +241,13 @@ TEST_P(OpenDatabaseTest, OutcomeOfStartingFile) {
   EXPECT_EQ(ExitRequested, c.ends);
   EXPECT_EQ(RecordDatabase.IsOpen(), !c.ends);
   if (c.ends) {
-    // Nothing was touched: the file is as it was, or there still is none.
-    if (before.count(kFile)) {
-      EXPECT_EQ(ReadWholeFile(kFile), before[kFile]);
-    } else {
-      EXPECT_FALSE(fs::exists(kFile));
+    // Nothing was touched: the files are as they were, or there still is none.
+    for (const std::string& f : {kFile, kLegacy})
+      if (before.count(f)) {
+        EXPECT_EQ(ReadWholeFile(f), before[f]) << f;
+      }
+    if (!before.count(kFile)) {
+      EXPECT_FALSE(fs::is_regular_file(kFile));
     }
     return;
   }
@@ -140,16 +259,12 @@ TEST_P(OpenDatabaseTest, OutcomeOfStartingFile) {
   const std::set<std::string> tables = Tables(kFile);
   for (const char* t : {"StaticInfo", "Incidents", "BAAnalyses", "cganalyses", "PIanalyses", "MISummaries"})
     EXPECT_TRUE(tables.count(t)) << t;
-  if (c.asideName) {
-    EXPECT_EQ(ReadWholeFile(c.asideName), before[kFile]);
-    EXPECT_EQ(QueryText(kFile, "select companyname from staticinfo"), "");
-  }
-  // A legacy file is taken over only when there is no current file; otherwise it is left alone.
-  if (before.count(kLegacy) && before.count(kFile)) {
-    EXPECT_EQ(ReadWholeFile(kLegacy), before[kLegacy]);
-  }
-  if (before.count(kLegacy) && !before.count(kFile)) {
-    EXPECT_FALSE(fs::exists(kLegacy));
+  for (const Aside& a : c.asides) EXPECT_EQ(ReadWholeFile(a.name), before[a.from]) << a.name;
+  if (before.count(kLegacy)) {
+    EXPECT_EQ(fs::exists(kLegacy), !c.legacyGone);
+    if (!c.legacyGone) {
+      EXPECT_EQ(ReadWholeFile(kLegacy), before[kLegacy]);
+    }
   }
 }
 
@@ -196,6 +311,27 @@ TEST_F(CompanyNameTest, AwkwardNameRoundTripsExactly) {
   EXPECT_EQ(UpdateCompanyName(next), "");
   EXPECT_EQ(QueryText(kFile, "select companyname from staticinfo"), next);
   EXPECT_EQ(QueryText(kFile, "select count(*) from sqlite_master where name='StaticInfo'"), "1");
+}
+
+// A name the file does not take is reported in the store's own plain box, and typing goes on.
+TEST_F(CompanyNameTest, ANameThatCannotBeStoredIsReportedWithAnEmptyTitle) {
+  pf::test::TakeMessageLog();
+  pf::HideGadget(FrontPageHolder, true);
+  pf::HideGadget(TabbedArea, false);
+  pf::test::Click(CompanyNameField);
+  Pump();
+  ASSERT_TRUE(pf::test::HasFocus(CompanyNameField));
+  pf::test::TypeText("x");
+  Pump();
+  ASSERT_TRUE(RecordDatabase.Execute("PRAGMA query_only=1;"));
+  pf::test::ScriptMessageAnswers({pf::Answer::Ok});
+  pf::test::PressTab();
+  Pump();
+  const auto log = pf::test::TakeMessageLog();
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0].title, "");
+  EXPECT_NE(log[0].text.find("readonly"), std::string::npos) << log[0].text;
+  EXPECT_EQ(QueryText(kFile, "select companyname from staticinfo"), Awkward());
 }
 
 TEST(RecordHelpers, ColumnIndexIsExactAndRandomKeysStayInRange) {

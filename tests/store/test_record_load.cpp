@@ -345,6 +345,8 @@ TEST_F(LoadTest, MalformedRowsLoadWithoutHarm) {
        }},
       {"UnknownCodeIsOther", "field_0x5x2", "42", [&] { EXPECT_EQ(pf::GetGadgetState(type), otherType()); }},
       {"EmptyCodeIsTheFirst", "field_0x5x2", "", [&] { EXPECT_EQ(pf::GetGadgetState(type), 0); }},
+      // After field_0x3x2 in the table, so that its own empty text cannot hide the fault.
+      {"NameThatOnlyContainsField", "xfield_0x3x2", "x", [&] { EXPECT_EQ(pf::GetGadgetText(alt), ""); }},
   };
   sql::Database other;
   ASSERT_TRUE(other.Open(kRecordFileName, false));
@@ -401,6 +403,26 @@ TEST_F(LoadTest, OverlongCompoundTextsStayInsideTheirArrays) {
   EXPECT_EQ(BAIndustryCodes[0].s[24], "");
   EXPECT_EQ(pf::GetGadgetData(BAGadget(7, 4, 1, 2)), 1);  // group 77 does not exist: group 1 stays
   EXPECT_EQ(pf::GetGadgetText(BAGadget(0, 0, 0, 0)), "5");
+}
+
+// A row's label is no part of a record: a stored column for its position leaves it as it is.
+TEST_F(LoadTest, StoredColumnsNeverReplaceRowLabels) {
+  OpenAnalysis(KindBA);
+  int column = 0;
+  for (int c = 0; c <= 2 && !column; ++c)
+    if (pf::GadgetKind(BAGadget(8, 2, c, 0)) == pf::Kind::Text &&
+        !pf::GetGadgetText(BAGadget(8, 2, c, 0)).empty())
+      column = c;
+  const int label = BAGadget(8, 2, column, 0);
+  const std::string shown = pf::GetGadgetText(label);
+  ASSERT_NE(shown, "");
+  const std::string name = "field_8x2x" + std::to_string(column) + "x0";
+  ASSERT_TRUE(RecordDatabase.Execute("alter table BAAnalyses add column " + name + " text;"));
+  ASSERT_TRUE(
+      RecordDatabase.Execute("insert into BAAnalyses (uid, " + name + ") values (3, 'Overwritten');"));
+  ASSERT_TRUE(LoadBAAnalysis(3));
+  EXPECT_EQ(pf::GetGadgetText(label), shown);
+  EXPECT_EQ(pf::GetGadgetText(BAGadget(8, 1, 1, 2)), "3");
 }
 
 // A department or occupation typed into a saved incident is offered from then on by every list that

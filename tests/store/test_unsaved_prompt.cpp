@@ -79,6 +79,35 @@ TEST_F(PromptTest, OneKindAsksOnlyAboutItself) {
             "Multiple Incident Summary  has been modified. Would you like to save it before proceeding?");
 }
 
+// With the summary in front of the incident calculator, closing still asks about each kind in that kind's
+// own words, and each Yes saves the record its question names.
+TEST_F(PromptTest, ClosingNamesEachKindsOwnRecordWhileTheSummaryIsInFront) {
+  MakeIncident();
+  ASSERT_TRUE(SaveIncident(1));
+  pf::SetGadgetText(IncidentGadget(0, 3, 2), "edited");
+  pf::test::DrainEvents();
+  ModifiedFlags(KindIncident) = 1;
+  ShowPage(2, 10, -1);
+  Pump();
+  pf::SetGadgetText(MIGadget(1, 2), "Summer");
+  pf::test::DrainEvents();
+  ModifiedFlags(KindMISummary) = 1;
+  pf::test::TakeMessageLog();
+  pf::test::ScriptMessageAnswers({pf::Answer::Yes, pf::Answer::Yes});
+  pf::test::RequestClose();
+  Pump();
+  const auto log = pf::test::TakeMessageLog();
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[0].title, "Incident modified");
+  EXPECT_EQ(log[0].text, "Incident 1 has been modified. Would you like to save it before proceeding?");
+  EXPECT_EQ(log[1].title, "Summary modified");
+  EXPECT_EQ(log[1].text,
+            "Multiple Incident Summary  has been modified. Would you like to save it before proceeding?");
+  EXPECT_EQ(Row("altrefnumberfield"), "edited");
+  EXPECT_EQ(Row("titlefield", "uid=1", "MISummaries"), "Summer");
+  EXPECT_TRUE(ExitRequested);
+}
+
 TEST_F(PromptTest, FailedSaveActsAsCancelAndTheProgramKeepsRunning) {
   MakeIncident();
   ASSERT_TRUE(RecordDatabase.Execute("PRAGMA query_only=1;"));

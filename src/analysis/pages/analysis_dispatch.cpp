@@ -16,6 +16,7 @@
 #include "shell/page_switching.h"
 #include "shell/shell_globals.h"
 #include "shell/tab_bars.h"
+#include "store/record_store.h"
 
 namespace {
 
@@ -83,21 +84,25 @@ void ClosePanel(const ModuleDescription& m, bool past) {
 void ClosePastPanel(int slot, pf::GadgetEvent) { ClosePanel(*Module(slot), true); }
 void CloseExamplePanel(int slot, pf::GadgetEvent) { ClosePanel(*Module(slot), false); }
 
+// The module's record kind (Before & After 2, Concurrent Groups 3, Potential Intervention 4).
+int KindOfModule(int slot) { return slot + 1; }
+
 void OpenStoredAnalysis(int slot, pf::GadgetEvent) {
   const ModuleDescription& m = *Module(slot);
-  // A click below the last row selects nothing and must not load a row that is not there.
-  if (pf::GetGadgetState(*m.analysisList) < 0) return;
+  // A click below the last row selects nothing and must not load a row that is not there. The row's record
+  // is taken now: saving the analysis shown, when the user asks for it, fills the list again.
+  const int row = pf::GetGadgetState(*m.analysisList);
+  if (row < 0) return;
+  const int uid = pf::GetGadgetItemData(*m.analysisList, row);
   OpenStepOne();
-  NewAnalysis(m);
-  if (m.loadRecord) m.loadRecord(-1);
+  OpenStoredRecord(KindOfModule(slot), uid);
 }
 
 void OpenExample(int slot, pf::GadgetEvent) {
   const ModuleDescription& m = *Module(slot);
-  if (pf::GetGadgetState(*m.exampleList) != 0) return;
+  if (pf::GetGadgetState(*m.exampleList) != 0 || !m.loadExample) return;
   OpenStepOne();
-  NewAnalysis(m);
-  if (m.loadExample) m.loadExample();
+  OpenExampleRecord(KindOfModule(slot), m.loadExample);
 }
 
 void FollowLink(const ModuleDescription& m, int link) {
