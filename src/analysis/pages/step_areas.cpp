@@ -107,7 +107,6 @@ int BuildApproachBand(const ModuleDescription& m, int /*page*/) {
   int panel = 0;
   BuildDatabasePanel(m, panel);
   if (m.databasePanel) *m.databasePanel = panel;
-  (void)w;
   return GadgetBottom(panel);
 }
 
