@@ -1,11 +1,13 @@
 // Everything a worksheet holds can be brought into view: on every step of every worksheet, at the work
-// areas of common screens, each scroll area moved to its end shows the bottom of its last control.
+// areas of common screens, each scroll area moved to its end shows the bottom of its last control. On the
+// way, the analyses' result boxes are checked to stand in the order of their captions.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "analysis/pages/module_frame.h"
 #include "analysis/pages/pages_globals.h"
 #include "platform/gadget_state.h"
 #include "platform/test_surface.h"
@@ -97,6 +99,32 @@ class ScrollReach : public ProgramTest, public ::testing::WithParamInterface<Wor
     }
   }
 
+  // The first text under a control whose text begins with `start` and ends with `end`.
+  static int FindText(int g, const std::string& start, const std::string& end) {
+    for (int child : pf::GadgetChildren(g)) {
+      const std::string t = pf::GetGadgetText(child);
+      if (pf::GadgetKind(child) == pf::Kind::Text && t.starts_with(start) && t.ends_with(end)) return child;
+      if (const int found = FindText(child, start, end)) return found;
+    }
+    return 0;
+  }
+
+  // Step 8's result rows show benefits less 10 %, the calculated value and benefits plus 10 % from left to
+  // right, each box under its caption.
+  static void ExpectResultBoxesInOrder(const GadgetArray& x, int page, const std::string& where) {
+    const int captions[3] = {FindText(page, "Calculated", "less 10%"), FindText(page, "Calculated", "value"),
+                             FindText(page, "Calculated", "plus 10%")};
+    const auto left = [](int g) { return pf::GadgetScreenRect(g).x; };
+    for (int c : captions) ASSERT_NE(c, 0) << where;
+    EXPECT_LT(left(captions[0]), left(captions[1])) << where;
+    EXPECT_LT(left(captions[1]), left(captions[2])) << where;
+    for (int row : {18, 19, 20}) {
+      EXPECT_EQ(left(x(1, row, 1, 2)), left(captions[0])) << where << ", row " << row;
+      EXPECT_EQ(left(x(1, row, 2, 1)), left(captions[1])) << where << ", row " << row;
+      EXPECT_EQ(left(x(1, row, 2, 2)), left(captions[2])) << where << ", row " << row;
+    }
+  }
+
   int checked = 0;
 
   void Visit(int top, int second, int third, const std::string& where) {
@@ -112,14 +140,17 @@ TEST_P(ScrollReach, EveryStepOfEveryWorksheetScrollsToItsLastControl) {
     int second;
     const char* name;
     const int &summaryMark, &databaseMark;
+    const GadgetArray& gadget;
+    const BoundedArray<int, 11>& pages;
   };
-  const Module modules[] = {{3, "before & after", BASummaryMark, BADatabaseMark},
-                            {2, "concurrent groups", CGSummaryMark, CGDatabaseMark},
-                            {1, "potential", PISummaryMark, PIDatabaseMark}};
+  const Module modules[] = {{3, "before & after", BASummaryMark, BADatabaseMark, BAGadget, BAPage},
+                            {2, "concurrent groups", CGSummaryMark, CGDatabaseMark, CGGadget, CGPage},
+                            {1, "potential", PISummaryMark, PIDatabaseMark, PIGadget, PIPage}};
   for (const Module& m : modules)
     for (int step = 1; step <= 8; ++step) {
       const std::string where = std::string(m.name) + " step " + std::to_string(step);
       Visit(1, m.second, 9 - step, where);
+      if (step == 8) ExpectResultBoxesInOrder(m.gadget, m.pages(1), where);
       if (step != 3) continue;
       pf::test::Click(m.summaryMark);
       ExpectEveryEndInView(where + ", summary approach");
