@@ -1,6 +1,5 @@
 // The Before & After module: its frame data and the content areas of its eight steps.
 #include "analysis/pages/ba_rows.h"
-#include "analysis/pages/frame_parts.h"
 #include "analysis/pages/module_frame.h"
 #include "analysis/pages/pages_globals.h"
 #include "analysis/rows/row_builders.h"
@@ -22,9 +21,11 @@ int HeaderBottom(const ModuleDescription& m, int step) {
   return m.steps[step].headerHelp ? RoundHalfEven(35 * ScaleY + 1) : StepHeaderHeight(step);
 }
 
-// The page height plus design units, rounded as a whole (pixels). A canvas grows with the scale, as its
-// rows do; a fixed number of pixels would leave the last rows out of reach on a larger screen.
-int PageHeightPlus(double units) { return RoundHalfEven(CurrentPageHeight() + units * ScaleY); }
+// The page height plus design units and pixels, rounded as a whole (pixels). A canvas grows with the scale,
+// as its rows do; a fixed number of pixels would leave the last rows out of reach on a larger screen.
+int PageHeightPlus(double units, int pixels = 0) {
+  return RoundHalfEven(CurrentPageHeight() + pixels + units * ScaleY);
+}
 
 // A thin-bordered scroll area across the page at `top`, out of the Tab order, with a canvas 23 px narrower
 // than the page and `innerHeight` high (pixels).
@@ -81,7 +82,7 @@ void Step3Summary(const ModuleDescription& m, int page) {
   const int gridTop = BuildRows(m, page, ba_rows::Step3SummaryDates);
   VerticalRule(DX(617) + 1, DY(30) - 1, gridTop);
   const int grid =
-      StepScrollArea(0, gridTop, w - 2, SumY(h + 2, -90 - 175), w - 23, PageHeightPlus(255), 30, true);
+      StepScrollArea(0, gridTop, w - 2, PageHeightPlus(-90 - 175, 2), w - 23, PageHeightPlus(255), 30, true);
   pf::OpenGadgetList(grid);
   const int gridBottom = BuildRows(m, page, ba_rows::Step3Grid);
   VerticalRule(DX(617), 0, gridBottom);
@@ -92,8 +93,7 @@ void Step3Summary(const ModuleDescription& m, int page) {
 
 void Step3(const ModuleDescription& m, int page) {
   const int panelBottom = BuildApproachBand(m, page);
-  const int h = CurrentPageHeight();
-  BADatabaseScrollArea = ContentArea(panelBottom - 1, SumY(h + 2, -90 - 60), PageHeightPlus(950));
+  BADatabaseScrollArea = ContentArea(panelBottom - 1, PageHeightPlus(-90 - 60, 2), PageHeightPlus(950));
   NoticeGadget(m.notice, 4) = BADatabaseScrollArea;
   pf::OpenGadgetList(BADatabaseScrollArea);
   const int listsBottom = BuildRows(m, page, ba_rows::Step3Criteria);
@@ -109,7 +109,7 @@ void Step4(const ModuleDescription& m, int page) {
   static const FrameCaption kCaptions[] = {{"Details", 475, 0, 120, 30}, {"Amount", 820, 0, 120, 30}};
   const int header = HeaderBottom(m, 4);
   const int strip = ColumnStrip(header, 30, kCaptions);
-  const int area = ContentArea(strip - 1, SumY(CurrentPageHeight() - header + 2, -30), PageHeightPlus(500));
+  const int area = ContentArea(strip - 1, PageHeightPlus(-30, 2 - header), PageHeightPlus(500));
   pf::OpenGadgetList(area);
   BuildRows(m, page, ba_rows::Step4);
   pf::CloseGadgetList();
@@ -152,7 +152,7 @@ void Step8(const ModuleDescription& m, int page) {
                                            {"After Period", 834, 0, 120, 30}};
   const int header = HeaderBottom(m, 8);
   const int strip = ColumnStrip(header, 30, kCaptions);
-  const int area = ContentArea(strip, SumY(CurrentPageHeight() - header + 1, -30), PageHeightPlus(700));
+  const int area = ContentArea(strip, PageHeightPlus(-30, 1 - header), PageHeightPlus(700));
   pf::OpenGadgetList(area);
   pf::FieldGadget(AutoNumber, 0, 0, 0, 0, "", pf::flags::kReadOnly);
   const int ruleBottom = BuildRows(m, page, ba_rows::Step8Labour);
