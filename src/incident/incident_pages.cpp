@@ -43,10 +43,11 @@ int TitleBar(int width, const char* text) {
 }
 
 // A borderless scroll area whose canvas is the page colour; left open for the rows.
-void OpenRowArea(int x, int y, int w, int h, int innerW, int innerH) {
+int OpenRowArea(int x, int y, int w, int h, int innerW, int innerH) {
   const int area = pf::ScrollAreaGadget(AutoNumber, x, y, w, h, innerW, innerH, 30);
   pf::SetGadgetColour(area, BackColourType, PageColour);
   pf::OpenGadgetList(area);
+  return area;
 }
 
 void AddRow(int step, const IncidentRowDescription& spec, int y, int dy) {
@@ -70,9 +71,10 @@ void BuildStep1(const Frame& f) {
   IncidentPage(0) = Page(f.w, pageH);
   pf::OpenGadgetList(IncidentPage(0));
   const int top = TitleBar(f.w, "  STEP 1: INCIDENT DESCRIPTION");
-  OpenRowArea(0, top, f.w + 13, pageH - DY(35), f.w, pageH - DY(40));
+  const int area = OpenRowArea(0, top, f.w + 13, pageH - DY(35), f.w, pageH - DY(40));
   IncidentGadget(0, 0, 0) = pf::TextGadget(AutoNumber, 0, 0, 0, 0, "");
   AddRows(0, 0, 0, -1);
+  if (IncidentRowY > pf::ScrollAreaInnerHeight(area)) pf::SetScrollAreaInner(area, f.w, IncidentRowY);
   pf::CloseGadgetList();
   pf::CloseGadgetList();
 }

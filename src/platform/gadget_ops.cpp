@@ -129,11 +129,9 @@ void ApplyColours(Gadget& g) {
   w->setPalette(pal);
   if (g.kind == Kind::ScrollArea && g.back >= 0) {
     auto* area = static_cast<QScrollArea*>(w);
-    for (QWidget* part : {area->viewport(), g.inner.data()}) {
-      if (!part) continue;
-      part->setPalette(pal);
-      part->setAutoFillBackground(true);
-    }
+    area->viewport()->setPalette(pal);
+    area->viewport()->setAutoFillBackground(true);
+    if (g.inner) g.inner->setPalette(pal);  // the canvas stays see-through (ScrollAreaGadget)
   }
 }
 

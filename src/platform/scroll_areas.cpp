@@ -194,6 +194,13 @@ int ScrollAreaGadget(int number, int x, int y, int w, int h, int innerW, int inn
     canvas->resize(innerW, innerH);
     canvas->setFocusPolicy(Qt::NoFocus);
     a->setWidget(canvas);
+    // The view fills the background and the canvas lets it show through (ApplyColours gives both one
+    // colour). A filled canvas counts as opaque, and the toolkit then moves it by copying its pixels on
+    // the screen and painting only the strip it uncovers. Where one area lies inside another and both
+    // move in one turn of the loop (the split bar), the copy takes pixels that the other area has
+    // uncovered but not painted yet, and the paint waiting for them stays behind: rows show twice. A
+    // see-through canvas is painted afresh wherever it moves.
+    canvas->setAutoFillBackground(false);
     detail::PlainScrollBars(a);
     a->verticalScrollBar()->setSingleStep(std::max(1, step));
     a->horizontalScrollBar()->setSingleStep(std::max(1, step));

@@ -110,6 +110,9 @@ std::string ComboEditText(int gadget);
 std::vector<std::string> ViewerVisibleText(int gadget);  // lines as shown (hidden text left out)
 bool SaveScreenshot(const std::string& path);            // the main window as a PNG
 int GrabMainWindow();  // the main window as it looks now, as a new picture (0: none)
-int PaintCount();      // paint events the program's windows have had so far
+// The main window's pixels as the window system holds them (what the program last painted there, stale
+// parts included), as a new picture (0: none). GrabMainWindow paints the window afresh instead.
+int GrabMainWindowScreen();
+int PaintCount();  // paint events the program's windows have had so far
 
 }  // namespace pf::test

@@ -24,7 +24,7 @@ class ProgramTest : public ::testing::Test {
     previousDir = std::filesystem::current_path();
     std::filesystem::current_path(workDir);
     PrepareDirectory();
-    pf::test::SetWorkArea(1024, 708);
+    pf::test::SetWorkArea(workWidth, workHeight);
     pf::test::SetScreenDpi(96);
     pf::test::SetToday({2010, 7, 5}, {2010, 7, 5});
     pf::test::UseVirtualClock(true);
@@ -48,6 +48,10 @@ class ProgramTest : public ::testing::Test {
   virtual void PrepareDirectory() {}
 
   void Pump() { pf::test::Pump(HandleEvent); }
+
+  // The work area the program starts in (the design scale follows it); a test of another size sets it in
+  // its constructor.
+  int workWidth = 1024, workHeight = 708;
 
   // Answers to the boxes that start-up shows: the "Draft Version" notice at every start.
   std::vector<pf::Answer> startAnswers{pf::Answer::Ok};

@@ -36,6 +36,17 @@ class TabsTest : public ProgramTest {
 
   static std::string Key() { return PageKey(CurrentTopTab, CurrentSecondTab, CurrentThirdTab); }
 
+  // Whether a lower-bar tab's picture holds white caption pixels (on the orange strip a chosen tab's
+  // caption is white, every other one black).
+  static bool WhiteCaption(int picture) {
+    for (int y = 0; y < pf::PictureHeight(picture); ++y)
+      for (int x = 0; x < pf::PictureWidth(picture); ++x) {
+        const Rgb c = pf::PicturePixel(picture, x, y);
+        if (pf::Red(c) > 240 && pf::Green(c) > 240 && pf::Blue(c) > 240) return true;
+      }
+    return false;
+  }
+
   // A footer for a module whose pages are already built, with the controls page switching drives.
   static void GiveBAFooter() {
     pf::OpenGadgetList(BARoot);
@@ -95,6 +106,14 @@ TEST_F(TabsTest, EveryTabLeadsToItsPageAndEachAreaReopensWhereItWasLeft) {
     EXPECT_TRUE(pf::IsGadgetVisible(*s.root));
     if (s.page) {
       EXPECT_TRUE(pf::IsGadgetVisible(*s.page));
+    }
+    for (int i = 1; i <= 9; ++i) {
+      if (!pf::IsGadgetHidden(SecondTabGadget(i))) {
+        EXPECT_EQ(WhiteCaption(SecondTabImage(i)), i == CurrentSecondTab) << "second tab " << i;
+      }
+      if (!pf::IsGadgetHidden(ThirdTabGadget(i))) {
+        EXPECT_EQ(WhiteCaption(ThirdTabImage(i)), i == CurrentThirdTab) << "third tab " << i;
+      }
     }
   }
   // Only the module's shown step is visible inside its root.

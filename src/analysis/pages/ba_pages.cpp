@@ -21,13 +21,17 @@ int HeaderBottom(const ModuleDescription& m, int step) {
   return m.steps[step].headerHelp ? RoundHalfEven(35 * ScaleY + 1) : StepHeaderHeight(step);
 }
 
-// A scroll area below `top` down to the page's bottom less `less` design units, plus `extra` pixels.
-int ContentArea(int top, int height, int innerWidthLess, int innerHeightMore, int step,
-                bool tabStop = false) {
-  const int w = CurrentPageWidth(), h = CurrentPageHeight();
-  const int area =
-      StepScrollArea(0, top, w - 2, height, w - innerWidthLess, h + innerHeightMore, step, false, tabStop);
-  return area;
+// The page height plus design units and pixels, rounded as a whole (pixels). A canvas grows with the scale,
+// as its rows do; a fixed number of pixels would leave the last rows out of reach on a larger screen.
+int PageHeightPlus(double units, int pixels = 0) {
+  return RoundHalfEven(CurrentPageHeight() + pixels + units * ScaleY);
+}
+
+// A thin-bordered scroll area across the page at `top`, out of the Tab order, with a canvas 23 px narrower
+// than the page and `innerHeight` high (pixels).
+int ContentArea(int top, int height, int innerHeight) {
+  const int w = CurrentPageWidth();
+  return StepScrollArea(0, top, w - 2, height, w - 23, innerHeight, 30, false);
 }
 
 void Step1(const ModuleDescription& m, int page) {
@@ -51,10 +55,14 @@ void Step2(const ModuleDescription& m, int page) {
   };
   const int header = HeaderBottom(m, 2);
   const int strip = ColumnStrip(header, 60, kCaptions);
-  const int area = ContentArea(strip - 1, CurrentPageHeight() - header - (strip - header) + 2, 23, 120, 30);
+  const int area = ContentArea(strip - 1, CurrentPageHeight() - strip + 2, CurrentPageHeight() + 120);
   pf::OpenGadgetList(area);
   const int groupBottom = BuildRows(m, page, ba_rows::Step2Dates);
   const int totalsBottom = BuildRows(m, page, ba_rows::Step2Groups);
+  // The 120 px beyond the page do not grow with the scale, as the rows do: on a large screen the canvas
+  // would cut the last total.
+  if (totalsBottom > pf::ScrollAreaInnerHeight(area))
+    pf::SetScrollAreaInner(area, pf::ScrollAreaInnerWidth(area), totalsBottom);
   VerticalRule(DX(770), 0, DY(110));
   VerticalRule(DX(770), groupBottom, totalsBottom - groupBottom);
   pf::CloseGadgetList();
@@ -74,7 +82,7 @@ void Step3Summary(const ModuleDescription& m, int page) {
   const int gridTop = BuildRows(m, page, ba_rows::Step3SummaryDates);
   VerticalRule(DX(617) + 1, DY(30) - 1, gridTop);
   const int grid =
-      StepScrollArea(0, gridTop, w - 2, h - DY(90) - DY(175) + 2, w - 23, h + 255, 30, false, true);
+      StepScrollArea(0, gridTop, w - 2, PageHeightPlus(-90 - 175, 2), w - 23, PageHeightPlus(255), 30, true);
   pf::OpenGadgetList(grid);
   const int gridBottom = BuildRows(m, page, ba_rows::Step3Grid);
   VerticalRule(DX(617), 0, gridBottom);
@@ -85,8 +93,7 @@ void Step3Summary(const ModuleDescription& m, int page) {
 
 void Step3(const ModuleDescription& m, int page) {
   const int panelBottom = BuildApproachBand(m, page);
-  const int h = CurrentPageHeight();
-  BADatabaseScrollArea = ContentArea(panelBottom - 1, h - DY(90) - DY(60) + 2, 23, 950, 30);
+  BADatabaseScrollArea = ContentArea(panelBottom - 1, PageHeightPlus(-90 - 60, 2), PageHeightPlus(950));
   NoticeGadget(m.notice, 4) = BADatabaseScrollArea;
   pf::OpenGadgetList(BADatabaseScrollArea);
   const int listsBottom = BuildRows(m, page, ba_rows::Step3Criteria);
@@ -102,7 +109,7 @@ void Step4(const ModuleDescription& m, int page) {
   static const FrameCaption kCaptions[] = {{"Details", 475, 0, 120, 30}, {"Amount", 820, 0, 120, 30}};
   const int header = HeaderBottom(m, 4);
   const int strip = ColumnStrip(header, 30, kCaptions);
-  const int area = ContentArea(strip - 1, CurrentPageHeight() - header - DY(30) + 2, 23, 500, 30);
+  const int area = ContentArea(strip - 1, PageHeightPlus(-30, 2 - header), PageHeightPlus(500));
   pf::OpenGadgetList(area);
   BuildRows(m, page, ba_rows::Step4);
   pf::CloseGadgetList();
@@ -111,7 +118,7 @@ void Step4(const ModuleDescription& m, int page) {
 void Step5(const ModuleDescription& m, int page) {
   const int w = CurrentPageWidth(), h = CurrentPageHeight();
   const int area =
-      StepScrollArea(0, DY(35), w - 5, h - StepHeaderHeight(5), w - 23, h - 50, 30, false, false);
+      StepScrollArea(0, DY(35), w - 5, h - StepHeaderHeight(5), w - 23, PageHeightPlus(-50), 30, false);
   pf::OpenGadgetList(area);
   BuildGuidance(m);
   BuildRows(m, page, ba_rows::Step5);
@@ -123,7 +130,7 @@ void Step6(const ModuleDescription& m, int page) {
                                            {"After Period", 820, 0, 120, 30}};
   const int header = HeaderBottom(m, 6);
   const int strip = ColumnStrip(header, 30, kCaptions);
-  const int area = ContentArea(strip, CurrentPageHeight() - header - (strip - header) + 1, 23, -100, 30);
+  const int area = ContentArea(strip, CurrentPageHeight() - strip + 1, PageHeightPlus(-100));
   pf::OpenGadgetList(area);
   BuildRows(m, page, ba_rows::Step6);
   pf::CloseGadgetList();
@@ -131,9 +138,11 @@ void Step6(const ModuleDescription& m, int page) {
 
 void Step7(const ModuleDescription& m, int page) {
   const int w = CurrentPageWidth(), h = CurrentPageHeight(), header = HeaderBottom(m, 7);
-  const int area = StepScrollArea(0, header, w - 5, h - header + 1, w - 26, h + 700, 10, true, false);
+  const int area = StepScrollArea(0, header, w - 5, h - header + 1, w - 26, PageHeightPlus(700), 10, false);
   pf::OpenGadgetList(area);
-  BuildIndustryPlaceholders(m, BuildRows(m, page, ba_rows::Step7Industry));
+  const int codeBottom = BuildRows(m, page, ba_rows::Step7Industry.first(3));
+  BuildRows(m, page, ba_rows::Step7Industry.subspan(3));  // the rule below the industry-code row
+  BuildIndustryPlaceholders(m, codeBottom);
   BuildRows(m, page, ba_rows::Step7Rest);
   pf::CloseGadgetList();
 }
@@ -143,7 +152,7 @@ void Step8(const ModuleDescription& m, int page) {
                                            {"After Period", 834, 0, 120, 30}};
   const int header = HeaderBottom(m, 8);
   const int strip = ColumnStrip(header, 30, kCaptions);
-  const int area = ContentArea(strip, CurrentPageHeight() - header - DY(30) + 1, 23, 700, 30);
+  const int area = ContentArea(strip, PageHeightPlus(-30, 1 - header), PageHeightPlus(700));
   pf::OpenGadgetList(area);
   pf::FieldGadget(AutoNumber, 0, 0, 0, 0, "", pf::flags::kReadOnly);
   const int ruleBottom = BuildRows(m, page, ba_rows::Step8Labour);

@@ -30,7 +30,8 @@ constexpr AnalysisRow kStep1[] = {
 };
 
 constexpr AnalysisRow kStep2Dates[] = {
-    {88, 2, "Start date of the 'before' and 'after' periods", Alt, 0, -1, "", "", -1, 550, 0, kBAHelp7_2},
+    {88, 2, "Start date of the 'before' and 'after' periods", &RowColourA, 0, -1, "", "", -1, 550, 0,
+     kBAHelp7_2},
     {88, 3, "End date of the 'before' and 'after' periods", Alt, K, -1, "", "", -1, 550, 0, kBAHelp7_3},
     {7, 4, "Occupational group number", Heading, K, -1, "", "", -1, 340, 0, kBAHelp7_4},
 };
@@ -148,7 +149,7 @@ constexpr AnalysisRow kStep6[] = {
     {49, 5, "Change in turnover costs", Total, K, -1, "$", "", -1, 550, 0, kBAHelp3_5},
 };
 
-// Up to the rule below the industry-code row, where the two step-7 placeholders go.
+// Up to the rule below the industry-code row; the two step-7 placeholders go at the y below that row.
 constexpr AnalysisRow kStep7Industry[] = {
     {20, 2, "Workers' compensation costs", Grey, 0, -1, "", "", -1},
     {89, 4, "Enter the calendar year in which you started the intervention:", Alt, K, -1, "", "", -1, 670, 0,

@@ -22,7 +22,7 @@ constexpr Rgb kAnalysisNumberBack = pf::MakeRgb(150, 150, 150);
 void Step1(const ModuleDescription& m, int page) {
   const int w = StepPageWidth(m, page), h = StepPageHeight(m, page);
   const int header = StepHeaderHeight(1);
-  const int area = StepScrollArea(0, header, w - 2, h - header + 2, w - 23, AddY(h, 20), 30, false, true);
+  const int area = StepScrollArea(0, header, w - 2, h - header + 2, w - 23, AddY(h, 20), 30, true);
   pf::OpenGadgetList(area);
   CGGadget(0, 0, 0, 0) = pf::TextGadget(AutoNumber, 0, 0, 0, 0, "");
   BuildRows(m, page, CGRows().step1);
@@ -65,7 +65,7 @@ void Step3Summary(const ModuleDescription& m, int page, int top) {
   const int headerBottom = BuildRows(m, page, gridHeader);
   VerticalRule(DX(617) + 1, bandBottom, headerBottom - bandBottom);
   const int grid =
-      StepScrollArea(0, headerBottom, w - 2, AddY(h + 3, -90 - 175), w - 23, AddY(h, 255), 30, false, true);
+      StepScrollArea(0, headerBottom, w - 2, AddY(h + 3, -90 - 175), w - 23, AddY(h, 255), 30, true);
   pf::OpenGadgetList(grid);
   const int gridBottom = BuildRows(m, page, rows.step3Grid);
   VerticalRule(DX(617), 0, gridBottom);
@@ -78,8 +78,8 @@ void Step3(const ModuleDescription& m, int page) {
   const int w = StepPageWidth(m, page), h = StepPageHeight(m, page);
   const CGRowTables& rows = CGRows();
   const int panelBottom = BuildApproachBand(m, page);
-  CGDatabaseScrollArea = StepScrollArea(0, panelBottom - 1, w - 2, AddY(h + 2, -90 - 60), w - 23,
-                                        AddY(h, 1000), 30, false, true);
+  CGDatabaseScrollArea =
+      StepScrollArea(0, panelBottom - 1, w - 2, AddY(h + 2, -90 - 60), w - 23, AddY(h, 1000), 30, true);
   NoticeGadget(2, 4) = CGDatabaseScrollArea;
   pf::OpenGadgetList(CGDatabaseScrollArea);
   const std::span<const AnalysisRow> database = rows.step3Database;
@@ -104,8 +104,7 @@ void Step6(const ModuleDescription& m, int page) {
   const FrameCaption captions[] = {{"Non-intervention Department", 540, 0, 240, 30},
                                    {"Intervention Department", 810, 0, 220, 30}};
   const int stripBottom = ColumnStrip(header, 30, captions);
-  const int area =
-      StepScrollArea(0, stripBottom, w + 50, h - stripBottom + 2, w - 2, AddY(h, 100), 30, false, true);
+  const int area = StepScrollArea(0, stripBottom, w + 50, h - stripBottom + 2, w - 2, AddY(h, 100), 30, true);
   pf::OpenGadgetList(area);
   BuildRows(m, page, CGRows().step6);
   pf::CloseGadgetList();
@@ -122,7 +121,7 @@ void Step8(const ModuleDescription& m, int page) {
                                    {"Intervention Department", 804, 0, 220, 30}};
   const int stripBottom = ColumnStrip(header, 30, captions);
   const int area =
-      StepScrollArea(0, stripBottom, w - 2, h - header - DY(30) + 1, w - 23, AddY(h, 700), 30, false, true);
+      StepScrollArea(0, stripBottom, w - 2, h - header - DY(30) + 1, w - 23, AddY(h, 700), 30, true);
   pf::OpenGadgetList(area);
   pf::FieldGadget(AutoNumber, 0, 0, 0, 0, "", pf::flags::kReadOnly);
   const std::span<const AnalysisRow> rows = CGRows().step8;

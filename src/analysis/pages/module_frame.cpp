@@ -103,8 +103,7 @@ void RunEndSequence(const ModuleDescription& m) {
 
 }  // namespace
 
-// ---- Shared pieces
-// ------------------------------------------------------------------------------------------
+// ---- Shared pieces ----------------------------------------------------------------------------------------
 
 int FrameText(int x, int y, int w, int h, const std::string& text, Rgb back, Rgb front, int font,
               unsigned flags) {
@@ -127,8 +126,7 @@ std::string UpperCased(std::string text) {
 
 int StepHeaderHeight(int step) { return DY(step == 3 ? 30 : 35); }
 
-// ---- Helpers for step contents
-// -------------------------------------------------------------------------------
+// ---- Helpers for step contents ----------------------------------------------------------------------------
 
 int BuildRows(const ModuleDescription& m, int page, std::span<const AnalysisRow> rows) {
   int y = *m.rowY;
@@ -155,8 +153,7 @@ int ColumnStrip(int top, int height, std::span<const FrameCaption> captions) {
 int CurrentPageWidth() { return PageWidth; }
 int CurrentPageHeight() { return PageHeight; }
 
-int StepScrollArea(int x, int y, int w, int h, int innerW, int innerH, int step, bool sunken, bool tabStop) {
-  (void)sunken;  // the layer draws one kind of edge
+int StepScrollArea(int x, int y, int w, int h, int innerW, int innerH, int step, bool tabStop) {
   const unsigned flags = pf::flags::kBorder | (tabStop ? 0u : pf::flags::kNoTabStop);
   const int area = pf::ScrollAreaGadget(AutoNumber, x, y, w, h, innerW, innerH, step, flags);
   pf::SetGadgetColour(area, BackColourType, PageColour);
@@ -167,8 +164,7 @@ int VerticalRule(int x, int y, int height) {
   return FrameText(x, y, 3, height, "", kBlack, kBlack, -1, pf::flags::kBorder);
 }
 
-// ---- Pure rules
-// ----------------------------------------------------------------------------------------------
+// ---- Pure rules -------------------------------------------------------------------------------------------
 
 int RecordListHeight(int rowHeight, double scaleY, int created) {
   // An unmeasured row (a list not laid out yet) would make every n fit and give an empty list.

@@ -138,9 +138,9 @@ inline const ModuleDescription* BuiltModules[4] = {};
 // Builds the whole module once (called with the page holder open).
 void BuildModule(const ModuleDescription& m);
 
-// ---- Helpers for step contents
-// ------------------------------------------------------------------------------- Runs the rows through the
-// module's row builder, registering each row's help text right after it; returns the running y (pixels).
+// ---- Helpers for step contents ----------------------------------------------------------------------------
+// Runs the rows through the module's row builder, registering each row's help text right after it; returns
+// the running y (pixels).
 int BuildRows(const ModuleDescription& m, int page, std::span<const AnalysisRow> rows);
 // A thin-bordered BlueColour strip across the page being built, at `top` (px) and `height` design units
 // high, with orange v-centred captions; returns its bottom (px).
@@ -149,7 +149,7 @@ int ColumnStrip(int top, int height, std::span<const FrameCaption> captions);
 int CurrentPageWidth();
 int CurrentPageHeight();
 // A page-coloured scroll area (pixels), out of the Tab order when `tabStop` is false; opened when `open`.
-int StepScrollArea(int x, int y, int w, int h, int innerW, int innerH, int step, bool sunken, bool tabStop);
+int StepScrollArea(int x, int y, int w, int h, int innerW, int innerH, int step, bool tabStop);
 // A vertical black line 3 px wide.
 int VerticalRule(int x, int y, int height);
 // Step 3's approach band, database panel and notice strip; returns the database panel's bottom (px).
@@ -161,14 +161,12 @@ void BuildIndustryPlaceholders(const ModuleDescription& m, int y);
 // The height of the header band of a step (pixels).
 int StepHeaderHeight(int step);
 
-// ---- Pure rules
-// ---------------------------------------------------------------------------------------------- The
-// stored-records list height for a row height h (px): (n - 0.3) x h for the largest n <= 50 with n x h <= 400
-// x ScaleY; `created` when no n fits or the row height is unknown.
+// ---- Pure rules -------------------------------------------------------------------------------------------
+// The stored-records list height for a row height h (px): (n - 0.3) x h for the largest n <= 50 with n x h <=
+// 400 x ScaleY; `created` when no n fits or the row height is unknown.
 int RecordListHeight(int rowHeight, double scaleY, int created);
 // The stored column of a cell: "field_" + page, row, column and slot joined by "x".
 std::string FieldColumnName(int page, int row, int column, int slot);
 
-// ---- The modules
-// ---------------------------------------------------------------------------------------------
+// ---- The modules ------------------------------------------------------------------------------------------
 const ModuleDescription& BADescription();

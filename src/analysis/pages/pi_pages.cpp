@@ -62,8 +62,7 @@ void Step6(const ModuleDescription& m, int page) {
   const int header = StepHeaderHeight(6);
   const FrameCaption captions[] = {{"Justification for the Estimate", 620, 0, 320, 30}};
   const int stripBottom = ColumnStrip(header, 30, captions);
-  const int area =
-      StepScrollArea(0, stripBottom, w - 2, h - stripBottom + 2, w - 23, AddY(h, -70), 30, false, true);
+  const int area = StepScrollArea(0, stripBottom, w - 2, h - stripBottom + 2, w - 23, AddY(h, -70), 30, true);
   pf::OpenGadgetList(area);
   BuildRows(m, page, PIRows().step6);
   pf::CloseGadgetList();
@@ -80,7 +79,7 @@ void Step8(const ModuleDescription& m, int page) {
                                    {"Potential Scenario", 810, 0, 180, 30}};
   const int stripBottom = ColumnStrip(header, 30, captions);
   const int area =
-      StepScrollArea(0, stripBottom, w - 2, h - header - DY(30) + 2, w - 23, AddY(h, 550), 30, false, true);
+      StepScrollArea(0, stripBottom, w - 2, h - header - DY(30) + 2, w - 23, AddY(h, 550), 30, true);
   pf::OpenGadgetList(area);
   pf::FieldGadget(AutoNumber, 0, 0, 0, 0, "", pf::flags::kReadOnly);
   const std::span<const AnalysisRow> rows = PIRows().step8;

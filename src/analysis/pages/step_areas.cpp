@@ -107,7 +107,6 @@ int BuildApproachBand(const ModuleDescription& m, int /*page*/) {
   int panel = 0;
   BuildDatabasePanel(m, panel);
   if (m.databasePanel) *m.databasePanel = panel;
-  (void)w;
   return GadgetBottom(panel);
 }
 
@@ -128,7 +127,7 @@ void BuildGuidance(const ModuleDescription& m) {
     pf::StopDrawing();
   }
   pf::PictureGadget(AutoNumber, DX(15), DY(25), DX(500), DY(500), picture);
-  const int field = pf::FieldGadget(AutoNumber, DX(520), lastY, DX(70), DY(20), "0", kRight);
+  const int field = pf::FieldGadget(AutoNumber, DX(520), lastY, DX(70), DY(20), "0", kRight | kBorder);
   pf::SetGadgetColour(field, BackColourType, NumberFieldColour);
   (*m.gadget)(4, 2, 1, 2) = field;
   FrameText(DX(596), lastY, DX(10), DY(20), "%", PageColour, kBlack, 14);

@@ -104,7 +104,8 @@ struct RowDescription {
   int cellY = 7;
   bool kind184 = false;  // the narrower "$" field of the PI wage rows
 
-  // Claims rows and the rate block: the module variant
+  // Sensitivity header: 0 breaks "Calculated" from "benefits less/plus 10%" onto its own line, 1 keeps
+  // them on one line with a blank
   int variant = 0;
 };
 

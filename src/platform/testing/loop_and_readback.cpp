@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 #include "platform/core.h"
 #include "platform/test_surface.h"
@@ -90,6 +91,13 @@ bool SaveScreenshot(const std::string& path) {
 int GrabMainWindow() {
   QWidget* m = detail::MainWindowWidget();
   return m ? detail::StorePicture(kAutoNumber, m->grab().toImage()) : 0;
+}
+
+int GrabMainWindowScreen() {
+  QWidget* m = detail::MainWindowWidget();
+  if (!m || !m->screen()) return 0;
+  const QPixmap shot = m->screen()->grabWindow(m->winId(), 0, 0, m->width(), m->height());
+  return shot.isNull() ? 0 : detail::StorePicture(kAutoNumber, shot.toImage());
 }
 
 int PaintCount() { return detail::Core().paints; }

@@ -129,6 +129,30 @@ TEST_F(BAFrame, FrameCellsAndStepThreeStartInTheDatabaseApproach) {
   EXPECT_TRUE(pf::IsGadgetHidden(BASavedBanner));
 }
 
+// The productivity percentage is typed into a single-line field, which shows the sunken edge of one: its
+// edge is drawn darker than its fill, in all three analyses (their step 5 is one builder).
+TEST_F(BAFrame, ThePercentFieldHasAnEdge) {
+  struct Module {
+    int second;
+    const int& percent;
+  };
+  Open(8);
+  for (const Module m :
+       {Module{3, BAGadget(4, 2, 1, 2)}, Module{2, CGGadget(4, 2, 1, 2)}, Module{1, PIGadget(4, 2, 1, 2)}}) {
+    ShowPage(1, m.second, 4);
+    Pump();
+    const int shot = pf::test::GrabMainWindow();
+    ASSERT_NE(shot, 0);
+    const pf::Point origin = pf::ClientToScreen(pf::kMainWindow, {0, 0});
+    const pf::Rect r = pf::GadgetScreenRect(m.percent);
+    const int x = r.x - origin.x, y = r.y - origin.y + r.h / 2;
+    const auto brightness = [](Rgb c) { return pf::Red(c) + pf::Green(c) + pf::Blue(c); };
+    EXPECT_LT(brightness(pf::PicturePixel(shot, x, y)),
+              brightness(pf::PicturePixel(shot, x + r.w / 2, y)) - 60)
+        << m.second;
+  }
+}
+
 // The help icons that the frame makes itself show their texts, with "~" as line breaks.
 TEST_F(BAFrame, FrameHelpIconsShowTheirTexts) {
   Open(8);

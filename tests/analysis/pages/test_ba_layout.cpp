@@ -92,7 +92,7 @@ class BALayout : public ProgramTest {
 };
 
 TEST_F(BALayout, EveryInputStandsInItsStoredCell) {
-  if (BAGadget(8, 1, 1, 2) == 0) GTEST_SKIP() << "the row builders record no cells yet";
+  ASSERT_NE(BAGadget(8, 1, 1, 2), 0);
   std::set<Cell> expected;
   for (const InputRow& r : kInputs)
     for (int row : r.rows)
@@ -120,7 +120,7 @@ TEST_F(BALayout, EveryInputStandsInItsStoredCell) {
 // ("0", "0.00", "$0", "0.00 months"; a period of one day); the row tests check the texts the cells are
 // created with.
 TEST_F(BALayout, ComputedCellsOfANewAnalysisShowZero) {
-  if (BAGadget(8, 1, 1, 2) == 0) GTEST_SKIP() << "the row builders record no cells yet";
+  ASSERT_NE(BAGadget(8, 1, 1, 2), 0);
   for (const ComputedRow& r : kComputed)
     for (int row : r.rows)
       for (auto [column, slot] : ParseCells(r.cells)) {
@@ -138,7 +138,7 @@ TEST_F(BALayout, ComputedCellsOfANewAnalysisShowZero) {
 
 // The retrieve row is made after the totals but stands in the gap below the department lists.
 TEST_F(BALayout, RetrieveRowStandsBetweenTheListsAndTheTotals) {
-  if (BAGadget(8, 1, 1, 2) == 0) GTEST_SKIP() << "the row builders record no cells yet";
+  ASSERT_NE(BAGadget(8, 1, 1, 2), 0);
   const auto top = [](int row) { return pf::GadgetScreenRect(BAGadget(6, row, 1, 2)).y; };
   EXPECT_GT(top(8), top(6));
   EXPECT_LT(top(8), top(11));

@@ -131,6 +131,28 @@ TEST_F(PIPagesTest, TheBarScrollsTheUpperAreaToTheSplitThenTheGrid) {
   }
 }
 
+// A wheel turn over the grid near the split moves the upper area to the split and the grid on, both in one
+// turn of the loop. What the screen then holds is what showing the step afresh paints: no row drawn twice.
+TEST_F(PIPagesTest, AWheelTurnOverTheGridLeavesTheStepAsShowingItAgainPaintsIt) {
+  ShowStep(3);
+  pf::SendScrollRequest(PIStep3ScrollBar, pf::ScrollKind::ThumbPosition, PIStep3ScrollSplit - 60);
+  Pump();
+  pf::test::Wheel(PIStep3LowerArea, -120);
+  Pump();
+  ASSERT_GT(pf::GetScrollY(PIStep3LowerArea), 0) << "the turn reached the grid";
+  const int afterWheel = pf::test::GrabMainWindowScreen();
+  ShowStep(2);
+  ShowStep(3);
+  const int shownAgain = pf::test::GrabMainWindowScreen();
+  ASSERT_NE(afterWheel, 0);
+  ASSERT_EQ(pf::PictureHeight(afterWheel), pf::PictureHeight(shownAgain));
+  int differing = 0;
+  for (int y = 0; y < pf::PictureHeight(afterWheel); ++y)
+    for (int x = 0; x < pf::PictureWidth(afterWheel); ++x)
+      differing += pf::PicturePixel(afterWheel, x, y) != pf::PicturePixel(shownAgain, x, y);
+  EXPECT_EQ(differing, 0);
+}
+
 TEST_F(PIPagesTest, HelpTextsAreRegisteredExactlyForTheirRows) {
   ShowStep(1);
   auto count = [](const std::string& text) {
