@@ -268,7 +268,7 @@ int EditorGadget(int number, int x, int y, int w, int h, unsigned fl) {
 
 int ComboGadget(int number, int x, int y, int w, int h, unsigned fl) {
   detail::Gadget* g = CreateGadget(number, Kind::Combo, fl, {x, y, w, h}, [&](QWidget* p, int) {
-    auto* c = new QComboBox(p);
+    auto* c = new detail::ComboWidget(p);
     if (fl & flags::kEditable) {
       c->setEditable(true);
       c->setInsertPolicy(QComboBox::NoInsert);
