@@ -212,7 +212,8 @@ void FaceButton::paintEvent(QPaintEvent* e) {
   } else {
     // A picture button shows its picture centred, pressed in by one pixel while held down.
     const int shift = isDown() ? 1 : 0;
-    p.drawImage((width() - face.width()) / 2 + shift, (height() - face.height()) / 2 + shift, face);
+    const QSize size = PictureSize(face);
+    p.drawImage((width() - size.width()) / 2 + shift, (height() - size.height()) / 2 + shift, face);
   }
   // The face is the program's own picture, so the toolkit would draw no sign of the focus on it.
   if (hasFocus()) {

@@ -197,8 +197,8 @@ int TextGadget(int number, int x, int y, int w, int h, const std::string& text, 
 int PictureGadget(int number, int x, int y, int w, int h, int picture, unsigned fl) {
   const QImage* img = detail::FindPicture(picture);
   if (img && (w <= 0 || h <= 0)) {
-    w = img->width();
-    h = img->height();
+    w = detail::PictureSize(*img).width();
+    h = detail::PictureSize(*img).height();
   }
   detail::Gadget* g = CreateGadget(number, Kind::Picture, fl, {x, y, w, h}, [&](QWidget* p, int n) {
     auto* l = new detail::ClickLabel(p, n);
