@@ -1,6 +1,8 @@
 // The incident calculator's start page: five tiles, the panel that describes them, and in its place the
 // panels of stored incidents, example incidents and stored summaries that the tiles open.
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "incident/incident_globals.h"
 #include "incident/incident_pages.h"
@@ -75,12 +77,26 @@ void BuildTiles() {
                       int(BlueGreyColour), 0);
 }
 
+// The height a text takes word-broken at a width in a font, measured as it is drawn.
+int TextHeightIn(int font, int width, const std::string& text) {
+  static int scratch = 0;
+  if (!scratch) scratch = pf::CreatePicture(AutoNumber, 1, 1);
+  if (!pf::StartDrawingOnPicture(scratch)) return 0;
+  pf::DrawingFont(font);
+  const int h = pf::TextBoxHeight(width, text);
+  pf::StopDrawing();
+  return h;
+}
+
 void BuildInfoPanel() {
   IncidentInfoContainer = pf::ContainerGadget(AutoNumber, DX(400), DY(70), DX(500), DY(500));
   pf::SetGadgetColour(IncidentInfoContainer, BackColourType, PageColour);
   pf::OpenGadgetList(IncidentInfoContainer);
+  // A box lower than the font's lines would cut the text: the first is, so it gets the height its text
+  // takes.
   for (const InfoRow& row : kInfo)
-    Text(0, DY(row.y), DX(row.w), DY(row.h), row.text, 0, PageColour, kBlack, 38);
+    Text(0, DY(row.y), DX(row.w), std::max(DY(row.h), TextHeightIn(38, DX(row.w), row.text)), row.text, 0,
+         PageColour, kBlack, 38);
   IncidentLearnMoreLink =
       Text(0, DY(40), DX(600), DY(30), "Learn more", fl::kClickable, PageColour, LinkColour, 4);
   pf::CloseGadgetList();

@@ -165,8 +165,10 @@ void BuildIncidentPages() {
   pf::HideGadget(IncidentRoot, true);
   pf::OpenGadgetList(IncidentRoot);
   const Frame f{pf::GadgetWidth(IncidentRoot), pf::GadgetHeight(IncidentRoot), DY(52)};
-  // The footer is made first, at its final size: the summary page measures it.
-  BuildFooter(f);
+  // The summary page measures the footer, so a stand-in of its size comes first; the real footer is built
+  // last, after the step pages, so that Tab reaches a step's own fields before the footer's buttons.
+  IncidentFooter = pf::ContainerGadget(AutoNumber, 0, f.h - f.footer, f.w, f.footer + 2, fl::kBorder);
+  pf::HideGadget(IncidentFooter, true);
   BuildIncidentMenuPage();
   BuildMISummaryPage();
   BuildStep1(f);
@@ -176,6 +178,7 @@ void BuildIncidentPages() {
   BuildStep8(f);
   FillIncidentSuggestionLists();
   BuildSavedBanner();
+  BuildFooter(f);
   pf::CloseGadgetList();
   for (int i = 0; i <= 7; ++i) pf::HideGadget(IncidentPage(i), true);
   pf::HideGadget(IncidentRoot, false);

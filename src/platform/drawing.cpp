@@ -223,7 +223,8 @@ void DrawPicture(int picture, int x, int y, int w, int h) {
   } else {
     (*c).drawImage(QPoint(x, y), image);
   }
-  Op op{Op::Type::Picture, x, y, scaled ? w : image.width(), scaled ? h : image.height(), {}};
+  const QSize size = detail::PictureSize(image);
+  Op op{Op::Type::Picture, x, y, scaled ? w : size.width(), scaled ? h : size.height(), {}};
   op.picture = picture;
   Record(op);
 }

@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
 #include <algorithm>
 #include <memory>
@@ -181,6 +183,24 @@ QString DateField::textFromDateTime(const QDateTime& dt) const {
 
 // --- FaceButton ------------------------------------------------------------------------------------------
 
+namespace {
+
+// A dotted frame that inverts what lies under it, so it shows on any face: on a light one as well as on a
+// dark one, and across a picture's own colours.
+void DrawFocusFrame(QPainter& p, const QRect& frame) {
+  if (frame.width() < 2 || frame.height() < 2) return;
+  p.save();
+  p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  QPen pen(Qt::white, 1);
+  pen.setDashPattern({1, 1});
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(frame.adjusted(0, 0, -1, -1));
+  p.restore();
+}
+
+}  // namespace
+
 void FaceButton::paintEvent(QPaintEvent* e) {
   if (face.isNull()) {
     QPushButton::paintEvent(e);
@@ -189,11 +209,31 @@ void FaceButton::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   if (!pictureButton) {
     p.drawImage(0, 0, face);
-    return;
+  } else {
+    // A picture button shows its picture centred, pressed in by one pixel while held down.
+    const int shift = isDown() ? 1 : 0;
+    const QSize size = PictureSize(face);
+    p.drawImage((width() - size.width()) / 2 + shift, (height() - size.height()) / 2 + shift, face);
   }
-  // A picture button shows its picture centred, pressed in by one pixel while held down.
-  const int shift = isDown() ? 1 : 0;
-  p.drawImage((width() - face.width()) / 2 + shift, (height() - face.height()) / 2 + shift, face);
+  // The face is the program's own picture, so the toolkit would draw no sign of the focus on it.
+  if (hasFocus()) {
+    const int inset =
+        std::clamp(std::min(width(), height()) / 8, 1, 4);  // a low button keeps its caption clear
+    DrawFocusFrame(p, rect().adjusted(inset, inset, -inset, -inset));
+  }
+}
+
+// --- ComboWidget -----------------------------------------------------------------------------------------
+
+void ComboWidget::paintEvent(QPaintEvent* e) {
+  QComboBox::paintEvent(e);
+  // An editable one shows its caret instead.
+  if (!hasFocus() || isEditable()) return;
+  QStyleOptionComboBox opt;
+  initStyleOption(&opt);
+  QPainter p(this);
+  const QRect text = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+  DrawFocusFrame(p, text.adjusted(-2, -1, 1, 1) & rect().adjusted(2, 2, -2, -2));
 }
 
 // --- UpDownWidget ----------------------------------------------------------------------------------------

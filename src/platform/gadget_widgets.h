@@ -1,6 +1,7 @@
 // Inside the layer: the small toolkit widget subclasses behind some control kinds.
 #pragma once
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QFrame>
 #include <QImage>
@@ -95,6 +96,15 @@ class FaceButton : public QPushButton {
   explicit FaceButton(QWidget* parent) : QPushButton(parent) {}
   QImage face;  // a copy of the picture as it was when set; null: the toolkit's own look
   bool pictureButton = false;
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+};
+
+// Drop-down combo boxes: the focused one frames its current text, as a focused button frames its face.
+class ComboWidget : public QComboBox {
+ public:
+  explicit ComboWidget(QWidget* parent) : QComboBox(parent) {}
 
  protected:
   void paintEvent(QPaintEvent* e) override;

@@ -197,8 +197,8 @@ int TextGadget(int number, int x, int y, int w, int h, const std::string& text, 
 int PictureGadget(int number, int x, int y, int w, int h, int picture, unsigned fl) {
   const QImage* img = detail::FindPicture(picture);
   if (img && (w <= 0 || h <= 0)) {
-    w = img->width();
-    h = img->height();
+    w = detail::PictureSize(*img).width();
+    h = detail::PictureSize(*img).height();
   }
   detail::Gadget* g = CreateGadget(number, Kind::Picture, fl, {x, y, w, h}, [&](QWidget* p, int n) {
     auto* l = new detail::ClickLabel(p, n);
@@ -268,7 +268,7 @@ int EditorGadget(int number, int x, int y, int w, int h, unsigned fl) {
 
 int ComboGadget(int number, int x, int y, int w, int h, unsigned fl) {
   detail::Gadget* g = CreateGadget(number, Kind::Combo, fl, {x, y, w, h}, [&](QWidget* p, int) {
-    auto* c = new QComboBox(p);
+    auto* c = new detail::ComboWidget(p);
     if (fl & flags::kEditable) {
       c->setEditable(true);
       c->setInsertPolicy(QComboBox::NoInsert);

@@ -1,7 +1,9 @@
 // The table of numbered pictures. Picture 0 is a blank 1 x 1 picture that exists from the start, so
 // drawing on a cell that names no picture lands somewhere harmless.
+#include <QGuiApplication>
 #include <QImage>
 #include <algorithm>
+#include <cmath>
 #include <future>
 #include <map>
 
@@ -47,6 +49,11 @@ QImage* FindPicture(int number) {
 }
 
 // Stores an image under a number; kAutoNumber picks a fresh one. Picture 0 is never replaced.
+QSize PictureSize(const QImage& image) {
+  const QSizeF s = image.deviceIndependentSize();
+  return QSize(int(std::lround(s.width())), int(std::lround(s.height())));
+}
+
 int StorePicture(int number, QImage image) {
   auto& t = Settled();
   if (number == 0) return 0;
@@ -59,13 +66,25 @@ int StorePicture(int number, QImage image) {
   return number;
 }
 
+namespace {
+
+// Device pixels per program pixel on the screen: text and lines drawn into a picture at this density stay
+// as sharp as the controls beside it when the screen is scaled.
+qreal ScreenRatio() { return qApp ? std::max<qreal>(1, qApp->devicePixelRatio()) : 1; }
+
+int DevicePixels(int pixels, qreal ratio) { return std::max(1, int(std::ceil(pixels * ratio - 1e-6))); }
+
+}  // namespace
+
 }  // namespace pf::detail
 
 namespace pf {
 using detail::FindPicture;
 
 int CreatePicture(int number, int w, int h, Rgb fill) {
-  QImage img(std::max(1, w), std::max(1, h), QImage::Format_ARGB32);
+  const qreal ratio = detail::ScreenRatio();
+  QImage img(detail::DevicePixels(w, ratio), detail::DevicePixels(h, ratio), QImage::Format_ARGB32);
+  img.setDevicePixelRatio(ratio);
   img.setDotsPerMeterX(3780);  // 96 dpi, whatever the screen says
   img.setDotsPerMeterY(3780);
   img.fill(QColor(Red(fill), Green(fill), Blue(fill)));
@@ -76,18 +95,23 @@ bool PictureExists(int picture) { return FindPicture(picture) != nullptr; }
 
 int PictureWidth(int picture) {
   const QImage* p = FindPicture(picture);
-  return p ? p->width() : 0;
+  return p ? detail::PictureSize(*p).width() : 0;
 }
 
 int PictureHeight(int picture) {
   const QImage* p = FindPicture(picture);
-  return p ? p->height() : 0;
+  return p ? detail::PictureSize(*p).height() : 0;
 }
 
+// Scaled from the source's full detail to the screen's density, so a large picture shown smaller stays sharp.
 void ResizePicture(int picture, int w, int h) {
   QImage* p = FindPicture(picture);
   if (!p || picture == 0 || w <= 0 || h <= 0) return;
-  *p = p->scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const qreal ratio = detail::ScreenRatio();
+  QImage scaled = p->scaled(detail::DevicePixels(w, ratio), detail::DevicePixels(h, ratio),
+                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  scaled.setDevicePixelRatio(ratio);
+  *p = std::move(scaled);
 }
 
 int CopyPicture(int number, int picture) {
@@ -96,10 +120,14 @@ int CopyPicture(int number, int picture) {
   return detail::StorePicture(number, p->copy());
 }
 
+// (x, y) in the program's pixels: the first device pixel of that place.
 Rgb PicturePixel(int picture, int x, int y) {
   const QImage* p = FindPicture(picture);
-  if (!p || !p->valid(x, y)) return 0;
-  return Rgb(p->pixel(x, y) & 0xFFFFFF);
+  if (!p || x < 0 || y < 0) return 0;
+  const qreal ratio = p->devicePixelRatio();
+  const int dx = int(std::floor(x * ratio + 1e-6)), dy = int(std::floor(y * ratio + 1e-6));
+  if (!p->valid(dx, dy)) return 0;
+  return Rgb(p->pixel(dx, dy) & 0xFFFFFF);
 }
 
 bool SavePicturePng(int picture, const std::string& path) {

@@ -66,6 +66,9 @@ bool Headless();
 // Pictures and fonts by number (drawing.cpp, fonts.cpp).
 QImage* FindPicture(int number);
 int StorePicture(int number, QImage image);  // kAutoNumber picks a fresh number; returns it
+// A picture's size in the program's pixels; on a screen of more than one device pixel per pixel a picture
+// the program draws holds that many more.
+QSize PictureSize(const QImage& image);
 // Pictures still being decoded, stored before the next picture is looked up or stored.
 void StorePicturesWhenDecoded(std::future<std::vector<std::pair<int, QImage>>> pending);
 const QFont* FindFont(int number);

@@ -146,6 +146,9 @@ int OpenMainWindow(const std::string& title, int x, int y, int w, int h, bool ma
     win->setGeometry(x ? x : area.x + (area.w - w) / 2, y ? y : area.y + (area.h - h) / 2, w, h);
     win->show();
   }
+  // The focused control always shows its focus frame, not only once the keyboard has moved the focus
+  // (showing the window clears the mark, so it is set after).
+  win->setAttribute(Qt::WA_KeyboardFocusChange);
   detail::ActivateNow(win);
   return kMainWindow;
 }

@@ -79,7 +79,9 @@ void FlagTypingInEditor(const pf::Event& e) {
 
 void SelectAllOnFocus(const pf::Event& e) {
   if (e.kind != GadgetEvent::Focus || !IsField(e.gadget)) return;
-  if (SelectionRestored == 0)
+  // The focus may have passed on before this turn (page switching moves it on at once); a field that no
+  // longer has it must not keep a highlight.
+  if (SelectionRestored == 0 && pf::GetActiveGadget() == e.gadget)
     pf::SetGadgetSelection(e.gadget, 0, -1);
   else
     SelectionRestored = 0;

@@ -46,4 +46,34 @@ TEST_F(IncidentStartPage, RecordListsAreSizedInRowsOfTheExampleList) {
   EXPECT_EQ(pf::CountGadgetItems(IncidentList), 0);
 }
 
+// Pixels in black within a rectangle of a picture.
+int Ink(int picture, int x, int y, int w, int h) {
+  int ink = 0;
+  for (int j = y; j < y + h; ++j)
+    for (int i = x; i < x + w; ++i) ink += pf::PicturePixel(picture, i, j) == 0x000000;
+  return ink;
+}
+
+// The first description stands in a box lower than its font's lines: the text keeps its descenders
+// ("y" of "your") and still ends above the "Learn more" link.
+TEST_F(IncidentStartPage, TheFirstDescriptionIsShownWhole) {
+  const pf::Rect panel = pf::GadgetScreenRect(IncidentInfoContainer);
+  const int label = pf::GadgetAtPoint({panel.x + 5, panel.y + pf::GadgetY(IncidentLearnMoreLink) / 2});
+  ASSERT_EQ(pf::GetGadgetText(label), "Enter a new incident in your database.");
+  EXPECT_LE(pf::GadgetY(label) + pf::GadgetHeight(label), pf::GadgetY(IncidentLearnMoreLink));
+
+  // The same text drawn whole in the same font, against what the window shows.
+  const int whole = pf::CreatePicture(pf::kAutoNumber, pf::GadgetWidth(label), 100, PageColour);
+  ASSERT_TRUE(pf::StartDrawingOnPicture(whole));
+  pf::DrawingFont(38);
+  pf::DrawingMode(pf::DrawMode::Transparent);
+  pf::FrontColour(0x000000);
+  pf::DrawText(0, 0, pf::GetGadgetText(label));
+  pf::StopDrawing();
+  const int shot = pf::test::GrabMainWindow();
+  const pf::Rect r = pf::GadgetScreenRect(label);
+  const pf::Point origin = pf::ClientToScreen(pf::kMainWindow, {0, 0});
+  EXPECT_EQ(Ink(shot, r.x - origin.x, r.y - origin.y, r.w, r.h), Ink(whole, 0, 0, r.w, 100));
+}
+
 }  // namespace

@@ -195,7 +195,8 @@ TEST_F(PictureDecodeTest, PicturesDecodedAheadArriveBeforeTheirFirstUse) {
   EXPECT_EQ(pf::PictureWidth(21), 3);
   EXPECT_EQ(pf::PicturePixel(21, 1, 0), 0x00FF00u);
   EXPECT_EQ(pf::PictureWidth(22), 16);
-  EXPECT_EQ(pf::PicturePixel(23, 0, 0), 0x445566u);  // the broken one stored nothing
+  ExpectNear(pf::PicturePixel(22, 2, 8), 0xFF0000, 24);  // red stays red on the second thread too
+  EXPECT_EQ(pf::PicturePixel(23, 0, 0), 0x445566u);      // the broken one stored nothing
 
   pf::DecodePicturesAhead({{24, png.data(), png.size()}});
   ASSERT_EQ(pf::CreatePicture(24, 5, 5, 0x010203), 24);

@@ -80,3 +80,15 @@ TEST_F(ProgramTest, HomeTilesLeadIntoTheirAreas) {
   }
   EXPECT_EQ(pf::GetGadgetText(HomeTile(2)), "\rINCIDENT COST\rCALCULATOR");
 }
+
+// The step buttons are JPEG pictures decoded while the program starts: their orange face stays orange,
+// red well above blue, beside the arrow.
+TEST_F(ProgramTest, BuiltInJpegPicturesKeepTheirColours) {
+  for (int picture : {14, 16}) {
+    SCOPED_TRACE(picture);
+    ASSERT_EQ(pf::PictureWidth(picture), 140);
+    const pf::Rgb face = pf::PicturePixel(picture, 5, 16);
+    EXPECT_GT(pf::Red(face), 200);
+    EXPECT_LT(pf::Blue(face), 120);
+  }
+}
