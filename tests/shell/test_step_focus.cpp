@@ -85,7 +85,9 @@ class StepFocus : public ProgramTest {
     Click(*w.newTile);
     ExpectFirstField(w, 1, "the start page");
     // The focus passes the record number on its way to the name; the number keeps no highlight.
-    if (numberField != w.first(1)) EXPECT_FALSE(Highlighted(numberField)) << w.name;
+    if (numberField != w.first(1)) {
+      EXPECT_FALSE(Highlighted(numberField)) << w.name;
+    }
     for (int step = 2; step <= 8; ++step) {
       Click(*w.nextButton);
       ExpectFirstField(w, step, "continue");
