@@ -73,20 +73,39 @@ class FieldEdit : public QLineEdit {
   int typingLimit_ = 0;
 };
 
-// Date fields: Tab leaves the field at once instead of walking its sections, and a mask that is all
-// literal text (no day, month or year section) is shown as it is.
+// Date fields. Tab leaves the field at once instead of walking its parts. Typing never changes the
+// literal text of the mask: digits set the day, month or year part they are typed into, the arrow keys
+// step the part under the caret (the month from its name, the literal text the mask opens with), and a
+// mask that is all literal text (a whole date written out) takes no typing at all. F4 or Alt+Down opens
+// the calendar, as a click on the arrow does. Typed text is taken when the field is left or Enter is
+// pressed; a text that reads as no date goes back to the date the field had.
 class DateField : public QDateEdit {
  public:
-  explicit DateField(QWidget* parent) : QDateEdit(parent) {}
+  explicit DateField(QWidget* parent);
   void SetLiteralText(const QString* text);  // nullptr: show the display format
+  // Sets the display format, whose literal opening text is `leading` characters long, keeping the part
+  // the user is on.
+  void SetFormat(const QString& format, int leading);
+  void OpenCalendar();
+  QDate lastDate;  // the date last set or reported: a date change is reported only when it is one
 
  protected:
-  bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+  bool focusNextPrevChild(bool next) override;
   QString textFromDateTime(const QDateTime& dt) const override;
+  QValidator::State validate(QString& text, int& pos) const override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  StepEnabled stepEnabled() const override;
+  void stepBy(int steps) override;
 
  private:
+  bool InLeadingText() const;  // the caret or selection stands in the opening literal text
+  void SelectLeadingText();
+  void SelectPartAt(int position);
   bool literal_ = false;
   QString literalText_;
+  int leading_ = 0;
+  bool clicking_ = false;
 };
 
 // Push buttons and picture buttons: with a face picture the button shows that picture whole.

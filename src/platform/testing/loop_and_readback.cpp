@@ -93,5 +93,6 @@ int GrabMainWindow() {
 }
 
 int PaintCount() { return detail::Core().paints; }
+int BeepCount() { return detail::Core().beeps; }
 
 }  // namespace pf::test
