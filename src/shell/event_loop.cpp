@@ -124,7 +124,10 @@ void FlagModification(const pf::Event& e) {
   const bool changed =
       (e.kind == GadgetEvent::Change && k == Kind::Field && !IsRecordNumberField(e.gadget)) ||
       (e.kind == GadgetEvent::SelectionChange && k == Kind::Combo) ||
-      (e.kind == GadgetEvent::LeftClick && k == Kind::ListBox);
+      (e.kind == GadgetEvent::LeftClick && k == Kind::ListBox) ||
+      // A changed period would otherwise be dropped without a question; date fields report only what the
+      // user changes.
+      (e.kind == GadgetEvent::DateChange && k == Kind::Date);
   if (changed) ModifiedFlags(kind) = 1;
 }
 
