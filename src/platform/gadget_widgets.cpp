@@ -105,19 +105,29 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
 
 // --- FieldEdit -------------------------------------------------------------------------------------------
 
-bool FieldEdit::Allowed(const QString& text) const {
+std::optional<QString> FieldEdit::Judged(const QString& text) const {
   const auto& judge = Core().pasteJudge;
-  return !judge || judge(number_, text.toStdString());
+  if (!judge) return text;
+  const std::optional<std::string> judged = judge(number_, text.toStdString());
+  if (!judged) return std::nullopt;
+  return QString::fromStdString(*judged);
 }
 
 int FieldEdit::Room() const {
-  if (typingLimit_ <= 0) return 1 << 30;
-  return typingLimit_ - int(text().size()) + int(selectedText().size());
+  const int limit = typingLimit_ > 0 ? std::min(typingLimit_, maxLength()) : maxLength();
+  return limit - int(text().size()) + int(selectedText().size());
 }
 
+// A paste goes in whole or not at all: a text the field would cut, or one its judge refuses, is refused
+// with the warning beep, so that nothing goes missing unnoticed.
 bool FieldEdit::JudgedPaste(const QString& text) {
-  if (isReadOnly() || !Allowed(text)) return false;
-  insert(text.left(std::max(0, Room())));
+  if (isReadOnly()) return false;
+  const std::optional<QString> judged = Judged(text);
+  if (!judged || int(judged->size()) > Room()) {
+    Beep();
+    return false;
+  }
+  insert(*judged);
   return true;
 }
 
@@ -148,23 +158,43 @@ void FieldEdit::contextMenuEvent(QContextMenuEvent* e) {
   menu->exec(e->globalPos());
 }
 
-// A middle click pastes the primary selection where the system has one.
+// A middle click pastes the primary selection where the system has one, at the caret the press placed.
 void FieldEdit::mouseReleaseEvent(QMouseEvent* e) {
   const QClipboard* cb = QGuiApplication::clipboard();
-  if (e->button() == Qt::MiddleButton && cb->supportsSelection() && !isReadOnly() &&
-      !Allowed(cb->text(QClipboard::Selection))) {
+  if (e->button() == Qt::MiddleButton && cb->supportsSelection() && !isReadOnly()) {
+    const QString text = cb->text(QClipboard::Selection);
+    deselect();
+    JudgedPaste(text);
     e->accept();
     return;
   }
   QLineEdit::mouseReleaseEvent(e);
 }
 
+// Dropped text is pasted where it is dropped. A move inside the field itself stays the field's own, when
+// the text may go in as it is.
 void FieldEdit::dropEvent(QDropEvent* e) {
-  if (e->mimeData() && e->mimeData()->hasText() && !Allowed(e->mimeData()->text())) {
-    e->ignore();
+  const QMimeData* data = e->mimeData();
+  if (!data || !data->hasText() || isReadOnly()) {
+    QLineEdit::dropEvent(e);
     return;
   }
-  QLineEdit::dropEvent(e);
+  if (e->source() == this) {
+    const std::optional<QString> judged = Judged(data->text());
+    if (judged && *judged == data->text())
+      QLineEdit::dropEvent(e);
+    else
+      e->ignore();
+    return;
+  }
+  deselect();
+  setCursorPosition(cursorPositionAt(e->position().toPoint()));
+  if (JudgedPaste(data->text())) {
+    e->setDropAction(Qt::CopyAction);
+    e->accept();
+  } else {
+    e->ignore();
+  }
 }
 
 // --- DateField -------------------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QToolButton;
 
@@ -52,11 +53,12 @@ class BorderedFrame : public QFrame {
   QWidget* client_;
 };
 
-// Single-line fields: every way of pasting goes through the program's paste judge first.
+// Single-line fields: every way of pasting goes through the program's paste judge first, which may also
+// tidy the text; a paste goes in whole or not at all.
 class FieldEdit : public QLineEdit {
  public:
   FieldEdit(QWidget* parent, int number) : QLineEdit(parent), number_(number) {}
-  bool JudgedPaste(const QString& text);  // false when the judge refused it
+  bool JudgedPaste(const QString& text);  // false when it was refused
   // The most characters the user can type or paste; the program's own writes are not cut.
   void SetTypingLimit(int characters) { typingLimit_ = characters; }
 
@@ -67,7 +69,7 @@ class FieldEdit : public QLineEdit {
   void dropEvent(QDropEvent* e) override;
 
  private:
-  bool Allowed(const QString& text) const;
+  std::optional<QString> Judged(const QString& text) const;  // what goes in; none: refused
   int Room() const;  // characters the user may still add in place of the selection
   int number_;
   int typingLimit_ = 0;

@@ -60,7 +60,7 @@ void FilterNumericKey(const pf::Event& e) {
   if (e.modifiers & (pf::mods::kControl | pf::mods::kAlt)) return;  // copy, cut, paste, select all
   int start = 0, end = 0;
   pf::GetGadgetSelection(focused, start, end);
-  if (!NumericCharacterAllowed(pf::GetGadgetText(focused), start, e.text)) pf::DropPendingCharacter();
+  if (!NumericCharacterAllowed(pf::GetGadgetText(focused), start, e.text, end)) pf::DropPendingCharacter();
 }
 
 void EnterAsTab(const pf::Event& e) {
@@ -160,11 +160,11 @@ int WorksheetKindOnScreen() {
 
 void InstallPasteRule() {
   // A paste into a numeric field must leave a valid number, or nothing of it goes in.
-  pf::SetPasteJudge([](int gadget, const std::string& pasted) {
-    if (!IsNumericFieldColour(pf::GetGadgetColour(gadget, BackColourType))) return true;
+  pf::SetPasteJudge([](int gadget, const std::string& pasted) -> std::optional<std::string> {
+    if (!IsNumericFieldColour(pf::GetGadgetColour(gadget, BackColourType))) return pasted;
     int start = 0, end = 0;
     pf::GetGadgetSelection(gadget, start, end);
-    return NumericPasteAllowed(pf::GetGadgetText(gadget), start, end, pasted);
+    return NumericPasteText(pf::GetGadgetText(gadget), start, end, pasted);
   });
 }
 

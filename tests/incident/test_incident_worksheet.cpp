@@ -120,6 +120,46 @@ TEST_F(IncidentWorksheet, LettersAndSecondPointsAreRefusedInNumberFields) {
   EXPECT_EQ(Shown(1, 2, 4), "0.00");
 }
 
+TEST_F(IncidentWorksheet, AFigureCopiedFromAResultPastesAndFiguresStayWithinTwelveDigits) {
+  Enter(1, 2, 3, "15.40");
+  Enter(1, 8, 4, "1250.50");
+  const std::string subTotal = Shown(1, 12, 4);
+  ASSERT_EQ(subTotal, "1,250.50");
+  pf::test::Click(IncidentGadget(1, 2, 2));
+  Pump();
+  pf::test::Paste(" " + subTotal + " ");
+  pf::test::PressTab();
+  Pump();
+  EXPECT_EQ(Shown(1, 2, 2), "1250.50");
+  EXPECT_EQ(Shown(1, 2, 4), "19,257.70");
+
+  // Typed and pasted alike, a figure has at most twelve digits before its point.
+  Enter(1, 8, 4, "1234567890123.456");
+  EXPECT_EQ(Shown(1, 8, 4), "123456789012.45");
+  const int beeps = pf::test::BeepCount();
+  pf::test::Click(IncidentGadget(1, 8, 4));
+  Pump();
+  pf::test::Paste(std::string(400, '9'));
+  pf::test::PressTab();
+  Pump();
+  EXPECT_EQ(Shown(1, 8, 4), "123456789012.45");
+  EXPECT_EQ(pf::test::BeepCount(), beeps + 1);
+  EXPECT_EQ(Shown(1, 12, 4), "123,456,808,270.15");
+}
+
+TEST_F(IncidentWorksheet, ATextPasteThatDoesNotFitIsRefusedWhole) {
+  ShowStep(1);
+  const int field = IncidentGadget(0, 3, 2);  // "Alternate incident reference number"
+  Enter(0, 3, 2, "ALT-7");
+  const int beeps = pf::test::BeepCount();
+  pf::test::Click(field);
+  Pump();
+  pf::test::Paste(std::string(40000, 'x'));
+  Pump();
+  EXPECT_EQ(pf::GetGadgetText(field), "ALT-7");
+  EXPECT_EQ(pf::test::BeepCount(), beeps + 1);
+}
+
 TEST_F(IncidentWorksheet, TitleDateAndDescribeFields) {
   ShowStep(1);
   EXPECT_EQ(pf::GetGadgetText(RecordTitleText), "Incident : July 5, 2010");
