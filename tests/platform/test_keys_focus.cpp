@@ -221,6 +221,17 @@ TEST_F(KeysTest, APasteGoesInAsTheJudgeTidiesItOrNotAtAllWithABeep) {
   RunLoop();
   EXPECT_EQ(GetGadgetText(c_).size(), 32767u);
   EXPECT_EQ(test::BeepCount(), beeps + 3);
+  // The typed entry of an editable combo box alike.
+  const int combo = ComboGadget(kAutoNumber, 10, 100, 100, 20, flags::kEditable);
+  SetActiveGadget(combo);
+  RunLoop();
+  test::Paste(std::string(40000, 'x'));
+  RunLoop();
+  EXPECT_EQ(GetGadgetText(combo), "");
+  EXPECT_EQ(test::BeepCount(), beeps + 4);
+  test::Paste("Shipping");
+  RunLoop();
+  EXPECT_EQ(GetGadgetText(combo), "Shipping");
   // A typing limit set by the program counts the same way.
   SetMaxLength(a_, 5);
   SetActiveGadget(a_);
