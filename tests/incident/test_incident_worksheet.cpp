@@ -193,6 +193,47 @@ TEST_F(IncidentWorksheet, TitleDateAndDescribeFields) {
             "Example Incident: A worker is accidentally hit by a forklift");
 }
 
+TEST_F(IncidentWorksheet, EachDescriptionListShowsItsDescribeFieldForItsOtherItem) {
+  ShowStep(1);
+  struct Case {
+    int row;
+    const char* other;
+  };
+  const Case cases[] = {
+      {5, "other"}, {8, "other injury/illness"}, {9, "other"}, {10, "other"}, {13, "other/multiple"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.other);
+    const int list = IncidentGadget(0, c.row, 2), caption = IncidentGadget(0, c.row, 3),
+              describe = IncidentGadget(0, c.row, 4);
+    int other = -1;
+    for (int i = 0; i < pf::CountGadgetItems(list); ++i)
+      if (pf::GetGadgetItemText(list, i) == c.other) other = i;
+    ASSERT_GE(other, 0);
+    // The row in view, as the user scrolls to it.
+    int area = pf::GadgetParent(list);
+    while (pf::GadgetKind(area) != pf::Kind::ScrollArea) area = pf::GadgetParent(area);
+    if (pf::GadgetScreenRect(list).Bottom() > pf::GadgetScreenRect(area).Bottom())
+      pf::SetScrollY(area, pf::GetScrollY(area) + pf::GadgetScreenRect(list).Bottom() -
+                               pf::GadgetScreenRect(area).Bottom() + 20);
+    EXPECT_TRUE(pf::IsGadgetHidden(describe));
+    pf::test::ClickComboItem(list, other);
+    Pump();
+    EXPECT_EQ(pf::GetGadgetText(list), c.other);
+    EXPECT_FALSE(pf::IsGadgetHidden(caption));
+    EXPECT_FALSE(pf::IsGadgetHidden(describe));
+    EXPECT_EQ(pf::test::DisplayedText(caption), "Describe:");
+    pf::test::Click(describe);
+    Pump();
+    pf::test::TypeText("two hands");
+    Pump();
+    pf::test::ClickComboItem(list, 0);
+    Pump();
+    EXPECT_TRUE(pf::IsGadgetHidden(caption));
+    EXPECT_TRUE(pf::IsGadgetHidden(describe));
+    EXPECT_EQ(pf::GetGadgetText(describe), "two hands") << "a hidden description keeps its text";
+  }
+}
+
 TEST_F(IncidentWorksheet, TheFocusedFieldIsScrolledIntoView) {
   ShowStep(6);
   const int field = IncidentGadget(5, 28, 3);  // far down the step 6 scroll area
