@@ -307,6 +307,13 @@ bool DateField::eventFilter(QObject* watched, QEvent* e) {
   return QDateEdit::eventFilter(watched, e);
 }
 
+// The field selects its first part when the focus comes by the keyboard or back from another window; a
+// date written out whole has no parts, and a part's place would mark letters inside its words.
+void DateField::focusInEvent(QFocusEvent* e) {
+  QDateEdit::focusInEvent(e);
+  if (literal_) lineEdit()->deselect();
+}
+
 void DateField::OpenCalendar() {
   if (!calendarPopup() || !isEnabled()) return;
   // As a press on the drop-down arrow does it.

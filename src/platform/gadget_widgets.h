@@ -96,6 +96,7 @@ class DateField : public QDateEdit {
   QString textFromDateTime(const QDateTime& dt) const override;
   QValidator::State validate(QString& text, int& pos) const override;
   bool eventFilter(QObject* watched, QEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   StepEnabled stepEnabled() const override;
   void stepBy(int steps) override;

@@ -1,6 +1,8 @@
 // Typing into date fields: digits set the part they are typed into, the arrows step a part (the month
 // from its name), the literal text of the mask never changes, and a date written out whole takes no
 // typing at all; its calendar opens with F4 or Alt+Down.
+#include <QApplication>
+#include <QLineEdit>
 #include <string>
 #include <vector>
 
@@ -137,6 +139,13 @@ TEST_F(DateTyping, AWholeDateWrittenOutTakesNoTypingAndOpensItsCalendarFromTheKe
   EXPECT_EQ(DateChanges(), 0);
   EXPECT_EQ(GetGadgetText(date_), shown);
   EXPECT_EQ(GetGadgetDate(date_), (Date{2011, 3, 15}));
+  // Coming back by the keyboard marks no letters inside its words, as a part's place would.
+  SetActiveGadget(other_);
+  Run();
+  test::PressTab(true);
+  Run();
+  ASSERT_EQ(GetActiveGadget(), date_);
+  EXPECT_FALSE(QApplication::focusWidget()->findChild<QLineEdit*>()->hasSelectedText());
 
   // F4 and Alt+Down open the calendar; its arrows and Enter pick the next day.
   for (const unsigned modifiers : {0u, mods::kAlt}) {
