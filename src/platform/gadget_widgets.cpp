@@ -226,6 +226,8 @@ void DateField::SetLiteralText(const QString* text) {
   const QDate d = date();
   setDate(d.addDays(1));
   setDate(d);
+  // A part chosen before stands on letters of the written-out date now.
+  if (literal_) lineEdit()->deselect();
 }
 
 void DateField::SetFormat(const QString& format, int leading) {

@@ -139,13 +139,21 @@ TEST_F(DateTyping, AWholeDateWrittenOutTakesNoTypingAndOpensItsCalendarFromTheKe
   EXPECT_EQ(DateChanges(), 0);
   EXPECT_EQ(GetGadgetText(date_), shown);
   EXPECT_EQ(GetGadgetDate(date_), (Date{2011, 3, 15}));
-  // Coming back by the keyboard marks no letters inside its words, as a part's place would.
+  // Coming back by the keyboard, or a part chosen before the date was written out, marks no letters
+  // inside its words.
+  const auto* edit = QApplication::focusWidget()->findChild<QLineEdit*>();
   SetActiveGadget(other_);
   Run();
   test::PressTab(true);
   Run();
   ASSERT_EQ(GetActiveGadget(), date_);
-  EXPECT_FALSE(QApplication::focusWidget()->findChild<QLineEdit*>()->hasSelectedText());
+  EXPECT_FALSE(edit->hasSelectedText());
+  SetDateMask(date_, "March %dd, %yyyy");
+  test::ClickText(date_, kDay);
+  Run();
+  ASSERT_TRUE(edit->hasSelectedText());
+  SetDateMask(date_, shown);
+  EXPECT_FALSE(edit->hasSelectedText());
 
   // F4 and Alt+Down open the calendar; its arrows and Enter pick the next day.
   for (const unsigned modifiers : {0u, mods::kAlt}) {
