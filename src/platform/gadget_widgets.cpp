@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <algorithm>
 #include <memory>
 
@@ -364,6 +365,16 @@ void DateField::keyPressEvent(QKeyEvent* e) {
   if (text() != before || !IsPart(currentSection())) return;
   setSelectedSection(currentSection());
   QDateEdit::keyPressEvent(e);
+}
+
+// The wheel turns the month only once the user has chosen it: a wheel passing over the field, its caret
+// at the start, goes on to the page.
+void DateField::wheelEvent(QWheelEvent* e) {
+  if (InLeadingText() && !lineEdit()->hasSelectedText()) {
+    e->ignore();
+    return;
+  }
+  QDateEdit::wheelEvent(e);
 }
 
 QAbstractSpinBox::StepEnabled DateField::stepEnabled() const {

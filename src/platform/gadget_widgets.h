@@ -98,6 +98,7 @@ class DateField : public QDateEdit {
   bool eventFilter(QObject* watched, QEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
   StepEnabled stepEnabled() const override;
   void stepBy(int steps) override;
 

@@ -99,6 +99,17 @@ TEST_F(DateTyping, DigitsSetThePartTheyAreTypedIntoAndNeverTheLiteralText) {
   }
 }
 
+TEST_F(DateTyping, TheWheelTurnsTheMonthOnlyOnceTheUserChoseIt) {
+  test::Wheel(date_, 120);  // passing over the field
+  EXPECT_EQ(DateChanges(), 0);
+  EXPECT_EQ(GetGadgetDate(date_), (Date{2011, 3, 15}));
+  test::ClickText(date_, kMonth);
+  Run();
+  test::Wheel(date_, 120);
+  EXPECT_EQ(DateChanges(), 1);
+  EXPECT_EQ(GetGadgetDate(date_), (Date{2011, 4, 15}));
+}
+
 TEST_F(DateTyping, FebruaryRefusesADayItDoesNotHave) {
   SetGadgetDate(date_, {2011, 2, 10});
   SetDateMask(date_, "February %dd, %yyyy");
