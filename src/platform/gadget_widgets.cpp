@@ -262,9 +262,10 @@ QValidator::State DateField::validate(QString& text, int& pos) const {
                                                                              : QValidator::Intermediate;
 }
 
-// The field asks this to walk its parts (Ctrl with an arrow). Tab is the program's own and never comes
-// here, so the walk stays inside the field.
+// While a key is handled the field asks this to walk its parts (Ctrl with an arrow): the walk stays inside
+// the field. Otherwise the focus moves on at once instead of walking the parts.
 bool DateField::focusNextPrevChild(bool next) {
+  if (!handlingKey_) return QWidget::focusNextPrevChild(next);
   if (literal_ || sectionCount() == 0) return false;
   const int at = std::clamp(currentSectionIndex() + (next ? 1 : -1), 0, sectionCount() - 1);
   setSelectedSection(sectionAt(at));
@@ -332,6 +333,12 @@ void DateField::OpenCalendar() {
 }
 
 void DateField::keyPressEvent(QKeyEvent* e) {
+  handlingKey_ = true;
+  HandleKey(e);
+  handlingKey_ = false;
+}
+
+void DateField::HandleKey(QKeyEvent* e) {
   const int key = e->key();
   if (key == Qt::Key_F4 || ((e->modifiers() & Qt::AltModifier) && key == Qt::Key_Down)) {
     e->accept();

@@ -106,10 +106,12 @@ class DateField : public QDateEdit {
   bool InLeadingText() const;  // the caret or selection stands in the opening literal text
   void SelectLeadingText();
   void SelectPartAt(int position);
+  void HandleKey(QKeyEvent* e);
   bool literal_ = false;
   QString literalText_;
   int leading_ = 0;
   bool clicking_ = false;
+  bool handlingKey_ = false;
 };
 
 // Push buttons and picture buttons: with a face picture the button shows that picture whole.

@@ -110,6 +110,21 @@ TEST_F(DateTyping, TheWheelTurnsTheMonthOnlyOnceTheUserChoseIt) {
   EXPECT_EQ(GetGadgetDate(date_), (Date{2011, 4, 15}));
 }
 
+TEST_F(DateTyping, CtrlWithAnArrowWalksThePartsAndStaysInTheField) {
+  test::ClickText(date_, kDay);
+  Run();
+  test::KeyPress(vk::kRight, "", mods::kControl);
+  test::KeyPress(vk::kRight, "", mods::kControl);  // past the last part
+  test::TypeText("2012");
+  test::KeyPress(vk::kLeft, "", mods::kControl);
+  test::TypeText("09");
+  Run();
+  EXPECT_EQ(GetActiveGadget(), date_);
+  test::PressTab();
+  EXPECT_EQ(DateChanges(), 1);
+  EXPECT_EQ(GetGadgetDate(date_), (Date{2012, 3, 9}));
+}
+
 TEST_F(DateTyping, FebruaryRefusesADayItDoesNotHave) {
   SetGadgetDate(date_, {2011, 2, 10});
   SetDateMask(date_, "February %dd, %yyyy");
