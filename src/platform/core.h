@@ -43,6 +43,7 @@ struct CoreState {
   int fillDepth = 0;
   std::map<int, bool> reportedActive;  // per window: the activation the loop was told last
   int paints = 0;                      // paint events of our windows (read back by tests)
+  int beeps = 0;                       // warning beeps (read back by tests)
   std::vector<Origin> origins;         // innermost scope last; none: user input dispatched by the toolkit
   PasteJudge pasteJudge;
   std::optional<bool> themeActive;
@@ -126,8 +127,13 @@ void ScrollAreaUserMoved(Gadget& g, int oldValue, int newValue);
 // Themes
 QStyle* UnthemedStyle();
 
+// The warning beep of refused input.
+void Beep();
+
 // Date fields
 QString DateMaskToFormat(const std::string& mask, bool* hasSections);
+// Characters of literal text a mask opens with (the month's name and its blank in "July %dd, %yyyy").
+int LeadingTextLength(const std::string& mask);
 std::string ApplyDateMask(const std::string& mask, int year, int month, int day);
 
 }  // namespace pf::detail

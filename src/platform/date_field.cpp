@@ -62,6 +62,16 @@ QString DateMaskToFormat(const std::string& mask, bool* hasSections) {
   return out;
 }
 
+int LeadingTextLength(const std::string& mask) {
+  int length = -1;
+  WalkMask(
+      mask, [&](const MaskCode&) { length = std::max(length, 0); },
+      [&](const std::string& run) {
+        if (length < 0) length = int(QString::fromStdString(run).size());
+      });
+  return std::max(length, 0);
+}
+
 std::string ApplyDateMask(const std::string& mask, int year, int month, int day) {
   std::string out;
   WalkMask(
@@ -105,9 +115,13 @@ int DateGadget(int number, int x, int y, int w, int h, const std::string& mask, 
     d->setDate(QDate(today.year, today.month, today.day));
   }
   SetDateMask(n, mask);
-  // Only the user's changes are reported; the program's own date sets raise nothing.
-  QObject::connect(d, &QDateEdit::dateChanged, d, [n] {
-    if (!detail::InProgramWrite()) detail::PostGadgetEvent(n, GadgetEvent::DateChange);
+  // Only the user's changes are reported; the program's own date sets raise nothing. Enter reports the
+  // date again even when it stayed; that is no change.
+  d->lastDate = d->date();
+  QObject::connect(d, &QDateEdit::dateChanged, d, [n, d](QDate now) {
+    const bool changed = now != d->lastDate;
+    d->lastDate = now;
+    if (changed && !detail::InProgramWrite()) detail::PostGadgetEvent(n, GadgetEvent::DateChange);
   });
   return n;
 }
@@ -134,12 +148,12 @@ void SetDateMask(int gadget, const std::string& mask) {
   if (!d) return;
   detail::Gadget* g = detail::FindGadget(gadget);
   g->dateMask = mask;
+  const std::string shown = mask.empty() ? kShortDateMask : mask;
   bool sections = false;
-  const QString format = detail::DateMaskToFormat(mask.empty() ? kShortDateMask : mask, &sections);
+  const QString format = detail::DateMaskToFormat(shown, &sections);
   detail::ProgramScope program;
   if (sections) {
-    d->SetLiteralText(nullptr);
-    d->setDisplayFormat(format);
+    d->SetFormat(format, detail::LeadingTextLength(shown));
   } else {
     // A mask of literal text only (a whole long date) has nothing to edit; it is shown as it is.
     const QString text = QString::fromStdString(mask);

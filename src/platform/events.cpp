@@ -157,6 +157,11 @@ void RemoveEventFilter() {
   Filter().reset();
 }
 
+void Beep() {
+  ++Core().beeps;
+  QApplication::beep();
+}
+
 void WakeLoop() {
   if (qApp) QCoreApplication::postEvent(qApp, new QEvent(QEvent::User));
 }

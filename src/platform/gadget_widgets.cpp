@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <algorithm>
 #include <memory>
 
@@ -104,19 +106,29 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
 
 // --- FieldEdit -------------------------------------------------------------------------------------------
 
-bool FieldEdit::Allowed(const QString& text) const {
+std::optional<QString> FieldEdit::Judged(const QString& text) const {
   const auto& judge = Core().pasteJudge;
-  return !judge || judge(number_, text.toStdString());
+  if (!judge) return text;
+  const std::optional<std::string> judged = judge(number_, text.toStdString());
+  if (!judged) return std::nullopt;
+  return QString::fromStdString(*judged);
 }
 
 int FieldEdit::Room() const {
-  if (typingLimit_ <= 0) return 1 << 30;
-  return typingLimit_ - int(text().size()) + int(selectedText().size());
+  const int limit = typingLimit_ > 0 ? std::min(typingLimit_, maxLength()) : maxLength();
+  return limit - int(text().size()) + int(selectedText().size());
 }
 
+// A paste goes in whole or not at all: a text the field would cut, or one its judge refuses, is refused
+// with the warning beep, so that nothing goes missing unnoticed.
 bool FieldEdit::JudgedPaste(const QString& text) {
-  if (isReadOnly() || !Allowed(text)) return false;
-  insert(text.left(std::max(0, Room())));
+  if (isReadOnly()) return false;
+  const std::optional<QString> judged = Judged(text);
+  if (!judged || int(judged->size()) > Room()) {
+    Beep();
+    return false;
+  }
+  insert(*judged);
   return true;
 }
 
@@ -147,38 +159,246 @@ void FieldEdit::contextMenuEvent(QContextMenuEvent* e) {
   menu->exec(e->globalPos());
 }
 
-// A middle click pastes the primary selection where the system has one.
+// A middle click pastes the primary selection where the system has one, at the caret the press placed.
 void FieldEdit::mouseReleaseEvent(QMouseEvent* e) {
   const QClipboard* cb = QGuiApplication::clipboard();
-  if (e->button() == Qt::MiddleButton && cb->supportsSelection() && !isReadOnly() &&
-      !Allowed(cb->text(QClipboard::Selection))) {
+  if (e->button() == Qt::MiddleButton && cb->supportsSelection() && !isReadOnly()) {
+    const QString text = cb->text(QClipboard::Selection);
+    deselect();
+    JudgedPaste(text);
     e->accept();
     return;
   }
   QLineEdit::mouseReleaseEvent(e);
 }
 
+// Dropped text is pasted where it is dropped. A move inside the field itself stays the field's own, when
+// the text may go in as it is.
 void FieldEdit::dropEvent(QDropEvent* e) {
-  if (e->mimeData() && e->mimeData()->hasText() && !Allowed(e->mimeData()->text())) {
-    e->ignore();
+  const QMimeData* data = e->mimeData();
+  if (!data || !data->hasText() || isReadOnly()) {
+    QLineEdit::dropEvent(e);
     return;
   }
-  QLineEdit::dropEvent(e);
+  if (e->source() == this) {
+    const std::optional<QString> judged = Judged(data->text());
+    if (judged && *judged == data->text())
+      QLineEdit::dropEvent(e);
+    else
+      e->ignore();
+    return;
+  }
+  deselect();
+  setCursorPosition(cursorPositionAt(e->position().toPoint()));
+  if (JudgedPaste(data->text())) {
+    e->setDropAction(Qt::CopyAction);
+    e->accept();
+  } else {
+    e->ignore();
+  }
 }
 
 // --- DateField -------------------------------------------------------------------------------------------
 
+namespace {
+bool IsPart(QDateTimeEdit::Section s) {
+  return s == QDateTimeEdit::DaySection || s == QDateTimeEdit::MonthSection ||
+         s == QDateTimeEdit::YearSection;
+}
+bool IsDigitKey(const QKeyEvent& e) {
+  return e.text().size() == 1 && e.text().at(0).isDigit() &&
+         !(e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+}  // namespace
+
+DateField::DateField(QWidget* parent) : QDateEdit(parent) {
+  // A date is taken whole, when the user is done with it, not at every digit on the way.
+  setKeyboardTracking(false);
+  lineEdit()->installEventFilter(this);
+}
+
 void DateField::SetLiteralText(const QString* text) {
+  if (literal_ == (text != nullptr) && (!text || *text == literalText_)) return;
   literal_ = text != nullptr;
   literalText_ = text ? *text : QString();
+  // A date written out whole has no part to type into: only the calendar changes it.
+  lineEdit()->setReadOnly(literal_);
   // Re-render the display with the current date.
   const QDate d = date();
   setDate(d.addDays(1));
   setDate(d);
+  // A part chosen before stands on letters of the written-out date now.
+  if (literal_) lineEdit()->deselect();
+}
+
+void DateField::SetFormat(const QString& format, int leading) {
+  const bool focused = hasFocus() && !literal_;
+  const bool onLeading = focused && InLeadingText();
+  const Section part = currentSection();
+  const bool selected = lineEdit()->hasSelectedText();
+  SetLiteralText(nullptr);
+  leading_ = leading;
+  if (format != displayFormat()) setDisplayFormat(format);
+  if (!focused) return;
+  if (onLeading)
+    SelectLeadingText();
+  else if (IsPart(part) && selected)
+    setSelectedSection(part);
+  else if (IsPart(part))
+    setCurrentSection(part);
 }
 
 QString DateField::textFromDateTime(const QDateTime& dt) const {
   return literal_ ? literalText_ : QDateEdit::textFromDateTime(dt);
+}
+
+// A date outside the field's range is no date: the field goes back to its own rather than taking the
+// nearest one it allows.
+QValidator::State DateField::validate(QString& text, int& pos) const {
+  const QValidator::State state = QDateEdit::validate(text, pos);
+  if (state != QValidator::Acceptable) return state;
+  const QDate typed = dateTimeFromText(text).date();
+  return typed.isValid() && typed >= minimumDate() && typed <= maximumDate() ? state
+                                                                             : QValidator::Intermediate;
+}
+
+// While a key is handled the field asks this to walk its parts (Ctrl with an arrow): the walk stays inside
+// the field. Otherwise the focus moves on at once instead of walking the parts.
+bool DateField::focusNextPrevChild(bool next) {
+  if (!handlingKey_) return QWidget::focusNextPrevChild(next);
+  if (literal_ || sectionCount() == 0) return false;
+  const int at = std::clamp(currentSectionIndex() + (next ? 1 : -1), 0, sectionCount() - 1);
+  setSelectedSection(sectionAt(at));
+  return true;
+}
+
+bool DateField::InLeadingText() const {
+  if (literal_ || leading_ <= 0) return false;
+  const QLineEdit* edit = lineEdit();
+  const int at = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+  return at < leading_;
+}
+
+// Selects the opening text without its closing blanks (the month's name), the caret at its start.
+void DateField::SelectLeadingText() {
+  int n = std::min(leading_, int(text().size()));
+  while (n > 0 && text().at(n - 1).isSpace()) --n;
+  lineEdit()->setSelection(n, -n);
+}
+
+// A click puts the user on a whole part, so that digits typed next replace it.
+void DateField::SelectPartAt(int position) {
+  if (literal_ || lineEdit()->hasSelectedText()) return;
+  if (position < leading_) {
+    SelectLeadingText();
+    return;
+  }
+  if (IsPart(currentSection())) setSelectedSection(currentSection());
+}
+
+bool DateField::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == lineEdit() && e->type() == QEvent::MouseButtonRelease && !clicking_) {
+    const auto* me = static_cast<QMouseEvent*>(e);
+    if (me->button() == Qt::LeftButton && !lineEdit()->hasSelectedText()) {
+      // The field places the caret first; the part under it is chosen after that.
+      clicking_ = true;
+      QCoreApplication::sendEvent(watched, e);
+      clicking_ = false;
+      SelectPartAt(lineEdit()->cursorPositionAt(me->position().toPoint()));
+      return true;
+    }
+  }
+  return QDateEdit::eventFilter(watched, e);
+}
+
+// The field selects its first part when the focus comes by the keyboard or back from another window; a
+// date written out whole has no parts, and a part's place would mark letters inside its words.
+void DateField::focusInEvent(QFocusEvent* e) {
+  QDateEdit::focusInEvent(e);
+  if (literal_) lineEdit()->deselect();
+}
+
+void DateField::OpenCalendar() {
+  if (!calendarPopup() || !isEnabled()) return;
+  // As a press on the drop-down arrow does it.
+  QStyleOptionComboBox opt;
+  opt.initFrom(this);
+  opt.editable = true;
+  opt.subControls = QStyle::SC_All;
+  const QPoint arrow =
+      style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, this).center();
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(arrow), QPointF(mapToGlobal(arrow)), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QDateEdit::mousePressEvent(&press);
+}
+
+void DateField::keyPressEvent(QKeyEvent* e) {
+  handlingKey_ = true;
+  HandleKey(e);
+  handlingKey_ = false;
+}
+
+void DateField::HandleKey(QKeyEvent* e) {
+  const int key = e->key();
+  if (key == Qt::Key_F4 || ((e->modifiers() & Qt::AltModifier) && key == Qt::Key_Down)) {
+    e->accept();
+    OpenCalendar();
+    return;
+  }
+  const bool moves = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home ||
+                     key == Qt::Key_End || key == Qt::Key_Tab || key == Qt::Key_Backtab ||
+                     e->matches(QKeySequence::Copy) || e->matches(QKeySequence::SelectAll);
+  const bool steps =
+      key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
+  // The whole date written out, or the month's name: nothing typed goes into literal text.
+  if ((literal_ || InLeadingText()) && !moves && !(steps && !literal_)) {
+    e->accept();
+    return;
+  }
+  // Only digits go into a part; other characters would only meet the literal text.
+  const bool printable = !e->text().isEmpty() && e->text().at(0).isPrint() &&
+                         !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+  if (printable && !IsDigitKey(*e)) {
+    e->accept();
+    return;
+  }
+  if (!IsDigitKey(*e) || lineEdit()->hasSelectedText()) {
+    QDateEdit::keyPressEvent(e);
+    return;
+  }
+  // A digit at the caret of a full part is refused by the field: it replaces the part instead.
+  const QString before = text();
+  QDateEdit::keyPressEvent(e);
+  if (text() != before || !IsPart(currentSection())) return;
+  setSelectedSection(currentSection());
+  QDateEdit::keyPressEvent(e);
+}
+
+// The wheel turns the month only once the user has chosen it: a wheel passing over the field, its caret
+// at the start, goes on to the page.
+void DateField::wheelEvent(QWheelEvent* e) {
+  if (InLeadingText() && !lineEdit()->hasSelectedText()) {
+    e->ignore();
+    return;
+  }
+  QDateEdit::wheelEvent(e);
+}
+
+QAbstractSpinBox::StepEnabled DateField::stepEnabled() const {
+  if (literal_) return StepNone;
+  if (InLeadingText()) return StepUpEnabled | StepDownEnabled;  // the month, from its name
+  return QDateEdit::stepEnabled();
+}
+
+void DateField::stepBy(int steps) {
+  if (literal_) return;
+  if (!InLeadingText()) {
+    QDateEdit::stepBy(steps);
+    return;
+  }
+  const QDate next = date().addMonths(steps);
+  if (next >= minimumDate() && next <= maximumDate()) setDate(next);
+  SelectLeadingText();
 }
 
 // --- FaceButton ------------------------------------------------------------------------------------------

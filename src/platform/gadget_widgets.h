@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QToolButton;
 
@@ -53,11 +54,12 @@ class BorderedFrame : public QFrame {
   QWidget* client_;
 };
 
-// Single-line fields: every way of pasting goes through the program's paste judge first.
+// Single-line fields: every way of pasting goes through the program's paste judge first, which may also
+// tidy the text; a paste goes in whole or not at all.
 class FieldEdit : public QLineEdit {
  public:
   FieldEdit(QWidget* parent, int number) : QLineEdit(parent), number_(number) {}
-  bool JudgedPaste(const QString& text);  // false when the judge refused it
+  bool JudgedPaste(const QString& text);  // false when it was refused
   // The most characters the user can type or paste; the program's own writes are not cut.
   void SetTypingLimit(int characters) { typingLimit_ = characters; }
 
@@ -68,26 +70,49 @@ class FieldEdit : public QLineEdit {
   void dropEvent(QDropEvent* e) override;
 
  private:
-  bool Allowed(const QString& text) const;
+  std::optional<QString> Judged(const QString& text) const;  // what goes in; none: refused
   int Room() const;  // characters the user may still add in place of the selection
   int number_;
   int typingLimit_ = 0;
 };
 
-// Date fields: Tab leaves the field at once instead of walking its sections, and a mask that is all
-// literal text (no day, month or year section) is shown as it is.
+// Date fields. Tab leaves the field at once instead of walking its parts. Typing never changes the
+// literal text of the mask: digits set the day, month or year part they are typed into, the arrow keys
+// step the part under the caret (the month from its name, the literal text the mask opens with), and a
+// mask that is all literal text (a whole date written out) takes no typing at all. F4 or Alt+Down opens
+// the calendar, as a click on the arrow does. Typed text is taken when the field is left or Enter is
+// pressed; a text that reads as no date goes back to the date the field had.
 class DateField : public QDateEdit {
  public:
-  explicit DateField(QWidget* parent) : QDateEdit(parent) {}
+  explicit DateField(QWidget* parent);
   void SetLiteralText(const QString* text);  // nullptr: show the display format
+  // Sets the display format, whose literal opening text is `leading` characters long, keeping the part
+  // the user is on.
+  void SetFormat(const QString& format, int leading);
+  void OpenCalendar();
+  QDate lastDate;  // the date last set or reported: a date change is reported only when it is one
 
  protected:
-  bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+  bool focusNextPrevChild(bool next) override;
   QString textFromDateTime(const QDateTime& dt) const override;
+  QValidator::State validate(QString& text, int& pos) const override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
+  StepEnabled stepEnabled() const override;
+  void stepBy(int steps) override;
 
  private:
+  bool InLeadingText() const;  // the caret or selection stands in the opening literal text
+  void SelectLeadingText();
+  void SelectPartAt(int position);
+  void HandleKey(QKeyEvent* e);
   bool literal_ = false;
   QString literalText_;
+  int leading_ = 0;
+  bool clicking_ = false;
+  bool handlingKey_ = false;
 };
 
 // Push buttons and picture buttons: with a face picture the button shows that picture whole.

@@ -267,10 +267,12 @@ int EditorGadget(int number, int x, int y, int w, int h, unsigned fl) {
 }
 
 int ComboGadget(int number, int x, int y, int w, int h, unsigned fl) {
-  detail::Gadget* g = CreateGadget(number, Kind::Combo, fl, {x, y, w, h}, [&](QWidget* p, int) {
+  detail::Gadget* g = CreateGadget(number, Kind::Combo, fl, {x, y, w, h}, [&](QWidget* p, int n) {
     auto* c = new detail::ComboWidget(p);
     if (fl & flags::kEditable) {
       c->setEditable(true);
+      // Pasting into the typed entry follows the rules of every single-line field.
+      c->setLineEdit(new detail::FieldEdit(c, n));
       c->setInsertPolicy(QComboBox::NoInsert);
       c->setCompleter(nullptr);
     }

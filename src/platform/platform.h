@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -332,8 +333,9 @@ void DropPendingCharacter();
 // The pending key press is replaced by a Tab press and release (Enter as Tab).
 void ReplacePendingKeyWithTab();
 // Text that a paste would insert into a field is offered to this judge first (single-line fields only);
-// returning false refuses the whole paste.
-using PasteJudge = std::function<bool(int gadget, const std::string& pasted)>;
+// it returns the text to insert (it may tidy it), or nothing to refuse the whole paste. A paste that would
+// not fit the field is refused whole as well; both refusals sound the warning beep.
+using PasteJudge = std::function<std::optional<std::string>(int gadget, const std::string& pasted)>;
 void SetPasteJudge(PasteJudge judge);
 
 // Control events raised while a FillScope lives carry inFill = true (a load, new record or example fill).

@@ -80,6 +80,8 @@ void Paste(const std::string& text);  // into the focused field, as Ctrl+V would
 void MoveMouse(Point screenPos);
 void MoveMouseTo(int gadget, int dx = -1, int dy = -1);  // -1: the control's centre
 void Click(int gadget, int dx = -1, int dy = -1);
+// Clicks a field's or date field's shown text on the character at `index`.
+void ClickText(int gadget, int index);
 void ClickAt(Point screenPos);
 void RightClick(int gadget, int dx = -1, int dy = -1);
 void DoubleClick(int gadget, int dx = -1, int dy = -1);
@@ -93,6 +95,11 @@ void ActivateMain();
 void RequestClose();
 void ChooseComboItem(int gadget, int item);  // as the user picks it from the drop-down
 void ChangeDate(int gadget, Date date);      // as the user edits it
+// Opens the field's calendar with a click on its arrow, turns to the date's month with the calendar's
+// month buttons and clicks the day.
+void PickCalendarDate(int gadget, Date date);
+// Opens the drop-down list with a click on the combo box and clicks the item.
+void ClickComboItem(int gadget, int item);
 void StepUpDown(int gadget, bool up);
 
 // --- Driving the loop ---------------------------------------------------------------------------------
@@ -114,5 +121,6 @@ int GrabMainWindow();  // the main window as it looks now, as a new picture (0: 
 // parts included), as a new picture (0: none). GrabMainWindow paints the window afresh instead.
 int GrabMainWindowScreen();
 int PaintCount();  // paint events the program's windows have had so far
+int BeepCount();   // warning beeps so far (a refused paste)
 
 }  // namespace pf::test

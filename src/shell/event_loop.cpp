@@ -61,7 +61,7 @@ void FilterNumericKey(const pf::Event& e) {
   if (e.modifiers & (pf::mods::kControl | pf::mods::kAlt)) return;  // copy, cut, paste, select all
   int start = 0, end = 0;
   pf::GetGadgetSelection(focused, start, end);
-  if (!NumericCharacterAllowed(pf::GetGadgetText(focused), start, e.text)) pf::DropPendingCharacter();
+  if (!NumericCharacterAllowed(pf::GetGadgetText(focused), start, e.text, end)) pf::DropPendingCharacter();
 }
 
 void EnterAsTab(const pf::Event& e) {
@@ -127,7 +127,10 @@ void FlagModification(const pf::Event& e) {
   const bool changed =
       (e.kind == GadgetEvent::Change && k == Kind::Field && !IsRecordNumberField(e.gadget)) ||
       (e.kind == GadgetEvent::SelectionChange && k == Kind::Combo) ||
-      (e.kind == GadgetEvent::LeftClick && k == Kind::ListBox);
+      (e.kind == GadgetEvent::LeftClick && k == Kind::ListBox) ||
+      // A changed period would otherwise be dropped without a question; date fields report only what the
+      // user changes.
+      (e.kind == GadgetEvent::DateChange && k == Kind::Date);
   if (changed) ModifiedFlags(kind) = 1;
 }
 
@@ -160,11 +163,11 @@ int WorksheetKindOnScreen() {
 
 void InstallPasteRule() {
   // A paste into a numeric field must leave a valid number, or nothing of it goes in.
-  pf::SetPasteJudge([](int gadget, const std::string& pasted) {
-    if (!IsNumericFieldColour(pf::GetGadgetColour(gadget, BackColourType))) return true;
+  pf::SetPasteJudge([](int gadget, const std::string& pasted) -> std::optional<std::string> {
+    if (!IsNumericFieldColour(pf::GetGadgetColour(gadget, BackColourType))) return pasted;
     int start = 0, end = 0;
     pf::GetGadgetSelection(gadget, start, end);
-    return NumericPasteAllowed(pf::GetGadgetText(gadget), start, end, pasted);
+    return NumericPasteText(pf::GetGadgetText(gadget), start, end, pasted);
   });
 }
 

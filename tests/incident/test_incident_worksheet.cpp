@@ -123,6 +123,46 @@ TEST_F(IncidentWorksheet, LettersAndSecondPointsAreRefusedInNumberFields) {
   EXPECT_EQ(Shown(1, 2, 4), "0.00");
 }
 
+TEST_F(IncidentWorksheet, AFigureCopiedFromAResultPastesAndFiguresStayWithinTwelveDigits) {
+  Enter(1, 2, 3, "15.40");
+  Enter(1, 8, 4, "1250.50");
+  const std::string subTotal = Shown(1, 12, 4);
+  ASSERT_EQ(subTotal, "1,250.50");
+  pf::test::Click(IncidentGadget(1, 2, 2));
+  Pump();
+  pf::test::Paste(" " + subTotal + " ");
+  pf::test::PressTab();
+  Pump();
+  EXPECT_EQ(Shown(1, 2, 2), "1250.50");
+  EXPECT_EQ(Shown(1, 2, 4), "19,257.70");
+
+  // Typed and pasted alike, a figure has at most twelve digits before its point.
+  Enter(1, 8, 4, "1234567890123.456");
+  EXPECT_EQ(Shown(1, 8, 4), "123456789012.45");
+  const int beeps = pf::test::BeepCount();
+  pf::test::Click(IncidentGadget(1, 8, 4));
+  Pump();
+  pf::test::Paste(std::string(400, '9'));
+  pf::test::PressTab();
+  Pump();
+  EXPECT_EQ(Shown(1, 8, 4), "123456789012.45");
+  EXPECT_EQ(pf::test::BeepCount(), beeps + 1);
+  EXPECT_EQ(Shown(1, 12, 4), "123,456,808,270.15");
+}
+
+TEST_F(IncidentWorksheet, ATextPasteThatDoesNotFitIsRefusedWhole) {
+  ShowStep(1);
+  const int field = IncidentGadget(0, 3, 2);  // "Alternate incident reference number"
+  Enter(0, 3, 2, "ALT-7");
+  const int beeps = pf::test::BeepCount();
+  pf::test::Click(field);
+  Pump();
+  pf::test::Paste(std::string(40000, 'x'));
+  Pump();
+  EXPECT_EQ(pf::GetGadgetText(field), "ALT-7");
+  EXPECT_EQ(pf::test::BeepCount(), beeps + 1);
+}
+
 TEST_F(IncidentWorksheet, TitleDateAndDescribeFields) {
   ShowStep(1);
   EXPECT_EQ(pf::GetGadgetText(RecordTitleText), "Incident : July 5, 2010");
@@ -154,6 +194,47 @@ TEST_F(IncidentWorksheet, TitleDateAndDescribeFields) {
   RecalcIncident();
   EXPECT_EQ(pf::GetGadgetText(RecordTitleText),
             "Example Incident: A worker is accidentally hit by a forklift");
+}
+
+TEST_F(IncidentWorksheet, EachDescriptionListShowsItsDescribeFieldForItsOtherItem) {
+  ShowStep(1);
+  struct Case {
+    int row;
+    const char* other;
+  };
+  const Case cases[] = {
+      {5, "other"}, {8, "other injury/illness"}, {9, "other"}, {10, "other"}, {13, "other/multiple"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.other);
+    const int list = IncidentGadget(0, c.row, 2), caption = IncidentGadget(0, c.row, 3),
+              describe = IncidentGadget(0, c.row, 4);
+    int other = -1;
+    for (int i = 0; i < pf::CountGadgetItems(list); ++i)
+      if (pf::GetGadgetItemText(list, i) == c.other) other = i;
+    ASSERT_GE(other, 0);
+    // The row in view, as the user scrolls to it.
+    int area = pf::GadgetParent(list);
+    while (pf::GadgetKind(area) != pf::Kind::ScrollArea) area = pf::GadgetParent(area);
+    if (pf::GadgetScreenRect(list).Bottom() > pf::GadgetScreenRect(area).Bottom())
+      pf::SetScrollY(area, pf::GetScrollY(area) + pf::GadgetScreenRect(list).Bottom() -
+                               pf::GadgetScreenRect(area).Bottom() + 20);
+    EXPECT_TRUE(pf::IsGadgetHidden(describe));
+    pf::test::ClickComboItem(list, other);
+    Pump();
+    EXPECT_EQ(pf::GetGadgetText(list), c.other);
+    EXPECT_FALSE(pf::IsGadgetHidden(caption));
+    EXPECT_FALSE(pf::IsGadgetHidden(describe));
+    EXPECT_EQ(pf::test::DisplayedText(caption), "Describe:");
+    pf::test::Click(describe);
+    Pump();
+    pf::test::TypeText("two hands");
+    Pump();
+    pf::test::ClickComboItem(list, 0);
+    Pump();
+    EXPECT_TRUE(pf::IsGadgetHidden(caption));
+    EXPECT_TRUE(pf::IsGadgetHidden(describe));
+    EXPECT_EQ(pf::GetGadgetText(describe), "two hands") << "a hidden description keeps its text";
+  }
 }
 
 TEST_F(IncidentWorksheet, TheFocusedFieldIsScrolledIntoView) {

@@ -171,8 +171,9 @@ TEST_F(KeysTest, InjectedTabIsSeenByTheLoopAndMovesFocus) {
 }
 
 TEST_F(KeysTest, PasteIsJudgedWhole) {
-  SetPasteJudge([](int, const std::string& text) {
-    return text.find_first_not_of("0123456789.") == std::string::npos;
+  SetPasteJudge([](int, const std::string& text) -> std::optional<std::string> {
+    if (text.find_first_not_of("0123456789.") != std::string::npos) return std::nullopt;
+    return text;
   });
   SetActiveGadget(b_);
   RunLoop();
@@ -185,6 +186,62 @@ TEST_F(KeysTest, PasteIsJudgedWhole) {
   ASSERT_FALSE(events.empty());
   EXPECT_EQ(events.back().kind, GadgetEvent::Change);
   EXPECT_EQ(events.back().origin, Origin::User);
+}
+
+TEST_F(KeysTest, APasteGoesInAsTheJudgeTidiesItOrNotAtAllWithABeep) {
+  SetPasteJudge([](int, const std::string& text) -> std::optional<std::string> {
+    if (text == "refused") return std::nullopt;
+    std::string tidy;
+    for (char ch : text)
+      if (ch != ',') tidy += ch;
+    return tidy;
+  });
+  SetActiveGadget(b_);
+  RunLoop();
+  const int beeps = test::BeepCount();
+  test::Paste("1,250");
+  RunLoop();
+  EXPECT_EQ(GetGadgetText(b_), "1250");
+  test::Paste("refused");
+  RunLoop();
+  EXPECT_EQ(GetGadgetText(b_), "1250");
+  EXPECT_EQ(test::BeepCount(), beeps + 1);
+
+  // A text longer than the field holds is refused whole rather than cut; one that fits goes in.
+  SetActiveGadget(c_);
+  RunLoop();
+  test::Paste(std::string(40000, 'x'));
+  RunLoop();
+  EXPECT_EQ(GetGadgetText(c_), "");
+  EXPECT_EQ(test::BeepCount(), beeps + 2);
+  test::Paste(std::string(32767, 'y'));
+  RunLoop();
+  EXPECT_EQ(GetGadgetText(c_).size(), 32767u);
+  test::Paste("z");
+  RunLoop();
+  EXPECT_EQ(GetGadgetText(c_).size(), 32767u);
+  EXPECT_EQ(test::BeepCount(), beeps + 3);
+  // The typed entry of an editable combo box alike.
+  const int combo = ComboGadget(kAutoNumber, 10, 100, 100, 20, flags::kEditable);
+  SetActiveGadget(combo);
+  RunLoop();
+  test::Paste(std::string(40000, 'x'));
+  RunLoop();
+  EXPECT_EQ(GetGadgetText(combo), "");
+  EXPECT_EQ(test::BeepCount(), beeps + 4);
+  test::Paste("Shipping");
+  RunLoop();
+  EXPECT_EQ(GetGadgetText(combo), "Shipping");
+  // A typing limit set by the program counts the same way.
+  SetMaxLength(a_, 5);
+  SetActiveGadget(a_);
+  RunLoop();
+  test::Paste("123456");
+  RunLoop();
+  EXPECT_EQ(GetGadgetText(a_), "");
+  test::Paste("12345");
+  RunLoop();
+  EXPECT_EQ(GetGadgetText(a_), "12345");
 }
 
 // --- Tab order -----------------------------------------------------------------------------------------

@@ -1,3 +1,4 @@
+#include <optional>
 #include <string>
 
 #include "shell/numeric_filter.h"
@@ -32,27 +33,62 @@ TEST(NumericFilter, JudgesEachCharacterByTheFieldsRules) {
     int caret;
     std::string typed;
     bool allowed;
+    int selEnd = -1;  // the end of a selection the character replaces
   };
   const Case cases[] = {
-      {"12.34", 5, "5", false},                        // two decimals, caret at the end
-      {"12.34", 3, "5", false},                        // right after the point
-      {"12.34", 0, "5", true},                         // before the 1
-      {"12.34", 0, ".", false},                        // already holds a point, even when all is selected
-      {"12.3", 4, "4", true},                          // a second decimal
-      {"12", 2, ".", true},     {"12", 0, "-", true},  // minus only at position 0
-      {"12", 1, "-", false},    {"12", 2, "a", false},
-      {"12", 2, "!", false},                               // a shifted digit key types a symbol
-      {"12", 2, " ", false},    {"12.34", 5, "\b", true},  // Backspace types nothing the rules judge
-      {"12.34", 5, "", true},                              // arrows, Home, End
+      {"12.34", 5, "5", false},  // two decimals, caret at the end
+      {"12.34", 3, "5", false},  // right after the point
+      {"12.34", 0, "5", true},   // before the 1
+      {"12.34", 0, ".", false},  // already holds a point, even when all is selected
+      {"12.3", 4, "4", true},    // a second decimal
+      {"12", 2, ".", true},
+      {"12", 0, "-", true},  // minus only at position 0
+      {"12", 1, "-", false},
+      {"12", 2, "a", false},
+      {"12", 2, "!", false},  // a shifted digit key types a symbol
+      {"12", 2, " ", false},
+      {"12.34", 5, "\b", true},  // Backspace types nothing the rules judge
+      {"12.34", 5, "", true},    // arrows, Home, End
+      // At most twelve digits before the point, wherever the digit goes; decimals are not counted.
+      {"123456789012", 12, "3", false},
+      {"123456789012", 0, "9", false},
+      {"-123456789012", 13, "3", false},
+      {"12345678901", 11, "2", true},
+      {"123456789012.5", 14, "0", true},
+      {"123456789012", 12, ".", true},
+      {"123456789012", 0, "5", true, 12},  // the whole figure selected is replaced
+      {"123456789012", 3, "0", true, 4},   // one digit replaced by another
   };
   for (const auto& c : cases)
-    EXPECT_EQ(NumericCharacterAllowed(c.text, c.caret, c.typed), c.allowed)
+    EXPECT_EQ(NumericCharacterAllowed(c.text, c.caret, c.typed, c.selEnd), c.allowed)
         << c.text << " caret " << c.caret << " typed '" << c.typed << "'";
-  EXPECT_TRUE(NumericPasteAllowed("12", 2, 2, ".5"));
-  EXPECT_FALSE(NumericPasteAllowed("12", 2, 2, "$5"));
-  EXPECT_FALSE(NumericPasteAllowed("1.2", 3, 3, "34"));
-  EXPECT_TRUE(NumericPasteAllowed("abc", 0, 3, "-3.25"));
   EXPECT_FALSE(IsNumericFieldColour(pf::MakeRgb(255, 255, 255)));
+}
+
+TEST(NumericFilter, APasteLosesItsSeparatorsAndOuterBlanksThenFollowsTheSameRules) {
+  struct Case {
+    std::string text;
+    int start, end;
+    std::string pasted;
+    std::optional<std::string> inserted;  // none: refused
+  };
+  const Case cases[] = {
+      {"", 0, 0, "1,250.50", "1250.50"},  // a figure copied from a result cell
+      {"", 0, 0, " 1,250.50 \n", "1250.50"},
+      {"", 0, 0, "-68,114", "-68114"},
+      {"12", 2, 2, ".5", ".5"},
+      {"abc", 0, 3, "-3.25", "-3.25"},
+      {"", 0, 0, "999,999,999,999.99", "999999999999.99"},
+      {"", 0, 0, "1,000,000,000,000", std::nullopt},  // thirteen digits before the point
+      {"12", 0, 0, "34,567,890,123", std::nullopt},   // twelve pasted in front of two
+      {"", 0, 0, std::string(400, '9'), std::nullopt},
+      {"12", 2, 2, "$5", std::nullopt},
+      {"1.2", 3, 3, "34", std::nullopt},
+      {"", 0, 0, "1 250", std::nullopt},  // a blank inside the figure stays, and is no digit
+      {"", 0, 0, "1,250.505", std::nullopt},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(NumericPasteText(c.text, c.start, c.end, c.pasted), c.inserted) << c.text << " + " << c.pasted;
 }
 
 TEST_F(LoopTest, NumericFieldRefusesWhatItsRulesRefuse) {

@@ -11,6 +11,7 @@
 #include "analysis/calc/industry_code_combo.h"
 #include "analysis/pages/module_frame.h"
 #include "analysis/pages/pages_globals.h"
+#include "shell/date_fields.h"
 #include "shell/event_loop.h"
 #include "shell/gadget_helpers.h"
 #include "shell/page_switching.h"
@@ -153,6 +154,12 @@ bool ChangeOnly(pf::GadgetEvent kind) { return kind == pf::GadgetEvent::Change; 
 void StepTwoDateChanged(int slot, pf::GadgetEvent) {
   const ModuleDescription& m = *Module(slot / 100);
   if (m.syncDates) m.syncDates();
+  if (m.recordKind == KindBA) return;  // its order rule gives every period date its month already
+  // The month's name is literal text of the mask: a date of another month needs the mask of its own.
+  const int field = DateField(slot), start = (*m.gadget)(7, 2, 1, 2), end = (*m.gadget)(7, 3, 1, 2);
+  ResetDateMask(field);
+  // The study period is entered start first, then its end.
+  if (m.recordKind == KindPI && field == start) pf::SetActiveGadget(end);
 }
 
 // Shows another occupational group: the fields shown go back into the labour array first.

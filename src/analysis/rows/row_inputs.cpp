@@ -36,7 +36,10 @@ int BuildDateRow(const RowCall& call, const RowDescription& spec) {
   if (spec.shape == Shape::PeriodDates) {
     for (const BoxSpec& b : spec.boxes) {
       const int picker = pf::DateGadget(AutoNumber, DX(b.x), DY(15), DX(b.w), DY(20), "", kBorder);
-      if (spec.monthMask) ResetDateMask(picker);  // the month-name look at once
+      if (spec.monthMask) {
+        ResetDateMask(picker);  // the month-name look at once
+        SetGadgetProperty(picker, "datestyle", 1);
+      }
       Record(call, b.column, 2, picker);
     }
     if (spec.hiddenSecondPicker) {

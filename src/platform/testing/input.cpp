@@ -2,11 +2,16 @@
 // them (so they meet the key pipeline), mouse events enter through the window.
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QSpontaneKeyEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -22,6 +27,9 @@ namespace {
 using detail::Core;
 
 QWidget* KeyReceiver() {
+  // An open drop-down (a calendar, a list) has the keyboard, as the window system gives it.
+  if (QWidget* popup = QApplication::activePopupWidget())
+    return popup->focusWidget() ? popup->focusWidget() : popup;
   QWidget* f = QApplication::focusWidget();
   if (f && detail::WindowOfWidget(f)) return f;
   return detail::MainWindowWidget();
@@ -153,6 +161,18 @@ void MoveMouseTo(int gadget, int dx, int dy) {
 }
 
 void Click(int gadget, int dx, int dy) { Mouse(MouseAction::Click, PointIn(gadget, dx, dy)); }
+void ClickText(int gadget, int index) {
+  detail::Gadget* g = detail::FindGadget(gadget);
+  if (!g) return;
+  QLineEdit* edit =
+      g->kind == Kind::Date ? g->widget->findChild<QLineEdit*>() : qobject_cast<QLineEdit*>(g->widget.data());
+  if (!edit) return;
+  // The middle of the character: where a click puts the caret after it rather than before it.
+  int x = 0;
+  while (x < edit->width() && edit->cursorPositionAt(QPoint(x, edit->height() / 2)) <= index) ++x;
+  Mouse(MouseAction::Click, edit->mapToGlobal(QPoint(x, edit->height() / 2)));
+}
+
 void ClickAt(Point screenPos) { Mouse(MouseAction::Click, QPoint(screenPos.x, screenPos.y)); }
 void RightClick(int gadget, int dx, int dy) {
   Mouse(MouseAction::Click, PointIn(gadget, dx, dy), Qt::RightButton);
@@ -203,6 +223,26 @@ void RequestClose() {
   if (QWidget* m = detail::MainWindowWidget()) m->close();
 }
 
+namespace {
+// Offscreen lets a drop-down take the activation, and nothing gives it back, unlike a window manager.
+// The closed drop-down's own activation changes may still be queued, so the main window is activated
+// again until it stays active once they are through.
+void ReactivateMainWindow() {
+  QWidget* main = detail::MainWindowWidget();
+  for (int round = 0; round < 5; ++round) {
+    QCoreApplication::processEvents();
+    if (QApplication::activeWindow() == main) break;
+    main->activateWindow();
+    WaitFor([main] { return QApplication::activeWindow() == main; });
+  }
+}
+
+void ClickWidget(QWidget* w, QPoint local) {
+  QTest::mouseClick(w, Qt::LeftButton, {}, local);
+  QCoreApplication::processEvents();
+}
+}  // namespace
+
 void ChooseComboItem(int gadget, int item) {
   detail::Gadget* g = detail::FindGadget(gadget);
   if (!g || g->kind != Kind::Combo) return;
@@ -214,16 +254,26 @@ void ChooseComboItem(int gadget, int item) {
   view->setCurrentIndex(c->model()->index(item, c->modelColumn()));
   QTest::keyClick(view, Qt::Key_Return);
   WaitFor([view] { return !view->isVisible(); });
-  // Offscreen lets a drop-down take the activation, and nothing gives it back, unlike a window manager.
-  // The closed drop-down's own activation changes may still be queued, so the main window is activated
-  // again until it stays active once they are through.
-  QWidget* main = detail::MainWindowWidget();
-  for (int round = 0; round < 5; ++round) {
-    QCoreApplication::processEvents();
-    if (QApplication::activeWindow() == main) break;
-    main->activateWindow();
-    WaitFor([main] { return QApplication::activeWindow() == main; });
-  }
+  ReactivateMainWindow();
+}
+
+void ClickComboItem(int gadget, int item) {
+  detail::Gadget* g = detail::FindGadget(gadget);
+  if (!g || g->kind != Kind::Combo) return;
+  auto* c = static_cast<QComboBox*>(g->widget.data());
+  if (item < 0 || item >= c->count()) return;
+  Click(gadget);
+  QAbstractItemView* view = c->view();
+  WaitFor([view] { return view->isVisible(); });
+  // The list ignores a release that comes sooner than a double click after it opened (the end of the
+  // press that opened it), as a user's second click never does.
+  QTest::qWait(QApplication::doubleClickInterval() + 50);
+  const QModelIndex index = c->model()->index(item, c->modelColumn());
+  view->scrollTo(index);
+  QTest::mouseMove(view->viewport(), view->visualRect(index).center());
+  ClickWidget(view->viewport(), view->visualRect(index).center());
+  WaitFor([view] { return !view->isVisible(); });
+  ReactivateMainWindow();
 }
 
 void ChangeDate(int gadget, Date date) {
@@ -231,6 +281,50 @@ void ChangeDate(int gadget, Date date) {
   if (!g || g->kind != Kind::Date) return;
   // As the drop-down calendar does it.
   static_cast<QDateEdit*>(g->widget.data())->setDate(QDate(date.year, date.month, date.day));
+}
+
+void PickCalendarDate(int gadget, Date date) {
+  detail::Gadget* g = detail::FindGadget(gadget);
+  if (!g || g->kind != Kind::Date) return;
+  auto* field = static_cast<QDateEdit*>(g->widget.data());
+  QStyleOptionComboBox opt;
+  opt.initFrom(field);
+  opt.editable = true;
+  opt.subControls = QStyle::SC_All;
+  const QRect arrow =
+      field->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, field);
+  const QPoint at = field->mapToGlobal(arrow.center());
+  Click(gadget, at.x() - GadgetScreenRect(gadget).x, at.y() - GadgetScreenRect(gadget).y);
+  QCalendarWidget* calendar = field->calendarWidget();
+  QWidget* popup = calendar->window();
+  WaitFor([popup] { return popup->isVisible(); });
+  if (!popup->isVisible()) return;
+  // Turn the pages as the user does, with the month buttons.
+  const int target = date.year * 12 + date.month;
+  for (int guard = 0; guard < 1200; ++guard) {
+    const int shown = calendar->yearShown() * 12 + calendar->monthShown();
+    if (shown == target) break;
+    auto* button =
+        calendar->findChild<QToolButton*>(shown < target ? "qt_calendar_nextmonth" : "qt_calendar_prevmonth");
+    if (!button) return;
+    ClickWidget(button, button->rect().center());
+  }
+  // The day's cell: the first "1" of the grid opens the month shown, after the last days of the one before.
+  auto* view = calendar->findChild<QTableView*>("qt_calendar_calendarview");
+  if (!view) return;
+  QAbstractItemModel* model = view->model();
+  const int firstRow = calendar->horizontalHeaderFormat() == QCalendarWidget::NoHorizontalHeader ? 0 : 1;
+  const int firstColumn = calendar->verticalHeaderFormat() == QCalendarWidget::NoVerticalHeader ? 0 : 1;
+  int dayOne = -1;
+  for (int i = 0; i < 42 && dayOne < 0; ++i)
+    if (model->index(firstRow + i / 7, firstColumn + i % 7).data().toString() == QLatin1String("1"))
+      dayOne = i;
+  if (dayOne < 0) return;
+  const int cell = dayOne + date.day - 1;
+  const QModelIndex index = model->index(firstRow + cell / 7, firstColumn + cell % 7);
+  ClickWidget(view->viewport(), view->visualRect(index).center());
+  WaitFor([popup] { return !popup->isVisible(); });
+  ReactivateMainWindow();
 }
 
 void StepUpDown(int gadget, bool up) {

@@ -101,5 +101,6 @@ int GrabMainWindowScreen() {
 }
 
 int PaintCount() { return detail::Core().paints; }
+int BeepCount() { return detail::Core().beeps; }
 
 }  // namespace pf::test

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "row_harness.h"
+#include "shell/gadget_helpers.h"
 
 namespace {
 
@@ -208,6 +209,27 @@ TEST_P(RowCells, EveryKindRecordsItsCellsWithTheirTypesTextsAndLooks) {
         for (int slot = 0; slot <= 10; ++slot)
           if (At(m, c.page, row, column, slot) && !expected.count({row, column, slot}))
             ADD_FAILURE() << "unexpected cell " << row << "," << column << "," << slot;
+  }
+}
+
+// The one-picker period rows mark their picker with the month-name look; the paired pickers, the hidden
+// second picker and the read-only copies carry no such mark.
+TEST_F(RowHarness, PeriodPickersOfTheSinglePeriodCarryTheirDateStyle) {
+  struct Case {
+    Module m;
+    int kind;
+    int column;
+    std::int64_t style;
+  };
+  const Case cases[] = {{Module::CG, 201, 1, 1}, {Module::PI, 2, 1, 1},  {Module::CG, 201, 2, 0},
+                        {Module::PI, 2, 2, 0},   {Module::BA, 88, 1, 0}, {Module::BA, 88, 2, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE("kind " + std::to_string(c.kind) + ", column " + std::to_string(c.column));
+    OpenArea(c.m);
+    Add(c.m, c.kind, 7, 2);
+    const int picker = At(c.m, 7, 2, c.column, 2);
+    ASSERT_EQ(pf::GadgetKind(picker), pf::Kind::Date);
+    EXPECT_EQ(GetGadgetProperty(picker, "datestyle"), c.style);
   }
 }
 
