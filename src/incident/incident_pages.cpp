@@ -2,6 +2,7 @@
 // saved banner and the worksheet footer.
 #include "incident/incident_pages.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "colouring/colour_library.h"
@@ -74,7 +75,12 @@ void BuildStep1(const Frame& f) {
   const int area = OpenRowArea(0, top, f.w + 13, pageH - DY(35), f.w, pageH - DY(40));
   IncidentGadget(0, 0, 0) = pf::TextGadget(AutoNumber, 0, 0, 0, 0, "");
   AddRows(0, 0, 0, -1);
-  if (IncidentRowY > pf::ScrollAreaInnerHeight(area)) pf::SetScrollAreaInner(area, f.w, IncidentRowY);
+  if (IncidentRowY > pf::ScrollAreaInnerHeight(area)) {
+    // Taller rows bring the vertical bar (it sits beyond the page's right edge); the canvas then narrows to
+    // the view, so that no sideways bar takes room from the last row.
+    pf::SetScrollAreaInner(area, f.w, IncidentRowY);
+    pf::SetScrollAreaInner(area, std::min(f.w, pf::ScrollAreaViewWidth(area)), IncidentRowY);
+  }
   pf::CloseGadgetList();
   pf::CloseGadgetList();
 }

@@ -94,6 +94,9 @@ class ScrollReach : public ProgramTest, public ::testing::WithParamInterface<Wor
       pf::SendScrollRequest(area, pf::ScrollKind::Bottom);
       Pump();
       ++checked;
+      // Nothing is wider than its view: a sideways bar would only take room from the rows.
+      EXPECT_LE(pf::ScrollAreaInnerWidth(area), pf::ScrollAreaViewWidth(area))
+          << where << ": " << Describe(last) << "'s area scrolls sideways";
       const int shortBy = Bottom(pf::GadgetScreenRect(last)) - SeenBottom(area);
       EXPECT_LE(shortBy, 0) << where << ": " << Describe(last) << " stays " << shortBy << " px out of view";
     }
