@@ -2,6 +2,7 @@
 // values, the groups they print, the incident figures of the approach shown, and long texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "report_fixture.h"
@@ -149,6 +150,11 @@ TEST_F(AnalysisReportTest, PotentialInterventionPrintsTheGridBreakdownAndItsOwnP
                           "L2-25",
                           "$ v2-25-2-2",
                           "Short- and long-term disability costs",
+                          "Existing",
+                          "Potential",
+                          "Situation",
+                          "Scenario",
+                          "Justification for Estimate",
                           "L2-26",
                           "$v2-26-2-2",
                           "L2-27",
@@ -190,6 +196,29 @@ TEST_F(AnalysisReportTest, TheSummaryApproachPrintsItsOwnIncidentFigures) {
                           "$v6-37-1-2", "$v6-38-2-2", "INTERVENTION COSTS"});
   EXPECT_EQ(Find(printed, "v6-11-1-2"), nullptr);
   EXPECT_EQ(Find(printed, "L6-4:"), nullptr);
+}
+
+// The selected items of the two periods stand side by side; a pair starts below the longer item of the
+// pair before it, whatever side that item is on.
+TEST_F(AnalysisReportTest, AWrappedCriteriaItemPushesTheNextPairDown) {
+  FillAnalysis(BAGadget);
+  const std::string wide = "Struck by a falling object while loading the overhead racking in bay four";
+  BAGadget(6, 4, 1, 2) = List({"ALL", wide, "Cuts"}, {1, 2});
+  BAGadget(6, 4, 2, 2) = List({"ALL", "Falls", "Burns"}, {1, 2});
+  const auto printed = Print(PrintBAReport);
+  const auto* falls = Find(printed, "\xE2\x80\xA2 Falls");
+  const auto* cuts = Find(printed, "\xE2\x80\xA2 Cuts");
+  const auto* burns = Find(printed, "\xE2\x80\xA2 Burns");
+  ASSERT_TRUE(falls && cuts && burns);
+  int wideEnd = falls->y;  // the y of the wide item's last line
+  for (const auto& t : printed) {
+    if (t.page == falls->page && t.y >= falls->y && wide.find(t.text) != std::string::npos) {
+      wideEnd = std::max(wideEnd, t.y);
+    }
+  }
+  EXPECT_GT(wideEnd, falls->y) << "the item does not wrap";
+  EXPECT_GT(cuts->y, wideEnd);
+  EXPECT_EQ(burns->y, cuts->y);
 }
 
 TEST_F(AnalysisReportTest, ALongDescriptionRunsOnToTheNextPageWithoutLosingAWord) {

@@ -38,6 +38,17 @@ TEST(ReportLayout, AGroupIsInUseWhenTheWholeHoursAreAboveZero) {
   for (const auto& c : cases) EXPECT_EQ(GroupHoursInUse(c.hours), c.inUse) << c.hours;
 }
 
+// Captions print as their static texts show them on screen.
+TEST(ReportLayout, ACaptionShowsItsDoubledAmpersandOnceAndHidesAMnemonicOne) {
+  const std::pair<const char*, const char*> cases[] = {{"fees && commissions", "fees & commissions"},
+                                                       {"Overtime && worker", "Overtime & worker"},
+                                                       {"&&&&", "&&"},
+                                                       {"&Save", "Save"},
+                                                       {"trailing &", "trailing "},
+                                                       {"none", "none"}};
+  for (const auto& [caption, shown] : cases) EXPECT_EQ(ShownCaption(caption), shown) << caption;
+}
+
 class ReportFrameTest : public drawing_tests::PlatformTest {
  protected:
   void SetUp() override {
