@@ -74,6 +74,10 @@ void PrintGroup(const AnalysisReportKind& k, int group, int e1, int e2) {
   const int a = e1 - pf::TextWidth(k.column1);
   ReportGroupBand(group, (*k.labour)(group, 0, 0), a, e2);
   if (k.headingsAfterEveryBand || group > 1) PrintMainHeadings(k, k.groupEdge1, k.groupEdge2);
+  ReportContinueWith([&k, group, a, e2] {
+    ReportGroupBand(group, (*k.labour)(group, 0, 0), a, e2, true);
+    PrintMainHeadings(k, k.groupEdge1, k.groupEdge2);
+  });
   for (const auto& r : kGroupRows) {
     const auto value = [&](int column) {
       const std::string text = (*k.labour)(group, column, r.field);
@@ -86,7 +90,10 @@ void PrintGroup(const AnalysisReportKind& k, int group, int e1, int e2) {
 
 void PrintWorkTime(const AnalysisReportKind& k) {
   ReportSectionHeading("WORK TIME & LABOUR COSTS", 2);
-  if (k.twoDates) PrintMainHeadings(k, 0.65, 0.85);
+  if (k.twoDates) {
+    PrintMainHeadings(k, 0.65, 0.85);
+    ReportContinueWith([&k] { PrintMainHeadings(k, 0.65, 0.85); });
+  }
   for (const int row : {2, 3}) {
     if (k.twoDates) {
       const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65)},
@@ -101,6 +108,7 @@ void PrintWorkTime(const AnalysisReportKind& k) {
   for (int group = 1; group <= 10; ++group)
     if (GroupInUse(k, group)) PrintGroup(k, group, e1, e2);
   ReportTotalsBand();
+  ReportContinueWith([&k] { PrintMainHeadings(k, k.groupEdge1, k.groupEdge2); });
   const ReportValue hours[] = {{AnalysisCell(k, 7, 18, 1, 2) + " hrs", e1},
                                {AnalysisCell(k, 7, 18, 2, 2) + " hrs", e2}};
   ReportValueRow(Label(k, 7, 18), hours, W(0.5), 1);
@@ -119,12 +127,17 @@ void PrintColumnRuleStart() {
   ReportAdvance(0.25);
 }
 
-void PrintInterventionCosts(const AnalysisReportKind& k) {
-  ReportSectionHeading("INTERVENTION COSTS", 2);
+void PrintCostHeadings() {
   ReportText("Details", 0, W(0.42));
   ReportRightAligned("Amount", W(0.95));
   ReportAdvance(1);
   PrintColumnRuleStart();
+}
+
+void PrintInterventionCosts(const AnalysisReportKind& k) {
+  ReportSectionHeading("INTERVENTION COSTS", 2);
+  PrintCostHeadings();
+  ReportContinueWith(PrintCostHeadings);
   const int gap = pf::TextWidth(" ");
   for (int row = 2; row <= 19; ++row) {
     if (row == 2 || row == 10 || row == 13 || row == 17) {
@@ -158,12 +171,17 @@ void PrintInterventionCosts(const AnalysisReportKind& k) {
   if (k.costsEndAdvance > 0) ReportAdvance(k.costsEndAdvance);
 }
 
-void PrintProductivity(const AnalysisReportKind& k) {
-  ReportSectionHeading("AT-WORK PRODUCTIVITY", 2);
+void PrintProductivityHeadings() {
   ReportRightAligned("Percentage change", W(0.77));
   ReportRightAligned("Value", W(0.95));
   ReportAdvance(1);
   PrintColumnRuleStart();
+}
+
+void PrintProductivity(const AnalysisReportKind& k) {
+  ReportSectionHeading("AT-WORK PRODUCTIVITY", 2);
+  PrintProductivityHeadings();
+  ReportContinueWith(PrintProductivityHeadings);
   // Both values stand on the label's last line.
   const std::string label = Label(k, 4, 3);
   ReportKeepLines(ReportLines(label, 10, W(0.65)));
@@ -191,12 +209,7 @@ void KeepSensitivityRow(int down, int& top) {
   if (ReportKeepDown(down)) top = ReportCursorY();
 }
 
-void PrintSensitivityTable(const AnalysisReportKind& k, int top) {
-  // The heading stays with the first row.
-  KeepSensitivityRow(ReportLineHeight() * 3 + ReportAdvanceHeight(1.5) + ReportAdvanceHeight(0.75) +
-                         (ReportLines(Label(k, 1, 18), 0, W(0.5)) - 1) * ReportLineHeight(),
-                     top);
-  top = std::min(top, ReportCursorY());  // a new page began since the table's first rule
+void PrintSensitivityHeader(int& top) {
   const std::array<std::array<const char*, 3>, 3> header = {{{"Calculated", "Calculated", "Calculated"},
                                                              {"benefits less", "value", "benefits plus"},
                                                              {"10%", "", "10%"}}};
@@ -206,6 +219,20 @@ void PrintSensitivityTable(const AnalysisReportKind& k, int top) {
     ReportText(line[2], 1, W(0.81), W(0.96));
   }
   PrintSensitivityLine(top);
+}
+
+void PrintSensitivityTable(const AnalysisReportKind& k, int top) {
+  // The heading stays with the first row.
+  ReportContinueWith(nullptr);
+  KeepSensitivityRow(ReportLineHeight() * 3 + ReportAdvanceHeight(1.5) + ReportAdvanceHeight(0.75) +
+                         (ReportLines(Label(k, 1, 18), 0, W(0.5)) - 1) * ReportLineHeight(),
+                     top);
+  top = std::min(top, ReportCursorY());  // a new page began since the table's first rule
+  PrintSensitivityHeader(top);
+  ReportContinueWith([] {
+    int top = ReportCursorY();
+    PrintSensitivityHeader(top);
+  });
   for (const int row : {18, 19, 20}) {
     const std::string label = Label(k, 1, row);
     KeepSensitivityRow((ReportLines(label, 0, W(0.5)) - 1) * ReportLineHeight(), top);
@@ -220,8 +247,12 @@ void PrintSensitivityTable(const AnalysisReportKind& k, int top) {
 
 void PrintSummary(const AnalysisReportKind& k) {
   ReportSectionHeading("SUMMARY", k.summaryAdvance);
-  PrintMainHeadings(k, 0.65, 0.92);
-  ReportRule();
+  const auto headings = [&k] {
+    PrintMainHeadings(k, 0.65, 0.92);
+    ReportRule();
+  };
+  headings();
+  ReportContinueWith(headings);
   int top = 0;
   for (const auto& r : k.summaryRows) {
     if (r.heading) {
@@ -253,7 +284,6 @@ bool ShowsSummaryApproach(const AnalysisReportKind& kind) {
 }
 
 void PrintGridTop(ReportSeparators& seps) {
-  ReportKeepLines(3);  // with the grid's first row
   const int y = ReportCursorY();
   seps.Start(y);
   pf::Box(10, y, W(0.95) - 10, ReportBarHeight(2, ReportScale), kBlack);

@@ -62,9 +62,15 @@ void PrintTwoColumnHeadings(const char* first, const char* second) {
 void PrintBAIncidents(const AnalysisReportKind& k) {
   ReportSectionHeading("INCIDENTS", 1);
   const IncidentRows rows = IncidentRowsShown(k);
-  PrintTwoColumnHeadings(k.column1, k.column2);
   ReportSeparators seps = GridSeparators();
-  PrintGridTop(seps);
+  // A page that rows of the grid move to opens with the grid's headings and top; its lines start there.
+  const auto top = [&k, &seps] {
+    PrintTwoColumnHeadings(k.column1, k.column2);
+    PrintGridTop(seps);
+  };
+  ReportKeepLines(4);  // with the first row
+  top();
+  ReportContinueWith(top);
   for (const int row : {rows.start, rows.end}) {
     PrintDateRow(k, row, true);
     seps.Down(ReportRule());
@@ -76,6 +82,7 @@ void PrintBAIncidents(const AnalysisReportKind& k) {
     }
   }
   PrintIncidentTotals(k, rows.totals, seps);
+  ReportContinueWith(nullptr);
 }
 
 void PrintCGIncidents(const AnalysisReportKind& k) {
@@ -88,9 +95,14 @@ void PrintCGIncidents(const AnalysisReportKind& k) {
   if (rows.criteria)
     for (const int row : {4, 5, 9, 10, 7, 14}) PrintSharedCriteriaRow(k, row, 0);
   ReportAdvance(1);
-  PrintTwoColumnHeadings("Non-Intervention Department", "Intervention Department");
   ReportSeparators seps = GridSeparators();
-  PrintGridTop(seps);
+  const auto top = [&seps] {
+    PrintTwoColumnHeadings("Non-Intervention Department", "Intervention Department");
+    PrintGridTop(seps);
+  };
+  ReportKeepLines(4);  // with the first row
+  top();
+  ReportContinueWith(top);
   if (rows.criteria) {
     PrintPairedCriteriaRow(k, 6, 0.3, 0.6, 0.65, 0.95);
     const int ruleY = ReportRule();
@@ -99,6 +111,7 @@ void PrintCGIncidents(const AnalysisReportKind& k) {
     ReportBar(1);
   }
   PrintIncidentTotals(k, rows.totals, seps);
+  ReportContinueWith(nullptr);
   ReportAdvance(3);
 }
 
@@ -162,6 +175,7 @@ int BreakdownBlockDown(const AnalysisReportKind& k, int type) {
 // A type's block stands whole on one page; one that starts a page does so under the heading, continued.
 void PrintBreakdown(const AnalysisReportKind& k) {
   PrintBreakdownBand(false);
+  ReportContinueWith([] { PrintBreakdownBand(true); }, false);
   const int limit = LastLineTop();
   for (int type = 1; type <= 5; ++type) {
     const int y = PrintY;  // as it stands: a page the drawing would start must carry the heading
@@ -213,28 +227,42 @@ void PrintTurnoverRows(const AnalysisReportKind& k) {
 
 void PrintBATurnover(const AnalysisReportKind& k) {
   ReportSectionHeading("TURNOVER COSTS", 2);
-  const ReportValue headings[] = {{k.column1, W(0.77)}, {k.column2, W(0.95)}};
-  ReportHeadings(headings, ReportUnderlineFont, 1.5);
-  ReportMoveTo(0, ReportWidth, -1);
+  const auto headings = [&k] {
+    const ReportValue columns[] = {{k.column1, W(0.77)}, {k.column2, W(0.95)}};
+    ReportHeadings(columns, ReportUnderlineFont, 1.5);
+    ReportMoveTo(0, ReportWidth, -1);
+  };
+  headings();
+  ReportContinueWith(headings);
   PrintTurnoverRows(k);
 }
 
-void PrintCGTurnover(const AnalysisReportKind& k) {
-  ReportSectionHeading("TURNOVER COSTS", 1);
+void PrintCGTurnoverHeadings() {
   const ReportValue first[] = {{"Non-Intervention", W(0.77)}, {"Intervention", W(0.95)}};
   ReportHeadings(first, ReportFont, 1);
   const ReportValue second[] = {{"Department", W(0.77)}, {"Department", W(0.95)}};
   ReportHeadings(second, ReportUnderlineFont, 1.5);
   ReportMoveTo(0, ReportWidth, -1);
+}
+
+void PrintCGTurnover(const AnalysisReportKind& k) {
+  ReportSectionHeading("TURNOVER COSTS", 1);
+  PrintCGTurnoverHeadings();
+  ReportContinueWith(PrintCGTurnoverHeadings);
   PrintTurnoverRows(k);
 }
 
-void PrintPITurnover(const AnalysisReportKind& k) {
-  ReportSectionHeading("TURNOVER COSTS", 2);
+void PrintPITurnoverHeadings() {
   SelectReportFont(ReportUnderlineFont);
   ReportText("Justification for Estimate", 0, W(0.7));
   SelectReportFont(ReportFont);
   ReportAdvance(1.5, 0);
+}
+
+void PrintPITurnover(const AnalysisReportKind& k) {
+  ReportSectionHeading("TURNOVER COSTS", 2);
+  PrintPITurnoverHeadings();
+  ReportContinueWith(PrintPITurnoverHeadings);
   for (const int row : {2, 3}) {
     const ReportValue value[] = {{"$" + AnalysisCell(k, 3, row, 1, 2), W(0.63)}};
     ReportValueRow(AnalysisCell(k, 3, row, 1, 0), value, W(0.5));
@@ -272,6 +300,16 @@ void PrintBAInsurance(const AnalysisReportKind& k) {
   ReportAdvance(3);
 }
 
+void PrintDisabilityHeadings() {
+  ReportText("Existing", 0, W(0.42));
+  ReportText("Potential", 1, W(0.6));
+  SelectReportFont(ReportUnderlineFont);
+  ReportText("Situation", 0, W(0.42));
+  ReportText("Scenario", 0, W(0.6));
+  ReportText("Justification for Estimate", 1.5, W(0.7));
+  SelectReportFont(ReportFont);
+}
+
 void PrintPIInsurance(const AnalysisReportKind& k) {
   PrintInsuranceOpening(k);
   const std::string allCodes = AnalysisCell(k, 2, 25, 1, 0);
@@ -287,13 +325,8 @@ void PrintPIInsurance(const AnalysisReportKind& k) {
   ReportText("Short- and long-term disability costs", 1.5, 0);
   CloseReportBand();
   ReportText(estimate, 2, 0, ReportWidth);
-  ReportText("Existing", 0, W(0.42));
-  ReportText("Potential", 1, W(0.6));
-  SelectReportFont(ReportUnderlineFont);
-  ReportText("Situation", 0, W(0.42));
-  ReportText("Scenario", 0, W(0.6));
-  ReportText("Justification for Estimate", 1.5, W(0.7));
-  SelectReportFont(ReportFont);
+  PrintDisabilityHeadings();
+  ReportContinueWith(PrintDisabilityHeadings);
   ReportAdvance(1, 0);
   for (const int row : {26, 27}) {
     ReportRule();

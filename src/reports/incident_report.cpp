@@ -95,11 +95,16 @@ int PrintSubTotal(int step, int ruleY, int costEdge, bool trailingBlank) {
   return lineY;
 }
 
-int PrintCostStep(int step, const CostStep& layout) {
-  ReportSectionHeading(layout.title, 2);
+void PrintCostHeadings() {
   const ReportValue headings[] = {{"TIME", W(0.55)}, {"RATE", W(0.72)}, {"INDIRECT COST", W(0.95)}};
   ReportHeadings(headings, ReportUnderlineFont, 1.5);
   ReportMoveTo(0, ReportWidth, -1);
+}
+
+int PrintCostStep(int step, const CostStep& layout) {
+  ReportSectionHeading(layout.title, 2);
+  PrintCostHeadings();
+  ReportContinueWith(PrintCostHeadings);
   int ruleY = 0;
   for (const auto& line : layout.lines) {
     const int r = line.row;
@@ -216,16 +221,23 @@ int PrintGridRow(const GridRow& g, int& top) {
   return bottom;
 }
 
-int PrintAbsence() {
-  ReportSectionHeading("ABSENCE, MODIFIED WORK AND DISABILITY MANAGEMENT COSTS", 2);
+// The grid's headings and the line over its first cells; returns the line's y.
+int PrintAbsenceHeadings() {
   SelectReportFont(ReportUnderlineFont);
   DrawParagraph("TIME", 0, W(0.54) - pf::TextWidth("TIME  "), -1, -1, 0, -1, 0);
   DrawParagraph("RATE", 0, W(0.67) - pf::TextWidth("RATE  "), -1, -1, 0, -1, 0);
   ReportRightAligned("INDIRECT COST", W(0.97));
   SelectReportFont(ReportSmallFont);
   ReportAdvance(1.5, 0, ReportWidth);
-  int top = ReportLineHere();
+  const int line = ReportLineHere();
   ReportAdvance(0.75);
+  return line;
+}
+
+int PrintAbsence() {
+  ReportSectionHeading("ABSENCE, MODIFIED WORK AND DISABILITY MANAGEMENT COSTS", 2);
+  int top = PrintAbsenceHeadings();
+  ReportContinueWith(PrintAbsenceHeadings);
   int bottom = top;
   for (const auto& g : AbsenceGrid()) {
     bottom = PrintGridRow(g, top);

@@ -15,6 +15,31 @@ constexpr const char* kBullet = "\xE2\x80\xA2 ";
 
 int ReportFontInUse = ReportFont;
 
+struct Continuation {
+  std::string title;
+  std::function<void()> headings;
+  bool withTitle = true;
+  bool printing = false;  // rows drawn by the headings themselves are not moved again
+};
+Continuation& Continued() {
+  static Continuation c;
+  return c;
+}
+
+// Heads a page that a row was moved to; the row goes on with its own margins and font.
+void PrintContinuation() {
+  Continuation& c = Continued();
+  const int left = PrintLeft, right = PrintRight, font = ReportFontInUse;
+  c.printing = true;
+  SelectReportFont(ReportFont);
+  if (c.withTitle && !c.title.empty())
+    DrawParagraph(c.title + " (continued)", 1.5, 0, ReportWidth, -1, 0, -1, 0);
+  if (c.headings) c.headings();
+  SelectReportFont(font);
+  ReportMoveTo(left, right, -1);
+  c.printing = false;
+}
+
 // Loads a smaller size of the font in use as the fitted font and selects it, the largest whose `text`
 // is at most `room` wide.
 void SelectFittedFont(const std::string& text, int room) {
@@ -44,6 +69,7 @@ bool BeginReport() {
     return false;
   }
   pf::StartDrawingOnPrinter();
+  SetPageStartedHandler(PrintContinuation);
   ReportScale = pf::PrinterDpiY() > 0 ? pf::PrinterDpiY() / 96.0 : 1.0;
   pf::LoadFont(ReportFont, "Arial", ReportFontSize(12, ReportScale));
   pf::LoadFont(ReportUnderlineFont, "Arial", ReportFontSize(12, ReportScale),
@@ -62,6 +88,8 @@ bool BeginReport() {
 }
 
 void EndReport() {
+  Continued() = {};
+  SetPageStartedHandler(nullptr);
   pf::StopDrawing();
   if (!pf::StopPrinting()) ReportPrintFailure();
 }
@@ -79,10 +107,17 @@ void SelectReportFont(int font) {
 // caller learns of it.
 bool ReportKeepDown(int down) {
   const int y = PrintY;
-  if (ReportPageHeight() <= 0 || y <= 10 || y + std::max(down, 0) <= LastLineTop()) return false;
+  if (Continued().printing || ReportPageHeight() <= 0 || y <= 10 || y + std::max(down, 0) <= LastLineTop())
+    return false;
   pf::NewPrinterPage();
   ReportMoveTo(-1, -1, 0);
+  PrintContinuation();
   return true;
+}
+
+void ReportContinueWith(std::function<void()> headings, bool withTitle) {
+  Continued().headings = std::move(headings);
+  Continued().withTitle = withTitle;
 }
 
 bool ReportKeepLines(int lines) { return ReportKeepDown((lines - 1) * ReportLineHeight()); }
@@ -99,6 +134,11 @@ int ReportTextEnd(const std::string& text, int left, int right) {
 }
 
 void ReportSectionHeading(const std::string& title, double advance) {
+  // A title is not left alone at the foot of a page.
+  Continued() = {};
+  ReportKeepDown(ReportLineHeight() + ReportBarHeight(3, ReportScale) + ReportAdvanceHeight(advance) +
+                 2 * ReportLineHeight());
+  Continued().title = ReportUpper(title);
   DrawParagraph(ReportUpper(title), 1, 0, -1, -1, 0, -1, 0);
   DrawParagraph("", advance, 0, -1, -1, 0, 7, ReportBarHeight(3, ReportScale));
 }
@@ -114,11 +154,33 @@ void ReportBreakBeyond(int limit) {
 
 void ReportSectionBreak() { ReportBreakBeyond(ReportPageHeight() / 2); }
 
-int ReportRule(double advance) { return DrawParagraph("", advance, 0, -1, -1, 0, 6, 0); }
+namespace {
 
-int ReportBar(double k, double advance) {
-  return DrawParagraph("", advance, 0, -1, -1, 0, 7, ReportBarHeight(k, ReportScale));
+// A rule or bar under a row whose last line ended low on the page: it still fits on the paper, so it is
+// drawn there and the next row starts the next page under its headings; one that would not fit starts
+// that page itself. Returns what DrawParagraph returns for the mark (the y below a bar).
+int RowRule(int style, int height, double advance) {
+  const int y = PrintY;
+  if (ReportPageHeight() <= 0 || y <= LastLineTop())
+    return DrawParagraph("", advance, 0, -1, -1, 0, style, height);
+  if (y + std::max(height, 1) > ReportPageHeight()) {
+    ReportKeepDown(0);
+    return DrawParagraph("", advance, 0, -1, -1, 0, style, height);
+  }
+  if (style == 6) {
+    pf::LineXY(0, y, ReportWidth, y, kBlack);
+  } else {
+    pf::Box(0, y, ReportWidth, height, kBlack);
+  }
+  PrintLeft = PrintX = 0;
+  PrintY = y + height + ReportAdvanceHeight(advance);
+  return y + height;
 }
+
+}  // namespace
+
+int ReportRule(double advance) { return RowRule(6, 0, advance); }
+int ReportBar(double k, double advance) { return RowRule(7, ReportBarHeight(k, ReportScale), advance); }
 
 // The band's texts are drawn on its grey.
 void OpenReportBand(double lines, int keepAfter) {
@@ -149,7 +211,12 @@ int ReportText(const std::string& text, double lines, int left, int right) {
   return DrawParagraph(text, lines, left, right, -1, 0, -1, 0);
 }
 
-int ReportLineHere() { return DrawParagraph("", 0, -1, -1, -1, 0, 6, 0); }
+int ReportLineHere() {
+  const int x = PrintX, left = PrintLeft;
+  const int y = RowRule(6, 0, 0);
+  PrintX = x, PrintLeft = left;  // the cursor stays
+  return y;
+}
 
 void ReportVerticalLines(std::span<const int> xs, int top, int bottom) {
   if (bottom < top) return;
@@ -158,9 +225,10 @@ void ReportVerticalLines(std::span<const int> xs, int top, int bottom) {
 
 // The group number, the caption and the occupation name stand side by side, each clear of the one before
 // it; a name wider than its room wraps, and the band grows to hold it.
-void ReportGroupBand(int group, const std::string& occupation, int a, int b) {
-  if (group > 1) ReportSectionBreak();
-  const std::string number = "Occupational group number: " + std::to_string(group);
+void ReportGroupBand(int group, const std::string& occupation, int a, int b, bool continued) {
+  if (group > 1 && !continued) ReportSectionBreak();
+  const std::string number =
+      "Occupational group number: " + std::to_string(group) + (continued ? " (continued)" : "");
   const std::string caption = std::string(kBullet) + "Occupation of workers:";
   const int gap = pf::TextWidth("  ");
   const int captionLeft = std::max(ReportColumn(0.5) - pf::TextWidth(caption), pf::TextWidth(number) + gap);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <climits>
+#include <functional>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -53,6 +54,12 @@ int ReportLines(const std::string& text, int left, int right, int hang = 0);
 // Where the first line of a text drawn from `left` ends: the column's right limit when it wraps.
 int ReportTextEnd(const std::string& text, int left, int right);
 
+// What a section prints at the top of a page that one of its rows or blocks was moved to: its title with
+// "(continued)", then the headings set here (its column headings, a group's band). A section heading
+// clears them, and so does the end of a report; a section that sets headings reading its own locals clears
+// them when it ends. Without the title the headings name themselves continued.
+void ReportContinueWith(std::function<void()> headings, bool withTitle = true);
+
 // Reads the cursor y without moving it.
 int ReportCursorY();
 // A section title in capitals, a bar of 3 under it, then `advance` lines.
@@ -68,7 +75,8 @@ int ReportRule(double advance = 0.75);
 int ReportBar(double k, double advance = 0.75);
 
 // The grey band over an occupational group: a and b bound the two value columns the name is centred over.
-void ReportGroupBand(int group, const std::string& occupation, int a, int b);
+// Continued, it heads the group's rows on a page they were moved to, with no section break before it.
+void ReportGroupBand(int group, const std::string& occupation, int a, int b, bool continued = false);
 void ReportTotalsBand();
 
 // "• " + text with its continuation lines under the text.

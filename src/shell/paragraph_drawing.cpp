@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "platform/platform.h"
 #include "shell/shell_globals.h"
@@ -28,6 +29,12 @@ std::string CharacterPrefix(const std::string& text, int count) {
   return text.substr(0, end);
 }
 
+std::function<void()>& PageStarted() {
+  static std::function<void()> handler;
+  return handler;
+}
+bool HeadingPage = false;
+
 // Only a printer has pages: a picture drawn after a report was printed must not be cut by that
 // printer's page height. Tested before every line, so a long paragraph never runs off the page.
 void BreakPageIfFull() {
@@ -35,6 +42,13 @@ void BreakPageIfFull() {
   if (PrintY > LastLineTop()) {
     pf::NewPrinterPage();
     PrintY = 0;
+    if (PageStarted() && !HeadingPage) {
+      const int x = PrintX, left = PrintLeft, right = PrintRight;
+      HeadingPage = true;
+      PageStarted()();
+      HeadingPage = false;
+      PrintX = x, PrintLeft = left, PrintRight = right;
+    }
   }
 }
 
@@ -169,6 +183,8 @@ void DrawFrame(int x, int y, int width, int height) {
   pf::LineXY(x + width, y + height, x, y + height, colour);
   pf::LineXY(x, y + height, x, y, colour);
 }
+
+void SetPageStartedHandler(std::function<void()> handler) { PageStarted() = std::move(handler); }
 
 // No line begins below 98 % of the page, nor so low that the line would reach past the page's end (on a
 // page short for its font).

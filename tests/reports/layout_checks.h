@@ -1,5 +1,5 @@
 // Checks on what a report drew, read from the recorded operations of its pages: every text inside the page,
-// no text over another, every row on one page, and the breakdown's heading over its lines on every page.
+// no text over another, every row on one page, and every page under a heading.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -98,6 +98,28 @@ inline void ExpectBreakdownHeadedOnEveryPage(const std::vector<PageText>& texts)
     if (t.op->text.find("Number of incidents") != std::string::npos) {
       EXPECT_EQ(t.page, headedPage) << Where(t) << " has no breakdown heading above it";
     }
+  }
+}
+
+// Every page after the first opens a section (its title over the section's bar) or a group (its band), or
+// goes on with one under a heading that says "(continued)".
+inline void ExpectEveryPageHeaded(const std::vector<pf::test::PrintedPage>& pages) {
+  for (std::size_t p = 1; p < pages.size(); ++p) {
+    const auto& ops = pages[p].ops;
+    const auto first =
+        std::find_if(ops.begin(), ops.end(), [](const Op& op) { return op.type == Op::Type::Text; });
+    if (first == ops.end()) continue;
+    const bool opensSection = (first + 1 != ops.end() && first[1].type == Op::Type::Box) ||
+                              (ops.front().type == Op::Type::Box && ops.front().y <= 10);
+    bool continued = false;
+    int texts = 0;
+    for (auto op = first; op != ops.end() && texts < 8 && !continued; ++op) {
+      if (op->type != Op::Type::Text) continue;
+      ++texts;
+      continued = op->text.find("(continued)") != std::string::npos;
+    }
+    EXPECT_TRUE(opensSection || continued)
+        << "page " << p + 1 << " begins with \"" << first->text << "\" under no heading";
   }
 }
 

@@ -221,6 +221,20 @@ TEST_F(AnalysisReportTest, AWrappedCriteriaItemPushesTheNextPairDown) {
   EXPECT_EQ(burns->y, cuts->y);
 }
 
+// The summary table runs over a page: the next page opens with its title, continued, and its column headings
+// before the rows go on.
+TEST_F(AnalysisReportTest, ARowMovedToTheNextPageGoesOnUnderTheSectionsHeadings) {
+  FillModule(BAGadget, BALabour, {4, 5, 9, 10, 7, 14, 6}, true);
+  const auto printed = Print(PrintBAReport);
+  std::size_t at = 0;
+  while (at < printed.size() && printed[at].text != "SUMMARY (continued)") ++at;
+  ASSERT_LT(at + 2, printed.size()) << "the summary fits on one page";
+  EXPECT_TRUE(at > 0 && printed[at - 1].page < printed[at].page);
+  EXPECT_EQ(printed[at + 1].text, "Before Period");
+  EXPECT_EQ(printed[at + 2].text, "After Period");
+  EXPECT_EQ(printed[at + 1].page, printed[at].page);
+}
+
 TEST_F(AnalysisReportTest, ALongDescriptionRunsOnToTheNextPageWithoutLosingAWord) {
   FillAnalysis(BAGadget);
   std::string text;
@@ -235,7 +249,7 @@ TEST_F(AnalysisReportTest, ALongDescriptionRunsOnToTheNextPageWithoutLosingAWord
       inside = true;
     else if (t.text == "L8-4:")
       break;
-    else if (inside) {
+    else if (inside && t.text != "INTERVENTION DESCRIPTION (continued)") {
       joined += (joined.empty() ? "" : " ") + t.text;
       if (firstPage < 0) firstPage = t.page;
       lastPage = t.page;

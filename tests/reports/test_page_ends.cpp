@@ -119,6 +119,7 @@ TEST_P(PageEnds, NoRowIsPartedFromItsFiguresWhereverThePageEnds) {
     ExpectInsideThePage(texts, 5100, height);
     ExpectNoTextOverAnother(texts);
     ExpectBreakdownHeadedOnEveryPage(texts);
+    ExpectEveryPageHeaded(jobs[0].pages);
   }
 }
 

@@ -138,6 +138,7 @@ TEST_P(PrintedLayout, EveryTextWholeInsideThePageAndClearOfEveryOther) {
   ExpectInsideThePage(texts, g.width, g.height);
   ExpectNoTextOverAnother(texts);
   ExpectRowsWhole(pages);
+  ExpectEveryPageHeaded(pages);
   if (c.sheet == Sheet::PI) ExpectBreakdownHeadedOnEveryPage(texts);
   // The captions' escaped ampersand prints as the screen shows it.
   for (const auto& t : texts) {
