@@ -148,7 +148,7 @@ void DrawText(int x, int y, const std::string& text) {
   p.setFont(S().font);
   p.setPen(ToColor(S().front));
   p.drawText(QPoint(x, y + fm.ascent()), t);  // Qt places text by its baseline
-  Record(Op{Op::Type::Text, x, y, 0, 0, text});
+  Record(Op{Op::Type::Text, x, y, fm.horizontalAdvance(t), fm.height(), text});
 }
 
 int TextWidth(const std::string& text) {

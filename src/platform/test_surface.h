@@ -47,7 +47,7 @@ void ScriptPrintCancel();
 void ScriptPrinter(int pageWidth, int pageHeight, int dpi, const std::string& pdfPath = "");
 struct DrawOp {
   enum class Type { Text, Line, Box, Circle, Picture } type;
-  int x = 0, y = 0, w = 0, h = 0;  // Circle: w = radius; Line: x1,y1,x2,y2 as x,y,w,h
+  int x = 0, y = 0, w = 0, h = 0;  // Text: its cell; Circle: w = radius; Line: x1,y1,x2,y2 as x,y,w,h
   std::string text;
   int font = 0;
   Rgb front = 0, back = 0;

@@ -32,10 +32,13 @@ void PrintDescription(const AnalysisReportKind& k) {
   };
   for (int row = 2; row <= 7; ++row) line(row);
   ReportAdvance(0.5);
-  pf::DrawingFont(ReportUnderlineFont);
+  SelectReportFont(ReportUnderlineFont);
   const std::string heading = Label(k, 8, 8);
-  DrawParagraph(heading, 1.3, a - pf::TextWidth(heading), -1, -1, 0, -1, 0);
-  pf::DrawingFont(ReportFont);
+  // The heading stays with its first row.
+  ReportKeepLines(ReportLines(heading, std::max(10, a - pf::TextWidth(heading)), a) + 1);
+  ReportLabelEndingAt(heading, a);
+  ReportAdvance(1.3);
+  SelectReportFont(ReportFont);
   for (const int row : k.rowsAfterHeading) line(row);
   ReportAdvance(k.descriptionEnd);
 }
@@ -71,6 +74,10 @@ void PrintGroup(const AnalysisReportKind& k, int group, int e1, int e2) {
   const int a = e1 - pf::TextWidth(k.column1);
   ReportGroupBand(group, (*k.labour)(group, 0, 0), a, e2);
   if (k.headingsAfterEveryBand || group > 1) PrintMainHeadings(k, k.groupEdge1, k.groupEdge2);
+  ReportContinueWith([&k, group, a, e2] {
+    ReportGroupBand(group, (*k.labour)(group, 0, 0), a, e2, true);
+    PrintMainHeadings(k, k.groupEdge1, k.groupEdge2);
+  });
   for (const auto& r : kGroupRows) {
     const auto value = [&](int column) {
       const std::string text = (*k.labour)(group, column, r.field);
@@ -83,7 +90,10 @@ void PrintGroup(const AnalysisReportKind& k, int group, int e1, int e2) {
 
 void PrintWorkTime(const AnalysisReportKind& k) {
   ReportSectionHeading("WORK TIME & LABOUR COSTS", 2);
-  if (k.twoDates) PrintMainHeadings(k, 0.65, 0.85);
+  if (k.twoDates) {
+    PrintMainHeadings(k, 0.65, 0.85);
+    ReportContinueWith([&k] { PrintMainHeadings(k, 0.65, 0.85); });
+  }
   for (const int row : {2, 3}) {
     if (k.twoDates) {
       const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65)},
@@ -98,6 +108,7 @@ void PrintWorkTime(const AnalysisReportKind& k) {
   for (int group = 1; group <= 10; ++group)
     if (GroupInUse(k, group)) PrintGroup(k, group, e1, e2);
   ReportTotalsBand();
+  ReportContinueWith([&k] { PrintMainHeadings(k, k.groupEdge1, k.groupEdge2); });
   const ReportValue hours[] = {{AnalysisCell(k, 7, 18, 1, 2) + " hrs", e1},
                                {AnalysisCell(k, 7, 18, 2, 2) + " hrs", e2}};
   ReportValueRow(Label(k, 7, 18), hours, W(0.5), 1);
@@ -111,51 +122,73 @@ void PrintWorkTime(const AnalysisReportKind& k) {
 
 void PrintColumnRuleStart() {
   ReportRule();
-  pf::DrawingFont(ReportFont);
+  SelectReportFont(ReportFont);
   ReportMoveTo(0, ReportWidth, -1);
   ReportAdvance(0.25);
 }
 
-void PrintInterventionCosts(const AnalysisReportKind& k) {
-  ReportSectionHeading("INTERVENTION COSTS", 2);
+void PrintCostHeadings() {
   ReportText("Details", 0, W(0.42));
   ReportRightAligned("Amount", W(0.95));
   ReportAdvance(1);
   PrintColumnRuleStart();
+}
+
+void PrintInterventionCosts(const AnalysisReportKind& k) {
+  ReportSectionHeading("INTERVENTION COSTS", 2);
+  PrintCostHeadings();
+  ReportContinueWith(PrintCostHeadings);
+  const int gap = pf::TextWidth(" ");
   for (int row = 2; row <= 19; ++row) {
     if (row == 2 || row == 10 || row == 13 || row == 17) {
-      ReportText(Caps(k, Label(k, 5, row)), 1.25, 10, W(0.39));
+      const std::string heading = Caps(k, Label(k, 5, row));
+      ReportKeepLines(ReportLines(heading, 10, W(0.39)) + 2);  // with the first cost under it
+      ReportText(heading, 1.25, 10, W(0.39));
       ReportRule();
       continue;
     }
     // The amount stands on the label's first line, the details begin on its last.
+    const std::string label = Label(k, 5, row), details = AnalysisCell(k, 5, row, 1, 2);
+    const int labelLines = ReportLines(label, 10, W(0.39));
+    ReportKeepLines(labelLines - 1 + ReportLines(details, W(0.42), W(0.85)));
     const int lineY = ReportCursorY();
-    ReportRightAligned("$" + AnalysisCell(k, 5, row, 2, 2), W(0.95));
-    DrawParagraph(Label(k, 5, row), 0, 10, W(0.39), lineY, 0, -1, 0);
-    ReportText(AnalysisCell(k, 5, row, 1, 2), 1.5, W(0.42), W(0.85));
+    const int columnEnd = labelLines == 1 ? ReportTextEnd(details, W(0.42), W(0.85)) : W(0.39);
+    ReportRightAligned("$" + AnalysisCell(k, 5, row, 2, 2), W(0.95), columnEnd + gap);
+    DrawParagraph(label, 0, 10, W(0.39), lineY, 0, -1, 0);
+    ReportText(details, 1.5, W(0.42), W(0.85));
     if (row == 19) {
       ReportBar(2);
     } else {
       ReportRule();
     }
   }
-  ReportText(Caps(k, Label(k, 5, 20)), 0, 10, W(0.39));
-  ReportRightAligned("$" + AnalysisCell(k, 5, 20, 2, 2), W(0.95));
+  const std::string total = Caps(k, Label(k, 5, 20));
+  ReportKeepLines(ReportLines(total, 10, W(0.39)));
+  ReportText(total, 0, 10, W(0.39));
+  ReportRightAligned("$" + AnalysisCell(k, 5, 20, 2, 2), W(0.95), PrintX + gap);
   ReportAdvance(1.5, 10, ReportWidth);
   ReportBar(2);
   if (k.costsEndAdvance > 0) ReportAdvance(k.costsEndAdvance);
 }
 
-void PrintProductivity(const AnalysisReportKind& k) {
-  ReportSectionHeading("AT-WORK PRODUCTIVITY", 2);
+void PrintProductivityHeadings() {
   ReportRightAligned("Percentage change", W(0.77));
   ReportRightAligned("Value", W(0.95));
   ReportAdvance(1);
   PrintColumnRuleStart();
+}
+
+void PrintProductivity(const AnalysisReportKind& k) {
+  ReportSectionHeading("AT-WORK PRODUCTIVITY", 2);
+  PrintProductivityHeadings();
+  ReportContinueWith(PrintProductivityHeadings);
   // Both values stand on the label's last line.
-  ReportText(Label(k, 4, 3), 0, 10, W(0.65));
-  ReportRightAligned(AnalysisCell(k, 4, 2, 1, 2) + "%", W(0.77));
-  ReportRightAligned("$" + AnalysisCell(k, 4, 3, 2, 2), W(0.95));
+  const std::string label = Label(k, 4, 3);
+  ReportKeepLines(ReportLines(label, 10, W(0.65)));
+  ReportText(label, 0, 10, W(0.65));
+  const ReportValue values[] = {{AnalysisCell(k, 4, 2, 1, 2) + "%", W(0.77)},
+                                {"$" + AnalysisCell(k, 4, 3, 2, 2), W(0.95)}};
+  ReportValuesOnLine(values, PrintX, ReportCursorY());
   ReportAdvance(1.5);
   ReportRule(2.75);
 }
@@ -171,8 +204,12 @@ void PrintSensitivityLine(int& top) {
   ReportAdvance(0.75, 10, ReportWidth);
 }
 
-void PrintSensitivityTable(const AnalysisReportKind& k, int top) {
-  top = std::min(top, ReportCursorY());  // a new page began since the table's first rule
+// Keeps a row of the table whole; a row moved to a new page starts its cell there.
+void KeepSensitivityRow(int down, int& top) {
+  if (ReportKeepDown(down)) top = ReportCursorY();
+}
+
+void PrintSensitivityHeader(int& top) {
   const std::array<std::array<const char*, 3>, 3> header = {{{"Calculated", "Calculated", "Calculated"},
                                                              {"benefits less", "value", "benefits plus"},
                                                              {"10%", "", "10%"}}};
@@ -182,23 +219,46 @@ void PrintSensitivityTable(const AnalysisReportKind& k, int top) {
     ReportText(line[2], 1, W(0.81), W(0.96));
   }
   PrintSensitivityLine(top);
+}
+
+void PrintSensitivityTable(const AnalysisReportKind& k, int top) {
+  // The heading stays with the first row.
+  ReportContinueWith(nullptr);
+  KeepSensitivityRow(ReportLineHeight() * 3 + ReportAdvanceHeight(1.5) + ReportAdvanceHeight(0.75) +
+                         (ReportLines(Label(k, 1, 18), 0, W(0.5)) - 1) * ReportLineHeight(),
+                     top);
+  top = std::min(top, ReportCursorY());  // a new page began since the table's first rule
+  PrintSensitivityHeader(top);
+  ReportContinueWith([] {
+    int top = ReportCursorY();
+    PrintSensitivityHeader(top);
+  });
   for (const int row : {18, 19, 20}) {
-    ReportRightAligned(AnalysisCell(k, 1, row, 1, 2) + " ", W(0.65));
-    ReportRightAligned(AnalysisCell(k, 1, row, 2, 1) + " ", W(0.8));
-    ReportRightAligned(AnalysisCell(k, 1, row, 2, 2) + " ", W(0.95));
-    ReportText(Label(k, 1, row), 0, 0, W(0.5));
+    const std::string label = Label(k, 1, row);
+    KeepSensitivityRow((ReportLines(label, 0, W(0.5)) - 1) * ReportLineHeight(), top);
+    const ReportValue values[] = {{AnalysisCell(k, 1, row, 1, 2) + " ", W(0.65)},
+                                  {AnalysisCell(k, 1, row, 2, 1) + " ", W(0.8)},
+                                  {AnalysisCell(k, 1, row, 2, 2) + " ", W(0.95)}};
+    ReportValuesOnLine(values, W(0.5), ReportCursorY());
+    ReportText(label, 0, 0, W(0.5));
     PrintSensitivityLine(top);
   }
 }
 
 void PrintSummary(const AnalysisReportKind& k) {
   ReportSectionHeading("SUMMARY", k.summaryAdvance);
-  PrintMainHeadings(k, 0.65, 0.92);
-  ReportRule();
+  const auto headings = [&k] {
+    PrintMainHeadings(k, 0.65, 0.92);
+    ReportRule();
+  };
+  headings();
+  ReportContinueWith(headings);
   int top = 0;
   for (const auto& r : k.summaryRows) {
     if (r.heading) {
-      ReportText(Caps(k, Label(k, 1, r.row)), 1.5, 10, ReportWidth);
+      const std::string heading = Caps(k, Label(k, 1, r.row));
+      ReportKeepLines(ReportLines(heading, 10, ReportWidth) + 2);  // with the row under it
+      ReportText(heading, 1.5, 10, ReportWidth);
       top = ReportBar(2);
       continue;
     }
@@ -227,7 +287,7 @@ void PrintGridTop(ReportSeparators& seps) {
   const int y = ReportCursorY();
   seps.Start(y);
   pf::Box(10, y, W(0.95) - 10, ReportBarHeight(2, ReportScale), kBlack);
-  pf::DrawingFont(ReportFont);
+  SelectReportFont(ReportFont);
   ReportAdvance(1.5, 0, ReportWidth);
 }
 

@@ -1,6 +1,8 @@
 // The bespoke pieces of the analysis reports: the criteria lists beside their labels, the incident totals
 // of the grid, and the claims block of the insurance costs.
 #include <algorithm>
+#include <optional>
+#include <string>
 
 #include "platform/platform.h"
 #include "reports/analysis_report.h"
@@ -12,54 +14,84 @@ namespace {
 
 int W(double f) { return ReportColumn(f); }
 
-// Moves `next` past the list's next selected item and prints it; false when the list has no item left.
-bool PrintNextSelected(int list, int& next, int left, int right, int y) {
+// Moves `next` past the list's next selected item and gives its text; none when the list has no selected
+// item left.
+std::optional<std::string> NextSelected(int list, int& next) {
   const int count = pf::CountGadgetItems(list);
   while (next < count) {
     const int item = next++;
-    if (pf::IsGadgetItemSelected(list, item)) {
-      ReportBullet(pf::GetGadgetItemText(list, item), 0, left, right, y);
-      return true;
-    }
+    if (pf::IsGadgetItemSelected(list, item)) return pf::GetGadgetItemText(list, item);
   }
-  return false;
+  return std::nullopt;
 }
+
+struct ListColumn {
+  int list, left, right;
+  int next = 0;
+  bool HasMore() const { return next < pf::CountGadgetItems(list); }
+};
 
 }  // namespace
 
-// The selected items of the two lists stand side by side, one pair per line, each list in its own order.
+// The selected items of the two lists stand side by side, one pair per line, each list in its own order;
+// the next pair starts below the longer item of this one.
 void PrintPairedCriteriaRow(const AnalysisReportKind& k, int row, double left1, double right1, double left2,
                             double right2) {
-  DrawParagraph(AnalysisCell(k, 6, row, 1, 0) + ":", 0, 10, W(0.25), -1, 0, -1, 0);
-  const int list1 = (*k.gadget)(6, row, 1, 2), list2 = (*k.gadget)(6, row, 2, 2);
-  int next1 = 0, next2 = 0;
-  while (next1 < pf::CountGadgetItems(list1) || next2 < pf::CountGadgetItems(list2)) {
-    const int lineY = ReportCursorY();
-    if (next1 < pf::CountGadgetItems(list1)) {
-      PrintNextSelected(list1, next1, W(left1), W(right1), lineY);
-      ReportMoveTo(-1, -1, lineY);
+  const std::string label = AnalysisCell(k, 6, row, 1, 0) + ":";
+  ListColumn columns[] = {{(*k.gadget)(6, row, 1, 2), W(left1), W(right1)},
+                          {(*k.gadget)(6, row, 2, 2), W(left2), W(right2)}};
+  // Takes the pair of the next pass and the lines it needs; false when neither list has items left.
+  std::optional<std::string> items[2];
+  int pairLines = 1;
+  const auto takePair = [&] {
+    if (!columns[0].HasMore() && !columns[1].HasMore()) return false;
+    pairLines = 1;
+    for (int c = 0; c < 2; ++c) {
+      items[c] = columns[c].HasMore() ? NextSelected(columns[c].list, columns[c].next) : std::nullopt;
+      if (items[c])
+        pairLines = std::max(pairLines, ReportBulletLines(*items[c], columns[c].left, columns[c].right));
     }
-    if (next2 < pf::CountGadgetItems(list2)) PrintNextSelected(list2, next2, W(left2), W(right2), lineY);
+    return true;
+  };
+  bool more = takePair();
+  // The first pair begins on the label's last line.
+  ReportKeepLines(ReportLines(label, 10, W(0.25)) - 1 + pairLines);
+  DrawParagraph(label, 0, 10, W(0.25), -1, 0, -1, 0);
+  while (more) {
+    const int lineY = ReportCursorY();
+    int lowest = lineY;
+    for (int c = 0; c < 2; ++c)
+      if (items[c])
+        lowest = std::max(lowest, ReportBullet(*items[c], 0, columns[c].left, columns[c].right, lineY));
+    ReportMoveTo(-1, -1, lowest);
     ReportAdvance(1);
+    more = takePair();
+    if (more) ReportKeepLines(pairLines);
   }
   ReportAdvance(1, 10, ReportWidth);
 }
 
+// Every selected item under each other from the label's line; the row ends below the lower of the items
+// and the label.
 void PrintSharedCriteriaRow(const AnalysisReportKind& k, int row, double emptyLines) {
-  const int lineY = ReportCursorY();
-  DrawParagraph(AnalysisCell(k, 6, row, 1, 0) + ":", 0, 10, W(0.25), -1, 0, -1, 0);
-  ReportMoveTo(-1, -1, lineY);
+  const std::string label = AnalysisCell(k, 6, row, 1, 0) + ":";
   const int list = (*k.gadget)(6, row, 1, 2);
-  bool any = false;
-  for (int item = 0; item < pf::CountGadgetItems(list); ++item) {
-    if (!pf::IsGadgetItemSelected(list, item)) continue;
-    ReportBullet(pf::GetGadgetItemText(list, item), 1, W(0.35), W(0.95), any ? -1 : lineY);
-    any = true;
+  int next = 0;
+  std::optional<std::string> item = NextSelected(list, next);
+  const int labelLines = ReportLines(label, 10, W(0.25));
+  ReportKeepLines(std::max(labelLines, item ? ReportBulletLines(*item, W(0.35), W(0.95)) : 1));
+  const int lineY = ReportCursorY();
+  const int labelEnd = DrawParagraph(label, 0, 10, W(0.25), -1, 0, -1, 0);
+  ReportMoveTo(-1, -1, lineY);
+  int end = lineY + ReportAdvanceHeight(emptyLines);
+  for (bool first = true; item; item = NextSelected(list, next), first = false) {
+    if (!first) ReportKeepLines(ReportBulletLines(*item, W(0.35), W(0.95)));
+    ReportBullet(*item, 1, W(0.35), W(0.95), first ? lineY : -1);
+    end = ReportCursorY();
   }
-  if (!any) {
-    ReportMoveTo(-1, -1, lineY);
-    if (emptyLines > 0) ReportAdvance(emptyLines);
-  }
+  // A page started inside the list leaves the label above on the page before.
+  if (end >= lineY) end = std::max(end, labelEnd + ReportAdvanceHeight(end > lineY ? 1 : emptyLines));
+  ReportMoveTo(-1, -1, end);
   ReportAdvance(1.5, 10, ReportWidth);
   ReportRule();
 }
@@ -96,18 +128,22 @@ constexpr ClaimsLine kClaimsLines[] = {
 // The claim costs of the two situations, the inputs of the premium model and the premium changes it gives.
 void PrintClaimsBlock(const AnalysisReportKind& k) {
   const int e1 = W(k.claimsEdge1), e2 = W(k.claimsEdge2);
+  // The captions, their headings and the two totals stand together.
+  ReportKeepDown(ReportAdvanceHeight(2) + ReportAdvanceHeight(1.5));
   ReportRightAligned(k.claimsCaption1, e1);
   ReportRightAligned(k.claimsCaption2, e2);
   ReportAdvance(2);
   const ReportValue headings[] = {{"Total claims cost", e1}, {"Total claims cost", e2}};
   ReportHeadings(headings, ReportUnderlineFont, 1.5);
-  ReportRightAligned(AnalysisCell(k, 2, 8, 1, 1), e1);
-  ReportRightAligned(AnalysisCell(k, 2, 8, 1, 2), e2);
+  const ReportValue totals[] = {{AnalysisCell(k, 2, 8, 1, 1), e1}, {AnalysisCell(k, 2, 8, 1, 2), e2}};
+  ReportValuesOnLine(totals, 0, ReportCursorY());
   ReportAdvance(1.5, 10, ReportWidth);
   ReportRule();
   for (const auto& line : kClaimsLines) {
     if (line.labelOnly) {
-      ReportText(AnalysisCell(k, 2, line.row, 1, 0), 1.5, 10, ReportWidth);
+      const std::string label = AnalysisCell(k, 2, line.row, 1, 0);
+      ReportKeepLines(ReportLines(label, 10, ReportWidth) + 2);  // with the first line it introduces
+      ReportText(label, 1.5, 10, ReportWidth);
       continue;
     }
     const std::string label = AnalysisCell(k, 2, line.row, 1, line.yearLabel ? 1 : 0);

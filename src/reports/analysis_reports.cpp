@@ -21,14 +21,24 @@ ReportSeparators GridSeparators() {
 
 // A date row whose values start at their columns' left and wrap within them.
 void PrintDateRow(const AnalysisReportKind& k, int row, bool twoColumns) {
-  const int lineY = ReportCursorY();
+  const std::string label = AnalysisCell(k, 6, row, 1, 0);
+  struct Column {
+    std::string text;
+    int left, right;
+  };
+  std::vector<Column> columns;
   if (twoColumns) {
-    DrawParagraph(AnalysisCell(k, 6, row, 1, 2), 0, W(0.3), W(0.6), lineY, 0, -1, 0);
-    DrawParagraph(AnalysisCell(k, 6, row, 2, 2), 0, W(0.65), W(0.95), lineY, 0, -1, 0);
+    columns = {{AnalysisCell(k, 6, row, 1, 2), W(0.3), W(0.6)},
+               {AnalysisCell(k, 6, row, 2, 2), W(0.65), W(0.95)}};
   } else {
-    DrawParagraph(AnalysisCell(k, 6, row, 1, 2), 0, W(0.35), W(0.95), lineY, 0, -1, 0);
+    columns = {{AnalysisCell(k, 6, row, 1, 2), W(0.35), W(0.95)}};
   }
-  DrawParagraph(AnalysisCell(k, 6, row, 1, 0), 0, 10, W(0.25), lineY, 0, -1, 0);
+  int lines = ReportLines(label, 10, W(0.25));
+  for (const auto& c : columns) lines = std::max(lines, ReportLines(c.text, c.left, c.right));
+  ReportKeepLines(lines);
+  const int lineY = ReportCursorY();
+  for (const auto& c : columns) DrawParagraph(c.text, 0, c.left, c.right, lineY, 0, -1, 0);
+  DrawParagraph(label, 0, 10, W(0.25), lineY, 0, -1, 0);
   ReportAdvance(1.5, 10, ReportWidth);
 }
 
@@ -52,9 +62,15 @@ void PrintTwoColumnHeadings(const char* first, const char* second) {
 void PrintBAIncidents(const AnalysisReportKind& k) {
   ReportSectionHeading("INCIDENTS", 1);
   const IncidentRows rows = IncidentRowsShown(k);
-  PrintTwoColumnHeadings(k.column1, k.column2);
   ReportSeparators seps = GridSeparators();
-  PrintGridTop(seps);
+  // A page that rows of the grid move to opens with the grid's headings and top; its lines start there.
+  const auto top = [&k, &seps] {
+    PrintTwoColumnHeadings(k.column1, k.column2);
+    PrintGridTop(seps);
+  };
+  ReportKeepLines(4);  // with the first row
+  top();
+  ReportContinueWith(top);
   for (const int row : {rows.start, rows.end}) {
     PrintDateRow(k, row, true);
     seps.Down(ReportRule());
@@ -66,6 +82,7 @@ void PrintBAIncidents(const AnalysisReportKind& k) {
     }
   }
   PrintIncidentTotals(k, rows.totals, seps);
+  ReportContinueWith(nullptr);
 }
 
 void PrintCGIncidents(const AnalysisReportKind& k) {
@@ -78,9 +95,14 @@ void PrintCGIncidents(const AnalysisReportKind& k) {
   if (rows.criteria)
     for (const int row : {4, 5, 9, 10, 7, 14}) PrintSharedCriteriaRow(k, row, 0);
   ReportAdvance(1);
-  PrintTwoColumnHeadings("Non-Intervention Department", "Intervention Department");
   ReportSeparators seps = GridSeparators();
-  PrintGridTop(seps);
+  const auto top = [&seps] {
+    PrintTwoColumnHeadings("Non-Intervention Department", "Intervention Department");
+    PrintGridTop(seps);
+  };
+  ReportKeepLines(4);  // with the first row
+  top();
+  ReportContinueWith(top);
   if (rows.criteria) {
     PrintPairedCriteriaRow(k, 6, 0.3, 0.6, 0.65, 0.95);
     const int ruleY = ReportRule();
@@ -89,6 +111,7 @@ void PrintCGIncidents(const AnalysisReportKind& k) {
     ReportBar(1);
   }
   PrintIncidentTotals(k, rows.totals, seps);
+  ReportContinueWith(nullptr);
   ReportAdvance(3);
 }
 
@@ -113,37 +136,66 @@ void PrintBreakdownBand(bool continued) {
 }
 
 // One figure of a type: its caption, both situations and the justification of the grid row it comes from.
-void PrintBreakdownLine(const AnalysisReportKind& k, const char* caption, const std::string& prefix, int row,
-                        int slot, bool justification) {
-  ReportRightAligned(caption, W(0.35));
-  ReportRightAligned(prefix + AnalysisCell(k, 6, row, 1, slot), W(0.5));
-  ReportRightAligned(prefix + AnalysisCell(k, 6, row, 2, slot), W(0.65));
-  ReportText(justification ? AnalysisCell(k, 6, row, 2, 6) : "", 1.5, W(0.7), W(0.99));
+struct BreakdownLine {
+  const char* caption;
+  const char* prefix;
+  int row;
+  bool justification;
+};
+
+std::string Justification(const AnalysisReportKind& k, const BreakdownLine& line) {
+  return line.justification ? AnalysisCell(k, 6, line.row, 2, 6) : "";
 }
 
+void PrintBreakdownLine(const AnalysisReportKind& k, const BreakdownLine& line, int type) {
+  ReportRightAligned(line.caption, W(0.35));
+  const ReportValue values[] = {{line.prefix + AnalysisCell(k, 6, line.row, 1, type), W(0.5)},
+                                {line.prefix + AnalysisCell(k, 6, line.row, 2, type), W(0.65)}};
+  ReportValuesOnLine(values, W(0.35), ReportCursorY());
+  ReportText(Justification(k, line), 1.5, W(0.7), W(0.99));
+}
+
+// Time-loss types are costed through their multiplier, the others through an average indirect cost; the
+// first type of each kind carries the grid row's justification.
+std::array<BreakdownLine, 2> BreakdownLines(int type) {
+  const BreakdownLine count{"Number of incidents", "", 20, type == 1};
+  if (type == 1 || type == 3) return {count, BreakdownLine{"Indirect costs multiplier", "", 35, type == 1}};
+  return {count, BreakdownLine{"Average incident cost", "$", 34, type == 2}};
+}
+
+// From the rule above a type's block to the top of its last line.
+int BreakdownBlockDown(const AnalysisReportKind& k, int type) {
+  int down = ReportAdvanceHeight(0.75) + ReportAdvanceHeight(1.5);
+  const auto lines = BreakdownLines(type);
+  down += (ReportLines(Justification(k, lines[0]), W(0.7), W(0.99)) - 1) * ReportLineHeight();
+  down += ReportAdvanceHeight(1.5);
+  return down + (ReportLines(Justification(k, lines[1]), W(0.7), W(0.99)) - 1) * ReportLineHeight();
+}
+
+// A type's block stands whole on one page; one that starts a page does so under the heading, continued.
 void PrintBreakdown(const AnalysisReportKind& k) {
   PrintBreakdownBand(false);
+  ReportContinueWith([] { PrintBreakdownBand(true); }, false);
+  const int limit = LastLineTop();
   for (int type = 1; type <= 5; ++type) {
-    if (ReportCursorY() > RoundHalfEven(0.95 * ReportPageHeight())) {
+    const int y = PrintY;  // as it stands: a page the drawing would start must carry the heading
+    if (y > RoundHalfEven(0.95 * ReportPageHeight()) || y + BreakdownBlockDown(k, type) > limit) {
       ReportNewPage();
       PrintBreakdownBand(true);
     }
     ReportRule();
     ReportText(kIncidentTypes[type - 1], 1.5, 0, ReportWidth);
-    PrintBreakdownLine(k, "Number of incidents", "", 20, type, type == 1);
-    // Time-loss types are costed through their multiplier, the others through an average indirect cost.
-    if (type == 1 || type == 3) {
-      PrintBreakdownLine(k, "Indirect costs multiplier", "", 35, type, type == 1);
-    } else {
-      PrintBreakdownLine(k, "Average incident cost", "$", 34, type, type == 2);
-    }
+    for (const auto& line : BreakdownLines(type)) PrintBreakdownLine(k, line, type);
   }
   for (const int row : {36, 37, 38}) {
     ReportBar(2);
     const std::string prefix = row == 36 ? "" : "$";
-    ReportText(AnalysisCell(k, 6, row, 1, 0), 0, 0, W(0.35));
-    ReportRightAligned(prefix + AnalysisCell(k, 6, row, 1, 2), W(0.5));
-    ReportRightAligned(prefix + AnalysisCell(k, 6, row, 2, 2), W(0.65));
+    const std::string label = AnalysisCell(k, 6, row, 1, 0);
+    ReportKeepLines(ReportLines(label, 0, W(0.35)));
+    ReportText(label, 0, 0, W(0.35));
+    const ReportValue values[] = {{prefix + AnalysisCell(k, 6, row, 1, 2), W(0.5)},
+                                  {prefix + AnalysisCell(k, 6, row, 2, 2), W(0.65)}};
+    ReportValuesOnLine(values, PrintX, ReportCursorY());
     ReportAdvance(1.5, 10, ReportWidth);
   }
   ReportBar(2);
@@ -175,39 +227,55 @@ void PrintTurnoverRows(const AnalysisReportKind& k) {
 
 void PrintBATurnover(const AnalysisReportKind& k) {
   ReportSectionHeading("TURNOVER COSTS", 2);
-  const ReportValue headings[] = {{k.column1, W(0.77)}, {k.column2, W(0.95)}};
-  ReportHeadings(headings, ReportUnderlineFont, 1.5);
-  ReportMoveTo(0, ReportWidth, -1);
+  const auto headings = [&k] {
+    const ReportValue columns[] = {{k.column1, W(0.77)}, {k.column2, W(0.95)}};
+    ReportHeadings(columns, ReportUnderlineFont, 1.5);
+    ReportMoveTo(0, ReportWidth, -1);
+  };
+  headings();
+  ReportContinueWith(headings);
   PrintTurnoverRows(k);
 }
 
-void PrintCGTurnover(const AnalysisReportKind& k) {
-  ReportSectionHeading("TURNOVER COSTS", 1);
+void PrintCGTurnoverHeadings() {
   const ReportValue first[] = {{"Non-Intervention", W(0.77)}, {"Intervention", W(0.95)}};
   ReportHeadings(first, ReportFont, 1);
   const ReportValue second[] = {{"Department", W(0.77)}, {"Department", W(0.95)}};
   ReportHeadings(second, ReportUnderlineFont, 1.5);
   ReportMoveTo(0, ReportWidth, -1);
+}
+
+void PrintCGTurnover(const AnalysisReportKind& k) {
+  ReportSectionHeading("TURNOVER COSTS", 1);
+  PrintCGTurnoverHeadings();
+  ReportContinueWith(PrintCGTurnoverHeadings);
   PrintTurnoverRows(k);
+}
+
+void PrintPITurnoverHeadings() {
+  SelectReportFont(ReportUnderlineFont);
+  ReportText("Justification for Estimate", 0, W(0.7));
+  SelectReportFont(ReportFont);
+  ReportAdvance(1.5, 0);
 }
 
 void PrintPITurnover(const AnalysisReportKind& k) {
   ReportSectionHeading("TURNOVER COSTS", 2);
-  pf::DrawingFont(ReportUnderlineFont);
-  ReportText("Justification for Estimate", 0, W(0.7));
-  pf::DrawingFont(ReportFont);
-  ReportAdvance(1.5, 0);
+  PrintPITurnoverHeadings();
+  ReportContinueWith(PrintPITurnoverHeadings);
   for (const int row : {2, 3}) {
     const ReportValue value[] = {{"$" + AnalysisCell(k, 3, row, 1, 2), W(0.63)}};
     ReportValueRow(AnalysisCell(k, 3, row, 1, 0), value, W(0.5));
   }
   // The row ends below the lower of its label and its justification.
+  const std::string label = AnalysisCell(k, 3, 4, 1, 0), justification = AnalysisCell(k, 3, 4, 2, 2);
+  ReportKeepLines(std::max(ReportLines(label, 10, W(0.5)), ReportLines(justification, W(0.7), W(0.98))));
   const int lineY = ReportCursorY();
-  ReportRightAligned(AnalysisCell(k, 3, 4, 1, 2), W(0.63));
+  ReportRightAligned(AnalysisCell(k, 3, 4, 1, 2), W(0.63),
+                     ReportTextEnd(label, 10, W(0.5)) + pf::TextWidth(" "));
   ReportText("%", 0, -1);
-  const int justificationEnd =
-      DrawParagraph(AnalysisCell(k, 3, 4, 2, 2), 0, W(0.7), W(0.98), lineY, 0, -1, 0);
-  const int labelEnd = DrawParagraph(AnalysisCell(k, 3, 4, 1, 0), 0, 10, W(0.5), lineY, 0, -1, 0);
+  const int justificationEnd = DrawParagraph(justification, 0, W(0.7), W(0.98), lineY, 0, -1, 0);
+  const int labelEnd = DrawParagraph(label, 0, 10, W(0.5), lineY, 0, -1, 0);
   ReportMoveTo(-1, -1, std::max(justificationEnd, labelEnd));
   ReportAdvance(1.5, 10, ReportWidth);
   ReportBar(2);
@@ -220,7 +288,7 @@ void PrintPITurnover(const AnalysisReportKind& k) {
 void PrintInsuranceOpening(const AnalysisReportKind& k) {
   ReportSectionHeading("INSURANCE COSTS", 0.25);
   ReportText("Workers' compensation costs", 0, 10, ReportWidth);
-  pf::DrawingFont(ReportFont);
+  SelectReportFont(ReportFont);
   ReportAdvance(1.5, 0, ReportWidth);
   ReportText("Your organizations's experience rating program: " + AnalysisCell(k, 2, 3, 1, 2), 3, 10,
              ReportWidth);
@@ -232,24 +300,43 @@ void PrintBAInsurance(const AnalysisReportKind& k) {
   ReportAdvance(3);
 }
 
+void PrintDisabilityHeadings() {
+  ReportText("Existing", 0, W(0.42));
+  ReportText("Potential", 1, W(0.6));
+  SelectReportFont(ReportUnderlineFont);
+  ReportText("Situation", 0, W(0.42));
+  ReportText("Scenario", 0, W(0.6));
+  ReportText("Justification for Estimate", 1.5, W(0.7));
+  SelectReportFont(ReportFont);
+}
+
 void PrintPIInsurance(const AnalysisReportKind& k) {
   PrintInsuranceOpening(k);
-  ReportText(AnalysisCell(k, 2, 25, 1, 0), 0, 0, W(0.51));
-  ReportRightAligned("$ " + AnalysisCell(k, 2, 25, 2, 2), W(0.68));
+  const std::string allCodes = AnalysisCell(k, 2, 25, 1, 0);
+  ReportKeepLines(ReportLines(allCodes, 0, W(0.51)));
+  ReportText(allCodes, 0, 0, W(0.51));
+  ReportRightAligned("$ " + AnalysisCell(k, 2, 25, 2, 2), W(0.68), PrintX + pf::TextWidth(" "));
   ReportAdvance(1.5, 10, ReportWidth);
   ReportRule();
-  OpenReportBand();
+  const std::string estimate =
+      "Estimate the percentage reduction in your short- and long-term disability insurance costs due to "
+      "the potential intervention";
+  OpenReportBand(1.5, ReportLines(estimate, 0, ReportWidth) + 5);
   ReportText("Short- and long-term disability costs", 1.5, 0);
   CloseReportBand();
-  ReportText(
-      "Estimate the percentage reduction in your short- and long-term disability insurance costs due to "
-      "the potential intervention",
-      2, 0, ReportWidth);
+  ReportText(estimate, 2, 0, ReportWidth);
+  PrintDisabilityHeadings();
+  ReportContinueWith(PrintDisabilityHeadings);
   ReportAdvance(1, 0);
   for (const int row : {26, 27}) {
     ReportRule();
-    ReportText(AnalysisCell(k, 2, row, 1, 0), 0, 0, W(0.4));
-    ReportText("$" + AnalysisCell(k, 2, row, 2, 2), 1.5, W(0.6), ReportWidth);
+    const std::string label = AnalysisCell(k, 2, row, 1, 0), value = "$" + AnalysisCell(k, 2, row, 2, 2);
+    ReportKeepLines(std::max(ReportLines(label, 0, W(0.4)), ReportLines(value, W(0.6), ReportWidth)));
+    const int lineY = ReportCursorY();
+    const int labelEnd = DrawParagraph(label, 0, 0, W(0.4), lineY, 0, -1, 0);
+    const int valueEnd = DrawParagraph(value, 0, W(0.6), ReportWidth, lineY, 0, -1, 0);
+    ReportMoveTo(-1, -1, std::max(labelEnd, valueEnd));
+    ReportAdvance(1.5, 0);
   }
   ReportRule(3);
 }

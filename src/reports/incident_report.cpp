@@ -1,5 +1,6 @@
 // The incident report: the description, the four cost steps, the absence grid, the business measures and
 // the summary of the incident worksheet, read from its controls.
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -24,11 +25,8 @@ constexpr int kDescriptionRows[] = {2, 3, 4, 5, 8, 10, 9, 6, 7, 14, 13, 12, 15};
 
 void PrintIncidentDescription() {
   ReportSectionHeading("INCIDENT DESCRIPTION", 2);
-  for (const int row : kDescriptionRows) {
-    const std::string label = Label(0, row) + ":";
-    DrawParagraph(label, 0, W(0.35) - pf::TextWidth(label), -1, -1, 0, -1, 0);
-    ReportText(Cell(0, row, 2), row == 15 ? 4 : 1, W(0.4));
-  }
+  for (const int row : kDescriptionRows)
+    ReportDescriptionLine(Label(0, row), Cell(0, row, 2), W(0.35), W(0.4), row == 15 ? 4 : 1);
 }
 
 // ---- Cost steps -------------------------------------------------------------------------------------
@@ -82,23 +80,31 @@ const CostStep kCostSteps[] = {
       {CostRow::Other, 10}}},
 };
 
-// The shaded sub-total from the rule just drawn; returns the y of its line.
+// The shaded sub-total from the rule just drawn, or from the top of the next page when its line would not
+// fit under the rule; returns the y of its line.
 int PrintSubTotal(int step, int ruleY, int costEdge, bool trailingBlank) {
+  if (ReportKeepLines(1)) ruleY = ReportCursorY();
   pf::Box(0, ruleY, ReportWidth, ReportBarHeight(30, ReportScale), kShade);
   pf::BackColour(kShade);
-  const int lineY = ReportText(Cell(step, 12, 3) + ":", 0, W(0.55), ReportWidth);
-  ReportRightAligned("$" + Cell(step, 12, 4), costEdge);
+  const std::string caption = Cell(step, 12, 3) + ":";
+  const int lineY = ReportText(caption, 0, W(0.55), ReportWidth);
+  ReportRightAligned("$" + Cell(step, 12, 4), costEdge, W(0.55) + pf::TextWidth(caption + " "));
   if (trailingBlank) ReportText(" ", 0, -1);
   ReportAdvance(4);
   CloseReportBand();
   return lineY;
 }
 
-int PrintCostStep(int step, const CostStep& layout) {
-  ReportSectionHeading(layout.title, 2);
+void PrintCostHeadings() {
   const ReportValue headings[] = {{"TIME", W(0.55)}, {"RATE", W(0.72)}, {"INDIRECT COST", W(0.95)}};
   ReportHeadings(headings, ReportUnderlineFont, 1.5);
   ReportMoveTo(0, ReportWidth, -1);
+}
+
+int PrintCostStep(int step, const CostStep& layout) {
+  ReportSectionHeading(layout.title, 2);
+  PrintCostHeadings();
+  ReportContinueWith(PrintCostHeadings);
   int ruleY = 0;
   for (const auto& line : layout.lines) {
     const int r = line.row;
@@ -110,19 +116,21 @@ int PrintCostStep(int step, const CostStep& layout) {
       case CostRow::Time:
         ruleY = ReportValueRow(Label(step, r), time, W(0.4));
         break;
-      case CostRow::SubHeading:
-        ReportText(Label(step, r) + ":", 1.5, 10, W(0.4));
+      case CostRow::SubHeading: {
+        const std::string heading = Label(step, r) + ":";
+        ReportKeepLines(ReportLines(heading, 10, W(0.4)) + 2);  // with its first sub-row
+        ReportText(heading, 1.5, 10, W(0.4));
         break;
+      }
       case CostRow::SubRow:
       case CostRow::LastSubRow: {
-        const int lineY = ReportCursorY();
-        for (const auto& v : time) {
-          ReportMoveTo(-1, -1, lineY);
-          ReportRightAligned(v.text, v.edge);
-          if (!v.unmeasured.empty()) ReportText(v.unmeasured, 0, -1);
-        }
+        // A label wider than its column wraps within it rather than reaching past the page's left edge.
         const std::string label = Label(step, r);
-        DrawParagraph(label, 0, W(0.4) - pf::TextWidth(label), W(0.4), lineY, 0, -1, 0);
+        const int labelLeft = std::max(10, W(0.4) - pf::TextWidth(label));
+        ReportKeepLines(ReportLines(label, labelLeft, W(0.4)));
+        const int lineY = ReportCursorY();
+        ReportValuesOnLine(time, W(0.4), lineY);
+        DrawParagraph(label, 0, labelLeft, W(0.4), lineY, 0, -1, 0);
         ReportAdvance(1.5, 10, ReportWidth);
         if (line.kind == CostRow::LastSubRow) ruleY = ReportRule();
         break;
@@ -181,17 +189,23 @@ std::vector<GridRow> AbsenceGrid() {
   return rows;
 }
 
-// A grid row: values on the label's first line, then the row's cell edges; returns the cell bottom.
+// A grid row: values on the label's first line, each in the cell its separators bound, then the row's
+// cell edges; returns the cell bottom. A row moved to a new page starts its cells there.
 int PrintGridRow(const GridRow& g, int& top) {
-  const int lineY = ReportCursorY();
-  for (const auto& v : g.values) {
-    ReportMoveTo(-1, -1, lineY);
-    ReportRightAligned(v.prefix + Cell(5, g.row, v.column) + v.suffix, W(v.edge));
-  }
-  if (g.otherCosts) ReportText(" ", 0, -1);
   std::string label = Label(5, g.row);
   if (g.otherCosts) label += " (" + Cell(5, g.row, 2) + ")";
   if (g.indent) label = "   " + label;
+  if (ReportKeepLines(ReportLines(label, 0, W(0.4), g.hang))) top = ReportCursorY();
+  const int lineY = ReportCursorY();
+  const int gap = pf::TextWidth(" ");
+  for (const auto& v : g.values) {
+    double cellLeft = 0.4;
+    for (const double f : g.separators)
+      if (f < v.edge) cellLeft = std::max(cellLeft, f);
+    ReportMoveTo(-1, -1, lineY);
+    ReportRightAligned(v.prefix + Cell(5, g.row, v.column) + v.suffix, W(v.edge), W(cellLeft) + gap);
+  }
+  if (g.otherCosts) ReportText(" ", 0, -1);
   DrawParagraph(label, 0, 0, W(0.4), lineY, g.hang, -1, 0);
   ReportAdvance(1.5, 10, ReportWidth);
   const int bottom = ReportLineHere();
@@ -207,16 +221,23 @@ int PrintGridRow(const GridRow& g, int& top) {
   return bottom;
 }
 
-int PrintAbsence() {
-  ReportSectionHeading("ABSENCE, MODIFIED WORK AND DISABILITY MANAGEMENT COSTS", 2);
-  pf::DrawingFont(ReportUnderlineFont);
+// The grid's headings and the line over its first cells; returns the line's y.
+int PrintAbsenceHeadings() {
+  SelectReportFont(ReportUnderlineFont);
   DrawParagraph("TIME", 0, W(0.54) - pf::TextWidth("TIME  "), -1, -1, 0, -1, 0);
   DrawParagraph("RATE", 0, W(0.67) - pf::TextWidth("RATE  "), -1, -1, 0, -1, 0);
   ReportRightAligned("INDIRECT COST", W(0.97));
-  pf::DrawingFont(ReportSmallFont);
+  SelectReportFont(ReportSmallFont);
   ReportAdvance(1.5, 0, ReportWidth);
-  int top = ReportLineHere();
+  const int line = ReportLineHere();
   ReportAdvance(0.75);
+  return line;
+}
+
+int PrintAbsence() {
+  ReportSectionHeading("ABSENCE, MODIFIED WORK AND DISABILITY MANAGEMENT COSTS", 2);
+  int top = PrintAbsenceHeadings();
+  ReportContinueWith(PrintAbsenceHeadings);
   int bottom = top;
   for (const auto& g : AbsenceGrid()) {
     bottom = PrintGridRow(g, top);
@@ -234,7 +255,7 @@ int PrintAbsence() {
 
 void PrintBusinessMeasures() {
   ReportSectionHeading("BUSINESS PERFORMANCE AND HUMAN RESOURCES MEASURES", 0.5);
-  pf::DrawingFont(ReportFont);
+  SelectReportFont(ReportFont);
   ReportAdvance(1.5, 0, ReportWidth);
   ReportLineHere();
   ReportAdvance(0.75);
@@ -253,7 +274,8 @@ void PrintBusinessMeasures() {
 
 // A heading or total on a shaded box exactly as tall as its texts: drawn once to find the box's height,
 // then again on the box.
-void PrintShaded(pf::Rgb colour, int& top, const std::function<void(int pass)>& draw) {
+void PrintShaded(pf::Rgb colour, int& top, const std::function<void(int pass)>& draw, int lines = 2) {
+  if (ReportKeepLines(lines)) top = ReportCursorY();
   draw(1);
   const int bottom = ReportCursorY();
   if (bottom < top) top = bottom;
@@ -273,17 +295,22 @@ void PrintBlockEnd(int& top) {
 void PrintSummaryCost(int row, const std::string& label, double lines) {
   const ReportValue value[] = {{"$" + Cell(7, row, 4), W(0.95)}};
   const int lineY = ReportCursorY();
-  ReportRightAligned(value[0].text, value[0].edge);
+  ReportValuesOnLine(value, ReportTextEnd(label, 10, W(0.4)), lineY);
   DrawParagraph(label, 0, 10, W(0.4), lineY, 0, -1, 0);
   ReportAdvance(lines, 0, ReportWidth);
 }
 
 void PrintSummaryHeading(int row, int& top, double endLines, double extra) {
   const std::string label = ReportUpper(Label(7, row));
-  PrintShaded(GreyColour, top, [&](int pass) {
-    ReportText(label, 0, pass == 1 ? 0 : 10, ReportWidth);
-    ReportAdvance(pass == 1 ? 1.5 : endLines, 0, ReportWidth);
-  });
+  // The heading stands with the first row under it.
+  const int lines = ReportLines(label, 10, ReportWidth) + 3;
+  PrintShaded(
+      GreyColour, top,
+      [&](int pass) {
+        ReportText(label, 0, pass == 1 ? 0 : 10, ReportWidth);
+        ReportAdvance(pass == 1 ? 1.5 : endLines, 0, ReportWidth);
+      },
+      lines);
   top = ReportCursorY();
   if (extra > 0) ReportAdvance(extra);
 }
@@ -324,12 +351,13 @@ void PrintIncidentSummary() {
   PrintBlockEnd(top);
   PrintSummaryHeading(12, top, 1.5, 0.75);
   for (int row = 13; row <= 15; ++row) {
+    const std::string label = Label(7, row);
+    if (ReportKeepLines(ReportLines(label, 0, W(0.4)))) top = ReportCursorY();
     const int lineY = ReportCursorY();
-    for (const auto& [column, edge] : {std::pair{2, 0.65}, {3, 0.8}, {4, 0.95}}) {
-      ReportMoveTo(-1, -1, lineY);
-      ReportRightAligned(Cell(7, row, column) + " ", W(edge));
-    }
-    DrawParagraph(Label(7, row), 0, 0, W(0.4), lineY, 0, -1, 0);
+    const ReportValue values[] = {
+        {Cell(7, row, 2) + " ", W(0.65)}, {Cell(7, row, 3) + " ", W(0.8)}, {Cell(7, row, 4) + " ", W(0.95)}};
+    ReportValuesOnLine(values, ReportTextEnd(label, 0, W(0.4)), lineY);
+    DrawParagraph(label, 0, 0, W(0.4), lineY, 0, -1, 0);
     ReportAdvance(1.5, 10, ReportWidth);
     const int bottom = ReportLineHere();
     const int xs[] = {W(0.65), W(0.8)};

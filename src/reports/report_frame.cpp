@@ -1,6 +1,7 @@
 #include "reports/report_frame.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/platform.h"
 #include "shell/design_grid.h"
@@ -10,6 +11,50 @@
 namespace {
 
 constexpr pf::Rgb kBandGrey = pf::MakeRgb(220, 220, 220);
+constexpr const char* kBullet = "\xE2\x80\xA2 ";
+
+int ReportFontInUse = ReportFont;
+
+struct Continuation {
+  std::string title;
+  std::function<void()> headings;
+  bool withTitle = true;
+  bool printing = false;  // rows drawn by the headings themselves are not moved again
+};
+Continuation& Continued() {
+  static Continuation c;
+  return c;
+}
+
+// Heads a page that a row was moved to; the row goes on with its own margins and font.
+void PrintContinuation() {
+  Continuation& c = Continued();
+  const int left = PrintLeft, right = PrintRight, font = ReportFontInUse;
+  c.printing = true;
+  SelectReportFont(ReportFont);
+  if (c.withTitle && !c.title.empty())
+    DrawParagraph(c.title + " (continued)", 1.5, 0, ReportWidth, -1, 0, -1, 0);
+  if (c.headings) c.headings();
+  SelectReportFont(font);
+  ReportMoveTo(left, right, -1);
+  c.printing = false;
+}
+
+// Loads a smaller size of the font in use as the fitted font and selects it, the largest whose `text`
+// is at most `room` wide.
+void SelectFittedFont(const std::string& text, int room) {
+  const bool small = ReportFontInUse == ReportSmallFont;
+  const pf::FontStyle style{.bold = ReportFontInUse == ReportBoldFont,
+                            .underline = ReportFontInUse == ReportUnderlineFont};
+  const int width = std::max(1, pf::TextWidth(text));
+  int size = ReportFontSize(small ? 10 : 12, ReportScale);
+  size = std::clamp(int(size * double(std::max(room, 0)) / width), 1, size);
+  for (;; --size) {
+    pf::LoadFont(ReportFittedFont, "Arial", size, style);
+    pf::DrawingFont(ReportFittedFont);
+    if (size == 1 || pf::TextWidth(text) <= room) return;
+  }
+}
 
 void ReportPrintFailure() {
   pf::MessageRequester("Print", "The report could not be printed. Please check the printer and try again.");
@@ -24,6 +69,7 @@ bool BeginReport() {
     return false;
   }
   pf::StartDrawingOnPrinter();
+  SetPageStartedHandler(PrintContinuation);
   ReportScale = pf::PrinterDpiY() > 0 ? pf::PrinterDpiY() / 96.0 : 1.0;
   pf::LoadFont(ReportFont, "Arial", ReportFontSize(12, ReportScale));
   pf::LoadFont(ReportUnderlineFont, "Arial", ReportFontSize(12, ReportScale),
@@ -33,7 +79,7 @@ bool BeginReport() {
   pf::FrontColour(kBlack);
   pf::BackColour(kWhite);
   pf::DrawingMode(pf::DrawMode::Default);
-  pf::DrawingFont(ReportFont);
+  SelectReportFont(ReportFont);
   ReportWidth = pf::PrinterPageWidth();
 
   DrawParagraph(pf::GetGadgetText(CompanyNameField), 1, 0, ReportWidth - 100, 20, 0, -1, 0);
@@ -42,6 +88,8 @@ bool BeginReport() {
 }
 
 void EndReport() {
+  Continued() = {};
+  SetPageStartedHandler(nullptr);
   pf::StopDrawing();
   if (!pf::StopPrinting()) ReportPrintFailure();
 }
@@ -50,7 +98,47 @@ int ReportColumn(double fraction) { return ReportColumn(fraction, ReportWidth); 
 int ReportPageHeight() { return pf::PrinterPageHeight(); }
 int ReportCursorY() { return DrawParagraph("", 0, -1, -1, -1, 0, -1, 0); }
 
+void SelectReportFont(int font) {
+  ReportFontInUse = font;
+  pf::DrawingFont(font);
+}
+
+// The cursor is read as it stands: a page that DrawParagraph would start for it is started here, so the
+// caller learns of it.
+bool ReportKeepDown(int down) {
+  const int y = PrintY;
+  if (Continued().printing || ReportPageHeight() <= 0 || y <= 10 || y + std::max(down, 0) <= LastLineTop())
+    return false;
+  pf::NewPrinterPage();
+  ReportMoveTo(-1, -1, 0);
+  PrintContinuation();
+  return true;
+}
+
+void ReportContinueWith(std::function<void()> headings, bool withTitle) {
+  Continued().headings = std::move(headings);
+  Continued().withTitle = withTitle;
+}
+
+bool ReportKeepLines(int lines) { return ReportKeepDown((lines - 1) * ReportLineHeight()); }
+int ReportLineHeight() { return pf::TextHeight("H"); }
+int ReportAdvanceHeight(double lines) { return int(std::lround(pf::TextHeight("L") * lines)); }
+
+int ReportLines(const std::string& text, int left, int right, int hang) {
+  return ParagraphLines(text, left, left, right, hang);
+}
+
+int ReportTextEnd(const std::string& text, int left, int right) {
+  const int end = left + pf::TextWidth(text);
+  return end <= right ? end : right;
+}
+
 void ReportSectionHeading(const std::string& title, double advance) {
+  // A title is not left alone at the foot of a page.
+  Continued() = {};
+  ReportKeepDown(ReportLineHeight() + ReportBarHeight(3, ReportScale) + ReportAdvanceHeight(advance) +
+                 2 * ReportLineHeight());
+  Continued().title = ReportUpper(title);
   DrawParagraph(ReportUpper(title), 1, 0, -1, -1, 0, -1, 0);
   DrawParagraph("", advance, 0, -1, -1, 0, 7, ReportBarHeight(3, ReportScale));
 }
@@ -66,16 +154,40 @@ void ReportBreakBeyond(int limit) {
 
 void ReportSectionBreak() { ReportBreakBeyond(ReportPageHeight() / 2); }
 
-int ReportRule(double advance) { return DrawParagraph("", advance, 0, -1, -1, 0, 6, 0); }
+namespace {
 
-int ReportBar(double k, double advance) {
-  return DrawParagraph("", advance, 0, -1, -1, 0, 7, ReportBarHeight(k, ReportScale));
+// A rule or bar under a row whose last line ended low on the page: it still fits on the paper, so it is
+// drawn there and the next row starts the next page under its headings; one that would not fit starts
+// that page itself. Returns what DrawParagraph returns for the mark (the y below a bar).
+int RowRule(int style, int height, double advance) {
+  const int y = PrintY;
+  if (ReportPageHeight() <= 0 || y <= LastLineTop())
+    return DrawParagraph("", advance, 0, -1, -1, 0, style, height);
+  if (y + std::max(height, 1) > ReportPageHeight()) {
+    ReportKeepDown(0);
+    return DrawParagraph("", advance, 0, -1, -1, 0, style, height);
+  }
+  if (style == 6) {
+    pf::LineXY(0, y, ReportWidth, y, kBlack);
+  } else {
+    pf::Box(0, y, ReportWidth, height, kBlack);
+  }
+  PrintLeft = PrintX = 0;
+  PrintY = y + height + ReportAdvanceHeight(advance);
+  return y + height;
 }
 
+}  // namespace
+
+int ReportRule(double advance) { return RowRule(6, 0, advance); }
+int ReportBar(double k, double advance) { return RowRule(7, ReportBarHeight(k, ReportScale), advance); }
+
 // The band's texts are drawn on its grey.
-void OpenReportBand(double lines) {
+void OpenReportBand(double lines, int keepAfter) {
+  const int height = RoundHalfEven(lines * pf::TextHeight("I"));
+  ReportKeepDown(height + keepAfter * ReportLineHeight());
   const int top = ReportCursorY();
-  pf::Box(0, top, ReportWidth, RoundHalfEven(lines * pf::TextHeight("I")), kBandGrey);
+  pf::Box(0, top, ReportWidth, height, kBandGrey);
   pf::BackColour(kBandGrey);
   DrawParagraph("", 0.25, 0, -1, -1, 0, -1, 0);
 }
@@ -84,6 +196,7 @@ void CloseReportBand() { pf::BackColour(kWhite); }
 
 std::string ReportCellText(int gadget) {
   std::string text = pf::GetGadgetText(gadget);
+  if (pf::GadgetKind(gadget) == pf::Kind::Text) text = ShownCaption(text);
   std::replace(text.begin(), text.end(), '\n', ' ');
   return text;
 }
@@ -98,69 +211,118 @@ int ReportText(const std::string& text, double lines, int left, int right) {
   return DrawParagraph(text, lines, left, right, -1, 0, -1, 0);
 }
 
-int ReportLineHere() { return DrawParagraph("", 0, -1, -1, -1, 0, 6, 0); }
+int ReportLineHere() {
+  const int x = PrintX, left = PrintLeft;
+  const int y = RowRule(6, 0, 0);
+  PrintX = x, PrintLeft = left;  // the cursor stays
+  return y;
+}
 
 void ReportVerticalLines(std::span<const int> xs, int top, int bottom) {
   if (bottom < top) return;
   for (const int x : xs) pf::Line(x, top, 0, bottom - top, kBlack);
 }
 
-void ReportGroupBand(int group, const std::string& occupation, int a, int b) {
-  if (group > 1) ReportSectionBreak();
-  OpenReportBand();
-  DrawParagraph("Occupational group number: " + std::to_string(group), 0, 0, -1, -1, 0, -1, 0);
-  const std::string caption = "Occupation of workers:";
-  DrawParagraph("\xE2\x80\xA2 " + caption, 0,
-                ReportColumn(0.5) - pf::TextWidth(caption) - pf::TextWidth("\xE2\x80\xA2 "), -1, -1, 0, -1,
-                0);
+// The group number, the caption and the occupation name stand side by side, each clear of the one before
+// it; a name wider than its room wraps, and the band grows to hold it.
+void ReportGroupBand(int group, const std::string& occupation, int a, int b, bool continued) {
+  if (group > 1 && !continued) ReportSectionBreak();
+  const std::string number =
+      "Occupational group number: " + std::to_string(group) + (continued ? " (continued)" : "");
+  const std::string caption = std::string(kBullet) + "Occupation of workers:";
+  const int gap = pf::TextWidth("  ");
+  const int captionLeft = std::max(ReportColumn(0.5) - pf::TextWidth(caption), pf::TextWidth(number) + gap);
   const std::string name = ReportUpper(occupation);
-  DrawParagraph(name, 2, a + ((b - a) - pf::TextWidth(name)) / 2, -1, -1, 0, -1, 0);
+  const int nameWidth = pf::TextWidth(name);
+  const int centred = a + ((b - a) - nameWidth) / 2;
+  const int nameLeft =
+      std::max(std::min(centred, ReportWidth - nameWidth - 1), captionLeft + pf::TextWidth(caption) + gap);
+  const int nameLines = ReportLines(name, nameLeft, ReportWidth);
+  OpenReportBand(1.5 + (nameLines - 1), 4);
+  const int lineY = ReportCursorY();
+  DrawParagraph(number, 0, 0, -1, -1, 0, -1, 0);
+  DrawParagraph(caption, 0, captionLeft, -1, lineY, 0, -1, 0);
+  DrawParagraph(name, 2, nameLeft, ReportWidth, lineY, 0, -1, 0);
   pf::BackColour(kWhite);
 }
 
 void ReportTotalsBand() {
-  OpenReportBand();
+  OpenReportBand(1.5, 4);
   DrawParagraph("OCCUPATIONAL GROUP TOTALS", 2, 0, -1, -1, 0, -1, 0);
   pf::BackColour(kWhite);
 }
 
 int ReportBullet(const std::string& text, double lineFactor, int left, int right, int y) {
-  return DrawParagraph("\xE2\x80\xA2 " + text, lineFactor, left, right, y, 2, -1, 0);
+  return DrawParagraph(kBullet + text, lineFactor, left, right, y, 2, -1, 0);
+}
+
+int ReportBulletLines(const std::string& text, int left, int right) {
+  return ReportLines(kBullet + text, left, right, 2);
+}
+
+int ReportLabelEndingAt(const std::string& label, int edge) {
+  const int right = PrintRight;
+  const int lastLine = DrawParagraph(label, 0, std::max(10, edge - pf::TextWidth(label)), edge, -1, 0, -1, 0);
+  PrintRight = right;
+  return lastLine;
 }
 
 void ReportDescriptionLine(const std::string& label, const std::string& value, int a, int b, double f) {
   const std::string text = label + ":";
-  DrawParagraph(text, 0, a - pf::TextWidth(text), -1, -1, 0, -1, 0);
+  ReportKeepLines(ReportLines(text, std::max(10, a - pf::TextWidth(text)), a));
+  ReportLabelEndingAt(text, a);
   DrawParagraph(value, f, b, -1, -1, 0, -1, 0);
 }
 
-void ReportRightAligned(const std::string& text, int edge) {
-  // The right limit is opened to the page so that the text never wraps; it ends exactly at its edge.
-  DrawParagraph(text, 0, edge - pf::TextWidth(text), ReportWidth + 1, -1, 0, -1, 0);
+void ReportRightAligned(const std::string& text, int edge, int cellLeft) {
+  const int width = pf::TextWidth(text);
+  if (edge - width >= cellLeft || text.empty()) {
+    // The right limit is opened to the page so that the text never wraps; it ends exactly at its edge.
+    DrawParagraph(text, 0, edge - width, ReportWidth + 1, -1, 0, -1, 0);
+    return;
+  }
+  // Centred on the line in a smaller size; drawn where it stands, since a smaller text cannot need a page.
+  const int y = ReportCursorY();
+  const int font = ReportFontInUse;
+  const int height = pf::TextHeight("H");
+  SelectFittedFont(text, edge - cellLeft);
+  const int fitted = pf::TextWidth(text);
+  ReportMoveTo(edge - fitted, ReportWidth + 1, y);
+  pf::DrawText(edge - fitted, y + (height - pf::TextHeight("H")) / 2, text);
+  SelectReportFont(font);
+  PrintX = edge;
+}
+
+void ReportValuesOnLine(std::span<const ReportValue> values, int columnEnd, int y) {
+  const int gap = pf::TextWidth(" ");
+  int cellLeft = columnEnd + gap;
+  for (const auto& v : values) {
+    DrawParagraph("", 0, -1, -1, y, 0, -1, 0);
+    ReportRightAligned(v.text, v.edge, cellLeft);
+    if (!v.unmeasured.empty()) DrawParagraph(v.unmeasured, 0, -1, -1, -1, 0, -1, 0);
+    cellLeft = v.edge + pf::TextWidth(v.unmeasured) + gap;
+  }
 }
 
 int ReportValueRow(const std::string& label, std::span<const ReportValue> values, int right, double bar,
                    double ruleAdvance, int labelLeft) {
+  ReportKeepLines(ReportLines(label, labelLeft, right));
   const int lineY = ReportCursorY();
-  for (const auto& v : values) {
-    DrawParagraph("", 0, -1, -1, lineY, 0, -1, 0);
-    ReportRightAligned(v.text, v.edge);
-    if (!v.unmeasured.empty()) DrawParagraph(v.unmeasured, 0, -1, -1, -1, 0, -1, 0);
-  }
+  ReportValuesOnLine(values, ReportTextEnd(label, labelLeft, right), lineY);
   DrawParagraph(label, 0, labelLeft, right, lineY, 0, -1, 0);
   DrawParagraph("", 1.5, 10, ReportWidth, -1, 0, -1, 0);
   return bar > 0 ? ReportBar(bar, ruleAdvance) : ReportRule(ruleAdvance);
 }
 
 void ReportHeadings(std::span<const ReportValue> headings, int font, double advance) {
-  pf::DrawingFont(font);
+  SelectReportFont(font);
   const int lineY = ReportCursorY();
   for (const auto& h : headings) {
     DrawParagraph("", 0, -1, -1, lineY, 0, -1, 0);
     ReportRightAligned(h.text, h.edge);
   }
   DrawParagraph("", advance, 0, -1, -1, 0, -1, 0);
-  pf::DrawingFont(ReportFont);
+  SelectReportFont(ReportFont);
 }
 
 void ReportSeparators::Down(int y2) {

@@ -4,6 +4,8 @@
 // DrawParagraph's cursor; positions are device pixels of the chosen printer.
 #pragma once
 
+#include <climits>
+#include <functional>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -17,6 +19,7 @@ inline constexpr int ReportFont = 101;           // header, titles, labels, valu
 inline constexpr int ReportUnderlineFont = 102;  // column and row headings
 inline constexpr int ReportBoldFont = 103;       // loaded for completeness, never selected
 inline constexpr int ReportSmallFont = 104;      // the incident report's absence grid
+inline constexpr int ReportFittedFont = 105;     // a figure drawn smaller to fit its cell
 
 // Pure layout arithmetic, kept apart so it can be checked without a printer.
 int ReportFontSize(double points, double scale);      // nearest whole size, halves to even
@@ -24,6 +27,8 @@ int ReportColumn(double fraction, int pageWidth);     // f x W, halves to even
 int ReportBarHeight(double k, double scale);          // round(k x s), halves to even
 bool GroupHoursInUse(const std::string& totalHours);  // the leading whole number is above 0
 std::string ReportUpper(const std::string& text);     // capital letters of the ASCII range
+// A caption as its static text shows it: "&&" is one "&", a single "&" marks a mnemonic and is not shown.
+std::string ShownCaption(const std::string& caption);
 
 // Shows the print dialog and starts the job "Report" with fonts, black ink and the header. False when the
 // user cancelled (nothing happens) or the job could not start (the user is told).
@@ -33,6 +38,27 @@ void EndReport();
 
 int ReportColumn(double fraction);  // of the current page width
 int ReportPageHeight();
+// Selects one of the report's fonts (101 to 104); the frame keeps it to draw an oversized figure smaller.
+void SelectReportFont(int font);
+
+// Pages end where DrawParagraph ends them: no line begins below 98 % of the page height. A row (a label and
+// its figures) or a block of lines is kept whole: when its last line would begin below that, it starts a
+// new page first, at y 0 with the margins kept. `down` is how far below the cursor its last line begins;
+// a row already at the top of a page is not moved. True when a new page was started.
+bool ReportKeepDown(int down);
+bool ReportKeepLines(int lines);  // `lines` lines of the current font
+int ReportLineHeight();
+int ReportAdvanceHeight(double lines);  // what advancing `lines` lines moves the cursor down
+// How many lines a text takes in a column of the current font, starting at its left.
+int ReportLines(const std::string& text, int left, int right, int hang = 0);
+// Where the first line of a text drawn from `left` ends: the column's right limit when it wraps.
+int ReportTextEnd(const std::string& text, int left, int right);
+
+// What a section prints at the top of a page that one of its rows or blocks was moved to: its title with
+// "(continued)", then the headings set here (its column headings, a group's band). A section heading
+// clears them, and so does the end of a report; a section that sets headings reading its own locals clears
+// them when it ends. Without the title the headings name themselves continued.
+void ReportContinueWith(std::function<void()> headings, bool withTitle = true);
 
 // Reads the cursor y without moving it.
 int ReportCursorY();
@@ -49,13 +75,19 @@ int ReportRule(double advance = 0.75);
 int ReportBar(double k, double advance = 0.75);
 
 // The grey band over an occupational group: a and b bound the two value columns the name is centred over.
-void ReportGroupBand(int group, const std::string& occupation, int a, int b);
+// Continued, it heads the group's rows on a page they were moved to, with no section break before it.
+void ReportGroupBand(int group, const std::string& occupation, int a, int b, bool continued = false);
 void ReportTotalsBand();
 
 // "• " + text with its continuation lines under the text.
 int ReportBullet(const std::string& text, double lineFactor, int left, int right, int y = -1);
+int ReportBulletLines(const std::string& text, int left, int right);
 
-// Label + ":" ending at a, the value from b with the right limit in force, advancing f lines.
+// A label ending at `edge`, staying on its last line; one wider than the room from 10 to the edge wraps
+// there rather than reach past the page's left edge. The right limit in force is kept.
+int ReportLabelEndingAt(const std::string& label, int edge);
+// Label + ":" ending at a, the value from b (on the label's last line) with the right limit in force,
+// advancing f lines.
 void ReportDescriptionLine(const std::string& label, const std::string& value, int a, int b, double f);
 
 struct ReportValue {
@@ -65,12 +97,18 @@ struct ReportValue {
 };
 // Values right-aligned at their edges on the label's first line, the label at 10..right, 1.5 lines, then
 // the row's rule: a thin rule, or a bar of `bar` when bar > 0. Returns what the rule's drawing returned.
+// Each value's cell begins after the label's column or after the value (and unit) before it; the row is
+// kept on one page.
 int ReportValueRow(const std::string& label, std::span<const ReportValue> values, int right, double bar = 0,
                    double ruleAdvance = 0.75, int labelLeft = 10);
+// Values right-aligned at their edges on the line at y, staying on it; the first value's cell begins where
+// the column before it ends (`columnEnd`), each later one's after the value and unit before it.
+void ReportValuesOnLine(std::span<const ReportValue> values, int columnEnd, int y);
 // Texts right-aligned at their edges in `font`, staying on the line; then `advance` lines and font 101.
 void ReportHeadings(std::span<const ReportValue> headings, int font, double advance);
-// Right-aligns one text at an edge, staying on the line.
-void ReportRightAligned(const std::string& text, int edge);
+// Right-aligns one text at an edge, staying on the line. A figure whose cell begins at `cellLeft` and that
+// is wider than its cell is drawn in a smaller size that fits, never over its neighbour.
+void ReportRightAligned(const std::string& text, int edge, int cellLeft = INT_MIN);
 
 // The current text of a control, "" for a cell without one; a line break typed into a multi-line field
 // prints as a blank, so each value is one paragraph.
@@ -82,8 +120,8 @@ void ReportMoveTo(int left, int right, int y);
 // Left-aligned text from `left` to the right limit `right`, then `lines` lines (0 stays on the line).
 int ReportText(const std::string& text, double lines, int left, int right = -1);
 // A grey box across the page, `lines` heights of "I" high, with the text background grey; close it to
-// return to white.
-void OpenReportBand(double lines = 1.5);
+// return to white. The box and `keepAfter` further lines stand on one page.
+void OpenReportBand(double lines = 1.5, int keepAfter = 2);
 void CloseReportBand();
 // A thin line across the page at the cursor, the cursor staying; returns its y.
 int ReportLineHere();

@@ -31,3 +31,16 @@ std::string ReportUpper(const std::string& text) {
   for (char& c : upper) c = char(std::toupper(static_cast<unsigned char>(c)));
   return upper;
 }
+
+std::string ShownCaption(const std::string& caption) {
+  std::string shown;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] != '&') {
+      shown += caption[i];
+    } else if (i + 1 < caption.size() && caption[i + 1] == '&') {
+      shown += '&';
+      ++i;
+    }
+  }
+  return shown;
+}

@@ -4,13 +4,15 @@
 //   5 orange rule from x 0 to PrintX + 1000;  6 black rule across the page;
 //   7 black bar |barHeight| high across the page;  8 the same bar in the front colour;
 //   other values of 0 or more: no shape.
-// Wrapping is greedy from the end of the text: a line ends at the last space that leaves it strictly
-// left of PrintRight, and the space stays with the line.
+// Wrapping is greedy: a line ends at the last space that leaves it strictly left of PrintRight, and the
+// space stays with the line. A word wider than a whole line starts a line of its own and is broken where
+// it reaches PrintRight, so nothing is drawn past the right limit and every paragraph ends.
 #include "shell/paragraph_drawing.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "platform/platform.h"
 #include "shell/shell_globals.h"
@@ -27,21 +29,45 @@ std::string CharacterPrefix(const std::string& text, int count) {
   return text.substr(0, end);
 }
 
+std::function<void()>& PageStarted() {
+  static std::function<void()> handler;
+  return handler;
+}
+bool HeadingPage = false;
+
 // Only a printer has pages: a picture drawn after a report was printed must not be cut by that
 // printer's page height. Tested before every line, so a long paragraph never runs off the page.
 void BreakPageIfFull() {
-  const int height = pf::PrinterPageHeight();
-  if (!pf::IsDrawingOnPrinter() || height <= 0) return;
-  if (PrintY > std::lround(height * 0.98)) {
+  if (!pf::IsDrawingOnPrinter() || pf::PrinterPageHeight() <= 0) return;
+  if (PrintY > LastLineTop()) {
     pf::NewPrinterPage();
     PrintY = 0;
+    if (PageStarted() && !HeadingPage) {
+      const int x = PrintX, left = PrintLeft, right = PrintRight;
+      HeadingPage = true;
+      PageStarted()();
+      HeadingPage = false;
+      PrintX = x, PrintLeft = left, PrintRight = right;
+    }
   }
 }
+
+// Measuring lays a paragraph out exactly as drawing does, without drawing or starting pages.
+bool Measuring = false;
+int MeasuredLines = 1;
 
 void NewLine(int x, const std::string& measured) {
   PrintX = x;
   PrintY += pf::TextHeight(measured);
-  BreakPageIfFull();
+  if (Measuring) {
+    ++MeasuredLines;
+  } else {
+    BreakPageIfFull();
+  }
+}
+
+void DrawPiece(const std::string& piece) {
+  if (!Measuring) pf::DrawText(PrintX, PrintY, piece);
 }
 
 // Draws the mark of a style and returns the new hanging indent.
@@ -81,9 +107,29 @@ int DrawMark(int style, int barHeight, int hang) {
   return PrintX - PrintLeft;
 }
 
+// The end of the first UTF-8 character of a text that starts at `from`.
+std::size_t NextCharacter(const std::string& text, std::size_t from) {
+  std::size_t end = from + 1;
+  while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+  return end;
+}
+
+// How much of a word (its first `wordEnd` bytes) fits between PrintX and PrintRight: whole characters, at
+// least one, so that a word wider than any line still ends.
+std::size_t FittingPart(const std::string& text, std::size_t wordEnd) {
+  std::size_t fits = NextCharacter(text, 0);
+  while (fits < wordEnd) {
+    const std::size_t next = std::min(NextCharacter(text, fits), wordEnd);
+    if (PrintX + pf::TextWidth(text.substr(0, next)) > PrintRight) break;
+    fits = next;
+  }
+  return fits;
+}
+
 // Draws a text wider than the room left on the line, line by line; returns the last piece drawn.
 std::string DrawWrapped(std::string text, int hang) {
   text += ' ';
+  bool freshLine = false;  // a continuation line with nothing on it yet
   for (;;) {
     // The line ends after the last space whose line still fits. Prefix widths only grow, so the search
     // stops at the first space that does not fit: a long text costs what its lines cost, not its square.
@@ -92,17 +138,39 @@ std::string DrawWrapped(std::string text, int hang) {
       if (PrintX + pf::TextWidth(text.substr(0, space + 1)) >= PrintRight) break;
       i = space + 1;
     }
-    if (i == 0 && PrintX != PrintLeft) {
-      NewLine(PrintLeft, "H");  // the first word does not fit after what is on the line
-      continue;
+    if (i == 0) {
+      // The first word does not fit after what is on the line: it goes to the margin when it fits there;
+      // one wider than any line starts a line of its own and is broken at the edge.
+      const std::size_t wordEnd = text.find(' ');
+      if (PrintX > PrintLeft && PrintLeft + pf::TextWidth(text.substr(0, wordEnd + 1)) < PrintRight) {
+        if (freshLine) {
+          PrintX = PrintLeft;  // an empty line is not left behind
+        } else {
+          NewLine(PrintLeft, "H");
+        }
+        freshLine = false;
+        continue;
+      }
+      if (PrintX > PrintLeft + hang) {
+        NewLine(PrintLeft + hang, "H");
+        freshLine = true;
+        continue;
+      }
+      i = FittingPart(text, wordEnd);
     }
-    // A word wider than the whole line gets a line of its own, so the paragraph always ends.
-    if (i == 0) i = text.find(' ') + 1;
     const std::string piece = text.substr(0, i);
-    pf::DrawText(PrintX, PrintY, piece);
+    DrawPiece(piece);
+    freshLine = false;
     if (i == text.size()) return piece;
     text.erase(0, i);
+    // After no more than the indent (a bullet), a new line would give the rest no more room.
+    const int after = PrintX + pf::TextWidth(piece);
+    if (after <= PrintLeft + hang) {
+      PrintX = after;
+      continue;
+    }
     NewLine(PrintLeft + hang, text);
+    freshLine = true;
   }
 }
 
@@ -114,6 +182,30 @@ void DrawFrame(int x, int y, int width, int height) {
   pf::LineXY(x + width, y, x + width, y + height, colour);
   pf::LineXY(x + width, y + height, x, y + height, colour);
   pf::LineXY(x, y + height, x, y, colour);
+}
+
+void SetPageStartedHandler(std::function<void()> handler) { PageStarted() = std::move(handler); }
+
+// No line begins below 98 % of the page, nor so low that the line would reach past the page's end (on a
+// page short for its font).
+int LastLineTop() {
+  const int height = pf::PrinterPageHeight();
+  return std::min(int(std::lround(height * 0.98)), height - pf::TextHeight("H"));
+}
+
+int ParagraphLines(const std::string& paragraph, int x, int left, int right, int hang) {
+  std::string text = paragraph;
+  std::replace(text.begin(), text.end(), '\r', ' ');
+  if (text.empty() || x + pf::TextWidth(text) <= right) return 1;
+  const int savedX = PrintX, savedY = PrintY, savedLeft = PrintLeft, savedRight = PrintRight;
+  PrintX = x, PrintLeft = left, PrintRight = right;
+  hang = hang > 0 ? pf::TextWidth(CharacterPrefix(text, hang)) : 0;
+  Measuring = true;
+  MeasuredLines = 1;
+  DrawWrapped(text, hang);
+  Measuring = false;
+  PrintX = savedX, PrintY = savedY, PrintLeft = savedLeft, PrintRight = savedRight;
+  return MeasuredLines;
 }
 
 int DrawParagraph(const std::string& paragraph, double lineFactor, int left, int right, int y, int hang,

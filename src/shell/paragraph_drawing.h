@@ -2,6 +2,7 @@
 // target (picture or printer page) the caller has opened with its font, colours and mode.
 #pragma once
 
+#include <functional>
 #include <string>
 
 // The drawing cursor, kept between calls and never reset: each drawing passes explicit left, right and
@@ -15,5 +16,15 @@ inline int PrintRight = 9999;  // a line must end left of it
 // style -1 draws no mark. See paragraph_drawing.cpp for the marks and the wrapping.
 int DrawParagraph(const std::string& text, double lineFactor, int left, int right, int y, int hang, int style,
                   int barHeight);
+// Called when DrawParagraph has started a new printer page, with the cursor at its top, so that the page
+// can be headed before the drawing goes on below; the cursor's x and margins are put back afterwards. An
+// empty handler (the default) draws nothing.
+void SetPageStartedHandler(std::function<void()> handler);
+// The lowest y at which a line may begin on the printer page: 98 % of its height, or higher where the
+// current font's line would otherwise reach past the page's end.
+int LastLineTop();
+// How many lines `text` takes when drawn from x with the margins left and right and a hanging indent of
+// `hang` characters, laid out as DrawParagraph lays it out; nothing is drawn and the cursor stays.
+int ParagraphLines(const std::string& text, int x, int left, int right, int hang = 0);
 // The outline of the rectangle from (x, y) to (x + width, y + height) in the current front colour.
 void DrawFrame(int x, int y, int width, int height);

@@ -86,6 +86,9 @@ TEST_F(PrintingTest, PageHoldsItsOperationsInOrder) {
   pf::Circle(40, 520, 15, kRed);
   pf::DrawingMode(pf::DrawMode::Transparent);
   pf::DrawText(80, 500, "item");
+  // A text's operation holds its cell, which an opaque text paints.
+  const int lineHeight = pf::TextHeight("H");
+  const int header = pf::TextWidth("HEADER"), band = pf::TextWidth("Band"), item = pf::TextWidth("item");
   pf::StopDrawing();
   ASSERT_TRUE(pf::StopPrinting());
 
@@ -104,13 +107,13 @@ TEST_F(PrintingTest, PageHoldsItsOperationsInOrder) {
     pf::Rgb front, back;
     pf::DrawMode mode;
   } expected[] = {
-      {Op::Type::Text, 0, 20, 0, 0, "HEADER", 101, kBlack, kWhite, pf::DrawMode::Default},
+      {Op::Type::Text, 0, 20, header, lineHeight, "HEADER", 101, kBlack, kWhite, pf::DrawMode::Default},
       {Op::Type::Box, 0, 100, 5100, 90, "", 101, kGrey, kGrey, pf::DrawMode::Default},
-      {Op::Type::Text, 10, 110, 0, 0, "Band", 101, kBlack, kGrey, pf::DrawMode::Default},
+      {Op::Type::Text, 10, 110, band, lineHeight, "Band", 101, kBlack, kGrey, pf::DrawMode::Default},
       {Op::Type::Line, 0, 300, 5100, 300, "", 101, kBlack, kWhite, pf::DrawMode::Default},
       {Op::Type::Line, 0, 400, 5099, 400, "", 101, kBlack, kWhite, pf::DrawMode::Default},
       {Op::Type::Circle, 40, 520, 15, 0, "", 101, kRed, kWhite, pf::DrawMode::Outlined},
-      {Op::Type::Text, 80, 500, 0, 0, "item", 101, kBlack, kWhite, pf::DrawMode::Transparent},
+      {Op::Type::Text, 80, 500, item, lineHeight, "item", 101, kBlack, kWhite, pf::DrawMode::Transparent},
   };
   for (std::size_t i = 0; i < ops.size(); ++i) {
     SCOPED_TRACE(i);

@@ -2,6 +2,7 @@
 // values, the groups they print, the incident figures of the approach shown, and long texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "report_fixture.h"
@@ -149,6 +150,11 @@ TEST_F(AnalysisReportTest, PotentialInterventionPrintsTheGridBreakdownAndItsOwnP
                           "L2-25",
                           "$ v2-25-2-2",
                           "Short- and long-term disability costs",
+                          "Existing",
+                          "Potential",
+                          "Situation",
+                          "Scenario",
+                          "Justification for Estimate",
                           "L2-26",
                           "$v2-26-2-2",
                           "L2-27",
@@ -192,6 +198,43 @@ TEST_F(AnalysisReportTest, TheSummaryApproachPrintsItsOwnIncidentFigures) {
   EXPECT_EQ(Find(printed, "L6-4:"), nullptr);
 }
 
+// The selected items of the two periods stand side by side; a pair starts below the longer item of the
+// pair before it, whatever side that item is on.
+TEST_F(AnalysisReportTest, AWrappedCriteriaItemPushesTheNextPairDown) {
+  FillAnalysis(BAGadget);
+  const std::string wide = "Struck by a falling object while loading the overhead racking in bay four";
+  BAGadget(6, 4, 1, 2) = List({"ALL", wide, "Cuts"}, {1, 2});
+  BAGadget(6, 4, 2, 2) = List({"ALL", "Falls", "Burns"}, {1, 2});
+  const auto printed = Print(PrintBAReport);
+  const auto* falls = Find(printed, "\xE2\x80\xA2 Falls");
+  const auto* cuts = Find(printed, "\xE2\x80\xA2 Cuts");
+  const auto* burns = Find(printed, "\xE2\x80\xA2 Burns");
+  ASSERT_TRUE(falls && cuts && burns);
+  int wideEnd = falls->y;  // the y of the wide item's last line
+  for (const auto& t : printed) {
+    if (t.page == falls->page && t.y >= falls->y && wide.find(t.text) != std::string::npos) {
+      wideEnd = std::max(wideEnd, t.y);
+    }
+  }
+  EXPECT_GT(wideEnd, falls->y) << "the item does not wrap";
+  EXPECT_GT(cuts->y, wideEnd);
+  EXPECT_EQ(burns->y, cuts->y);
+}
+
+// The summary table runs over a page: the next page opens with its title, continued, and its column headings
+// before the rows go on.
+TEST_F(AnalysisReportTest, ARowMovedToTheNextPageGoesOnUnderTheSectionsHeadings) {
+  FillModule(BAGadget, BALabour, {4, 5, 9, 10, 7, 14, 6}, true);
+  const auto printed = Print(PrintBAReport);
+  std::size_t at = 0;
+  while (at < printed.size() && printed[at].text != "SUMMARY (continued)") ++at;
+  ASSERT_LT(at + 2, printed.size()) << "the summary fits on one page";
+  EXPECT_TRUE(at > 0 && printed[at - 1].page < printed[at].page);
+  EXPECT_EQ(printed[at + 1].text, "Before Period");
+  EXPECT_EQ(printed[at + 2].text, "After Period");
+  EXPECT_EQ(printed[at + 1].page, printed[at].page);
+}
+
 TEST_F(AnalysisReportTest, ALongDescriptionRunsOnToTheNextPageWithoutLosingAWord) {
   FillAnalysis(BAGadget);
   std::string text;
@@ -206,7 +249,7 @@ TEST_F(AnalysisReportTest, ALongDescriptionRunsOnToTheNextPageWithoutLosingAWord
       inside = true;
     else if (t.text == "L8-4:")
       break;
-    else if (inside) {
+    else if (inside && t.text != "INTERVENTION DESCRIPTION (continued)") {
       joined += (joined.empty() ? "" : " ") + t.text;
       if (firstPage < 0) firstPage = t.page;
       lastPage = t.page;

@@ -174,10 +174,12 @@ TEST_F(IncidentReportTest, PrintsEverySectionInOrder) {
   EXPECT_TRUE(OpensItsPage(printed, "SUMMARY"));
 }
 
+// The costs follow on the same page however low the description ends, as long as their title and first rows
+// fit there.
 TEST_F(IncidentReportTest, ALongDescriptionPushesTheCostsDownWithoutABreakTest) {
   FillIncident();
   std::string text;
-  for (int i = 0; i < 400; ++i) text += "word ";
+  for (int i = 0; i < 300; ++i) text += "word ";
   pf::SetGadgetText(IncidentGadget(0, 7, 2), text);
   const auto printed = Print(PrintIncidentReport);
   const auto* costs = Find(printed, "IMMEDIATE COSTS");

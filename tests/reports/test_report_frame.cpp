@@ -38,6 +38,17 @@ TEST(ReportLayout, AGroupIsInUseWhenTheWholeHoursAreAboveZero) {
   for (const auto& c : cases) EXPECT_EQ(GroupHoursInUse(c.hours), c.inUse) << c.hours;
 }
 
+// Captions print as their static texts show them on screen.
+TEST(ReportLayout, ACaptionShowsItsDoubledAmpersandOnceAndHidesAMnemonicOne) {
+  const std::pair<const char*, const char*> cases[] = {{"fees && commissions", "fees & commissions"},
+                                                       {"Overtime && worker", "Overtime & worker"},
+                                                       {"&&&&", "&&"},
+                                                       {"&Save", "Save"},
+                                                       {"trailing &", "trailing "},
+                                                       {"none", "none"}};
+  for (const auto& [caption, shown] : cases) EXPECT_EQ(ShownCaption(caption), shown) << caption;
+}
+
 class ReportFrameTest : public drawing_tests::PlatformTest {
  protected:
   void SetUp() override {
@@ -69,6 +80,33 @@ TEST_F(ReportFrameTest, AJobThatCannotStartIsReportedNotPrinted) {
   const auto log = pf::test::TakeMessageLog();
   ASSERT_EQ(log.size(), 1u);
   EXPECT_NE(log[0].text.find("could not be printed"), std::string::npos);
+}
+
+// A row low on the page keeps its rule there; the next row goes on the next page under the section's title,
+// continued, and the headings the section set.
+TEST_F(ReportFrameTest, ARowAtTheFootOfAPageKeepsItsRuleAndTheNextGoesOnUnderTheHeadings) {
+  pf::test::ScriptPrinter(5100, 6600, 600);
+  ASSERT_TRUE(BeginReport());
+  ReportSectionHeading("costs");
+  ReportContinueWith([] { ReportText("Amount", 1, ReportColumn(0.8)); });
+  const int lastLineTop = LastLineTop();
+  const int rowY = lastLineTop - 100;  // its rule still fits on the paper, the next row does not
+  ReportMoveTo(0, ReportWidth, rowY);
+  const ReportValue first[] = {{"$1", ReportColumn(0.95)}};
+  const int ruleY = ReportValueRow("first", first, ReportColumn(0.4));
+  const ReportValue next[] = {{"$2", ReportColumn(0.95)}};
+  ReportValueRow("next", next, ReportColumn(0.4));
+  EndReport();
+
+  auto jobs = pf::test::TakePrintJobs();
+  ASSERT_EQ(jobs.size(), 1u);
+  ASSERT_EQ(jobs[0].pages.size(), 2u);
+  const auto& ops = jobs[0].pages[0].ops;
+  EXPECT_GT(ruleY, lastLineTop);
+  EXPECT_NE(std::find_if(ops.begin(), ops.end(),
+                         [&](const Op& op) { return op.type == Op::Type::Line && op.y == ruleY; }),
+            ops.end());
+  EXPECT_EQ(Texts(jobs[0].pages[1]), (std::vector<std::string>{"COSTS (continued)", "Amount", "$2", "next"}));
 }
 
 TEST_F(ReportFrameTest, HeaderOnTheFirstPageOnlyAndSectionsBreakPastHalfThePage) {

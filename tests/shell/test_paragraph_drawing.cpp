@@ -94,23 +94,60 @@ INSTANTIATE_TEST_SUITE_P(
         WrapCase{"EverythingFits", 0, "aaaa bbbb cccc dddd eeee", 0, {"aaaa bbbb cccc dddd eeee"}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ParagraphTest, AWordTooWideForAnyLineStandsOnItsOwnAndTheParagraphGoesOn) {
-  const int right = 20 + pf::TextWidth("aa bb ") + 1;
+// Six characters of the monospaced font fit on a line.
+TEST_F(ParagraphTest, AWordTooWideForAnyLineStartsALineOfItsOwnAndBreaksAtTheEdge) {
+  const int right = 20 + pf::TextWidth("aaaaaa") + 1;
+  const int under = 20 + pf::TextWidth("- ");
   DrawParagraph("aa overlongwordhere bb", 1.0, 20, right, 0, 0, -1, 0);
   // A first word that does not fit after text already on the line starts the next line at the margin.
   DrawParagraph("xx", 0, -1, -1, -1, 0, -1, 0);
   DrawParagraph("yyyyy", 1.0, -1, -1, -1, 0, -1, 0);
+  // After a bullet the long word starts on the bullet's line; its pieces go on under the text.
+  DrawParagraph("- overlongwordhere", 1.0, 20, right, 7 * lineHeight_, 2, -1, 0);
 
   const auto texts = Texts(Pages().at(0));
-  ASSERT_EQ(texts.size(), 5u);
-  const std::vector<std::string> expected = {"aa ", "overlongwordhere ", "bb ", "xx", "yyyyy "};
-  const std::vector<int> lines = {0, 1, 2, 3, 4};
+  const struct {
+    const char* text;
+    int line, x;
+  } expected[] = {{"aa ", 0, 20},     {"overlo", 1, 20},  {"ngword", 2, 20},  {"here ", 3, 20},
+                  {"bb ", 4, 20},     {"xx", 5, 20},      {"yyyyy ", 6, 20},  {"- ", 7, 20},
+                  {"over", 7, under}, {"long", 8, under}, {"word", 9, under}, {"here ", 10, 20}};
+  ASSERT_EQ(texts.size(), std::size(expected));
   for (std::size_t i = 0; i < texts.size(); ++i) {
-    EXPECT_EQ(texts[i].text, expected[i]);
-    EXPECT_EQ(texts[i].y, lines[i] * lineHeight_);
+    EXPECT_EQ(texts[i].text, expected[i].text) << i;
+    EXPECT_EQ(texts[i].y, expected[i].line * lineHeight_) << i;
+    EXPECT_EQ(texts[i].x, expected[i].x) << i;
+    // Nothing but a trailing blank reaches past the right limit.
+    std::string inked = texts[i].text;
+    while (!inked.empty() && inked.back() == ' ') inked.pop_back();
+    EXPECT_LE(texts[i].x + pf::TextWidth(inked), right) << texts[i].text;
   }
-  EXPECT_EQ(texts[3].x, 20);
-  EXPECT_EQ(texts[4].x, 20);
+}
+
+// Measuring a paragraph lays it out as drawing does: rows are kept whole by what it says.
+TEST_F(ParagraphTest, MeasuringCountsTheLinesDrawingTakesAndLeavesTheCursor) {
+  const int right = 20 + pf::TextWidth("aaaaaa") + 1;
+  const struct {
+    const char* text;
+    int x, hang;
+  } cases[] = {{"", 20, 0},
+               {"fits", 20, 0},
+               {"aa overlongwordhere bb", 20, 0},
+               {"aa bb cc dd", 20, 0},
+               {"word", 20 + pf::TextWidth("aaaa"), 0},
+               {"- overlongwordhere", 20, 2}};
+  for (const auto& c : cases) {
+    PrintX = 3, PrintY = 4, PrintLeft = 5, PrintRight = 6;
+    const int lines = ParagraphLines(c.text, c.x, 20, right, c.hang);
+    EXPECT_EQ(PrintX, 3);
+    EXPECT_EQ(PrintY, 4);
+    EXPECT_EQ(PrintLeft, 5);
+    EXPECT_EQ(PrintRight, 6);
+    DrawParagraph("", 0, 20, right, 100, 0, -1, 0);
+    PrintX = c.x;
+    const int last = DrawParagraph(c.text, 0, -1, -1, -1, c.hang, -1, 0);
+    EXPECT_EQ(lines, 1 + (last - 100) / lineHeight_) << c.text;
+  }
 }
 
 TEST_F(ParagraphTest, LineFactorZeroContinuesTheLineAndOthersMoveDownByThatManyLines) {

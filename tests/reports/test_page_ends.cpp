@@ -1,0 +1,129 @@
+// Wherever a page ends, a report parts no row: each report is printed from a worksheet whose labels wrap
+// onto several lines, at page heights a few lines apart, and every label stands on the page of its figures.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "layout_checks.h"
+#include "report_fixture.h"
+#include "reports/reports.h"
+
+namespace {
+
+using namespace report_tests;
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// A label of several lines whose every word names its row: "q7r5q" for page 7, row 5.
+std::string RowToken(int page, int row) {
+  return "q" + std::to_string(page) + "r" + std::to_string(row) + "q";
+}
+std::string LongLabel(int page, int row) {
+  std::string label = "L" + std::to_string(page) + "-" + std::to_string(row);
+  for (int i = 0; i < 9; ++i) label += " " + RowToken(page, row);
+  return label;
+}
+
+struct Report {
+  const char* name;
+  void (*fill)();
+  void (*print)();
+  char valueMark;  // values read "v<page>-<row>-..." (analyses) or "i<step>-<row>-..." (incident)
+  int pages, rows;
+};
+
+// Worksheets with a label of several lines in every row and long selected items in the criteria lists.
+class LongLabels : public ReportTest {
+ public:
+  static void FillLongAnalysis(BoundedArray<int, 10, 40, 2, 10>& gadget,
+                               BoundedArray<std::string, 10, 2, 10>& labour) {
+    FillAnalysis(gadget);
+    for (int page = 1; page <= 8; ++page)
+      for (int row = 1; row <= 40; ++row) pf::SetGadgetText(gadget(page, row, 1, 0), LongLabel(page, row));
+    for (const int row : {4, 5, 6, 7, 9, 10, 11, 14})
+      for (int column = 1; column <= 2; ++column)
+        gadget(6, row, column, 2) =
+            List({"ALL", "Falls from a height while loading the racking", "Cuts", "Burns"}, {1, 2, 3});
+    for (int column = 0; column <= 1; ++column) {
+      labour(1, column, 0) = "welders of the north plant";
+      labour(1, column, 9) = "1000";
+    }
+  }
+
+  static void FillLongIncident() {
+    for (int step = 0; step <= 7; ++step)
+      for (int row = 1; row <= 30; ++row) {
+        IncidentGadget(step, row, 1) = Text(LongLabel(step, row));
+        for (int column = 2; column <= 4; ++column)
+          IncidentGadget(step, row, column) =
+              Text("i" + std::to_string(step) + "-" + std::to_string(row) + "-" + std::to_string(column));
+      }
+  }
+};
+
+const Report kReports[] = {
+    {"BeforeAfter", [] { LongLabels::FillLongAnalysis(BAGadget, BALabour); }, PrintBAReport, 'v', 8, 40},
+    {"ConcurrentGroups", [] { LongLabels::FillLongAnalysis(CGGadget, CGLabour); }, PrintCGReport, 'v', 8, 40},
+    {"PotentialIntervention", [] { LongLabels::FillLongAnalysis(PIGadget, PILabour); }, PrintPIReport, 'v', 8,
+     40},
+    {"Incident", LongLabels::FillLongIncident, PrintIncidentReport, 'i', 7, 30},
+};
+
+class PageEnds : public LongLabels, public ::testing::WithParamInterface<Report> {};
+
+// The pages on which the texts of each row stand: its label's lines and its values.
+std::map<std::string, std::set<int>> RowPages(const std::vector<PageText>& texts, const Report& r) {
+  std::map<std::string, std::set<int>> pages;
+  std::vector<std::string> lower;
+  for (const auto& t : texts) lower.push_back(Lower(t.op->text));
+  for (int page = 0; page <= r.pages; ++page)
+    for (int row = 1; row <= r.rows; ++row) {
+      const std::string token = RowToken(page, row);
+      const std::string value = r.valueMark + std::to_string(page) + "-" + std::to_string(row) + "-";
+      std::set<int> label, values;
+      for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (lower[i].find(token) != std::string::npos) label.insert(texts[i].page);
+        if (texts[i].op->text.find(value) != std::string::npos) values.insert(texts[i].page);
+      }
+      // A row whose label is not printed has no figures of its own here.
+      if (label.empty()) continue;
+      label.insert(values.begin(), values.end());
+      pages[token] = label;
+    }
+  return pages;
+}
+
+TEST_P(PageEnds, NoRowIsPartedFromItsFiguresWhereverThePageEnds) {
+  const Report& r = GetParam();
+  r.fill();
+  // Heights a little more than a line apart put the page end inside every kind of row.
+  for (int height = 2400; height <= 3600; height += 200) {
+    SCOPED_TRACE("page height " + std::to_string(height));
+    pf::test::ScriptPrinter(5100, height, 600, "");
+    r.print();
+    const auto jobs = pf::test::TakePrintJobs();
+    ASSERT_EQ(jobs.size(), 1u);
+    const auto texts = VisibleTexts(jobs[0].pages);
+    for (const auto& [token, pages] : RowPages(texts, r)) {
+      EXPECT_EQ(pages.size(), 1u) << "the row " << token << " stands on pages " << *pages.begin() + 1
+                                  << " to " << *pages.rbegin() + 1;
+    }
+    ExpectInsideThePage(texts, 5100, height);
+    ExpectNoTextOverAnother(texts);
+    ExpectBreakdownHeadedOnEveryPage(texts);
+    ExpectEveryPageHeaded(jobs[0].pages);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Reports, PageEnds, ::testing::ValuesIn(kReports),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -1,0 +1,196 @@
+// Every example incident and analysis, and worksheets with long words, long names and huge figures, printed
+// at a test page and at a real printer's printable area, checked from what was drawn: every text inside
+// the page, no text over another, every row on one page and a carried-over block under its heading.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "analysis/pages/pages_globals.h"
+#include "incident/incident_globals.h"
+#include "layout_checks.h"
+#include "platform/platform.h"
+#include "platform/test_surface.h"
+#include "shell/page_globals.h"
+#include "shell/page_switching.h"
+#include "shell/program_fixture.h"
+#include "shell/shell_globals.h"
+#include "shell/tab_bars.h"
+
+namespace {
+
+using namespace report_tests;
+
+struct Geometry {
+  const char* name;
+  int width, height, dpi;
+};
+// A letter page without margins at 600 dpi, and a letter page less a real printer's margins at 1200 dpi.
+constexpr Geometry kGeometries[] = {{"Page600", 5100, 6600, 600}, {"Printer1200", 9866, 12866, 1200}};
+
+enum class Sheet { Incident, BA, CG, PI };
+
+class PrintedLayout;
+struct LayoutCase {
+  const char* name;
+  Sheet sheet;
+  int example;                             // the row of the start page's example list
+  void (*edit)(PrintedLayout&) = nullptr;  // what the user changes before printing
+};
+
+// A word wider than any column: a pasted path.
+const std::string kLongWord =
+    "/srv/plants/north-assembly/shared/health-and-safety/incident-reports/2009/december/"
+    "loading-dock-west/forklift-FT-4471-hydraulic-line-rupture-photos-and-witness-statements-final";
+// An occupation name far wider than the band's room for it.
+const std::string kLongName =
+    "maintenance electricians and instrumentation technicians of the north plant night shift";
+
+class PrintedLayout : public ProgramTest,
+                      public ::testing::WithParamInterface<std::tuple<LayoutCase, Geometry>> {
+ public:
+  // The user opens an example from the start page's list.
+  void ChooseExample(Sheet sheet, int row) {
+    pf::HideGadget(FrontPageHolder, true);
+    pf::HideGadget(TabbedArea, false);
+    int tile = 0, list = 0;
+    if (sheet == Sheet::Incident) {
+      ShowPage(2, 9, -1);
+      tile = IncidentExampleTile, list = ExampleIncidentList;
+    } else {
+      SelectTopTab(1);
+      SelectSecondTab(sheet == Sheet::BA ? 3 : sheet == Sheet::CG ? 2 : 1);
+      SelectThirdTab(9);
+      ShowPage(-1, -1, -1);
+    }
+    Pump();
+    if (sheet == Sheet::BA) tile = BAExampleTile, list = BAExampleList;
+    if (sheet == Sheet::CG) tile = CGExampleTile, list = CGExampleList;
+    if (sheet == Sheet::PI) tile = PIExampleTile, list = PIExampleList;
+    pf::test::Click(tile);
+    Pump();
+    const pf::Rect r = pf::GadgetItemRect(list, row);
+    pf::test::Click(list, r.x + 20, r.y + r.h / 2);
+    Pump();
+  }
+
+  // Shows a step of the worksheet, puts `text` into a field as the user pastes it, and leaves the field.
+  void PasteInto(Sheet sheet, int step, int field, const std::string& text) {
+    if (sheet == Sheet::Incident) {
+      SelectSecondTab(9 - step);
+    } else {
+      SelectThirdTab(9 - step);
+    }
+    ShowPage(-1, -1, -1);
+    Pump();
+    pf::SetGadgetText(field, "");  // as the user selects the field's text
+    pf::test::Click(field);
+    Pump();
+    pf::test::Paste(text);
+    Pump();
+    pf::test::PressTab();
+    Pump();
+  }
+
+  // Steps the occupational group of the Potential Intervention's step 2 with its arrows.
+  void StepGroupUpTo(int group) {
+    const int buddy = PIGadget(7, 4, 1, 2);
+    int arrows = buddy + 1;
+    while (pf::GadgetKind(arrows) != pf::Kind::UpDown && arrows < buddy + 50) ++arrows;
+    for (int step = 0; step < 10 && pf::GetGadgetText(buddy) != std::to_string(group); ++step) {
+      pf::test::StepUpDown(arrows, true);
+      Pump();
+    }
+  }
+
+  // Presses the worksheet's print button with a recording printer of the geometry; the job's pages. With
+  // QM_REPORT_PDF_DIR set, the pages are also written there as a PDF file to look at.
+  std::vector<pf::test::PrintedPage> Print(Sheet sheet, const Geometry& g, const std::string& name) {
+    std::string pdf;
+    if (const char* dir = std::getenv("QM_REPORT_PDF_DIR")) {
+      std::filesystem::create_directories(dir);
+      pdf = (std::filesystem::path(dir) / (name + ".pdf")).string();
+    }
+    pf::test::ScriptPrinter(g.width, g.height, g.dpi, pdf);
+    const int button = sheet == Sheet::Incident ? IncidentPrintButton
+                       : sheet == Sheet::BA     ? BAPrintButton
+                       : sheet == Sheet::CG     ? CGPrintButton
+                                                : PIPrintButton;
+    pf::test::Click(button);
+    Pump();
+    auto jobs = pf::test::TakePrintJobs();
+    if (jobs.size() != 1u || !jobs[0].ended) return {};
+    return jobs[0].pages;
+  }
+};
+
+TEST_P(PrintedLayout, EveryTextWholeInsideThePageAndClearOfEveryOther) {
+  const auto& [c, g] = GetParam();
+  ChooseExample(c.sheet, c.example);
+  if (c.edit) c.edit(*this);
+  const auto pages = Print(c.sheet, g, std::string(c.name) + "-" + g.name);
+  ASSERT_FALSE(pages.empty()) << "no report printed";
+  const auto texts = VisibleTexts(pages);
+  ExpectInsideThePage(texts, g.width, g.height);
+  ExpectNoTextOverAnother(texts);
+  ExpectRowsWhole(pages);
+  ExpectEveryPageHeaded(pages);
+  if (c.sheet == Sheet::PI) ExpectBreakdownHeadedOnEveryPage(texts);
+  // The captions' escaped ampersand prints as the screen shows it.
+  for (const auto& t : texts) {
+    EXPECT_EQ(t.op->text.find("&&"), std::string::npos) << Where(t);
+  }
+}
+
+void IncidentLongWords(PrintedLayout& t) {
+  t.PasteInto(Sheet::Incident, 1, IncidentGadget(0, 6, 2), "Spill near " + kLongWord + " then a fall");
+  t.PasteInto(Sheet::Incident, 2, IncidentGadget(1, 10, 2), kLongWord);
+}
+// Inputs take twelve digits; their product takes more than a column holds.
+void IncidentHugeFigures(PrintedLayout& t) {
+  t.PasteInto(Sheet::Incident, 2, IncidentGadget(1, 2, 2), "999999999999");
+  t.PasteInto(Sheet::Incident, 2, IncidentGadget(1, 2, 3), "999999999999");
+}
+void BALongWords(PrintedLayout& t) {
+  t.PasteInto(Sheet::BA, 1, BAGadget(8, 2, 1, 2), kLongWord);
+  t.PasteInto(Sheet::BA, 4, BAGadget(5, 3, 1, 2), kLongWord);
+  t.PasteInto(Sheet::BA, 2, BAGadget(7, 4, 2, 2), kLongWord);
+}
+// Group 10 has the widest number of the band; group 1 a name far wider than its room.
+void PILongNames(PrintedLayout& t) {
+  t.PasteInto(Sheet::PI, 2, PIGadget(7, 4, 2, 2), kLongName);
+  t.StepGroupUpTo(10);
+  t.PasteInto(Sheet::PI, 2, PIGadget(7, 4, 2, 2), "riggers");
+  t.PasteInto(Sheet::PI, 2, PIGadget(7, 6, 1, 2), "2000");
+  t.PasteInto(Sheet::PI, 3, PIGadget(6, 20, 2, 6), kLongWord);
+  t.PasteInto(Sheet::PI, 6, PIGadget(3, 4, 2, 2), kLongWord);
+}
+
+const LayoutCase kCases[] = {
+    {"Incident1", Sheet::Incident, 0},
+    {"Incident2", Sheet::Incident, 1},
+    {"Incident3", Sheet::Incident, 2},
+    {"Incident4", Sheet::Incident, 3},
+    {"Incident5", Sheet::Incident, 4},
+    {"Incident6", Sheet::Incident, 5},
+    {"BeforeAfter", Sheet::BA, 0},
+    {"ConcurrentGroups", Sheet::CG, 0},
+    {"PotentialIntervention", Sheet::PI, 0},
+    {"IncidentLongWords", Sheet::Incident, 0, IncidentLongWords},
+    {"IncidentHugeFigures", Sheet::Incident, 0, IncidentHugeFigures},
+    {"BeforeAfterLongWords", Sheet::BA, 0, BALongWords},
+    {"PotentialInterventionLongNames", Sheet::PI, 0, PILongNames},
+};
+
+INSTANTIATE_TEST_SUITE_P(Reports, PrintedLayout,
+                         ::testing::Combine(::testing::ValuesIn(kCases), ::testing::ValuesIn(kGeometries)),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) + "_" +
+                                  std::get<1>(info.param).name;
+                         });
+
+}  // namespace
