@@ -280,7 +280,6 @@ ModuleDescription MakeBADescription() {
   m.recalc = RecalcBA;
   m.fillList = FillBAAnalysisList;
   m.newRecord = NewBAAnalysis;
-  m.loadRecord = [](int uid) { LoadBAAnalysis(uid); };
   m.loadExample = LoadBAExample;
   m.syncDates = SyncBADates;
   m.copiedRows = 1u << 7 | 1u << 9;

@@ -228,7 +228,6 @@ ModuleDescription MakeDescription() {
   m.recalc = RecalcCG;
   m.fillList = FillCGAnalysisList;
   m.newRecord = NewCGAnalysis;
-  m.loadRecord = [](int uid) { LoadCGAnalysis(uid); };
   m.loadExample = LoadCGExample;
   m.syncDates = SyncCGDates;
   m.copiedRows = 1u << 7 | 1u << 9;

@@ -119,7 +119,6 @@ struct ModuleDescription {
   // The store's routines for the module (nullptr until the store provides them).
   void (*fillList)();
   void (*newRecord)();
-  void (*loadRecord)(int uid);  // -1: the row selected in the stored-records list
   void (*loadExample)();
 
   // What the dispatch needs besides the controls.

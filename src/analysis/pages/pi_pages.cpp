@@ -217,7 +217,6 @@ ModuleDescription MakeDescription() {
   m.recalc = RecalcPI;
   m.fillList = FillPIAnalysisList;
   m.newRecord = NewPIAnalysis;
-  m.loadRecord = [](int uid) { LoadPIAnalysis(uid); };
   m.loadExample = LoadPIExample;
   m.syncDates = SyncPIDates;
   m.copiedRows = 1u << 5 | 1u << 6 | 1u << 7 | 1u << 8 | 1u << 9;
