@@ -266,3 +266,5 @@ void OpenTypedRecordNumber(int kind) {
   pf::Delay(1000);
   putBack();
 }
+
+void StartNewRecord(int kind) { FooterKindOf(kind).newRecord(); }

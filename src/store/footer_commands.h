@@ -19,6 +19,8 @@ void DeleteShownRecord(int kind);
 // Opens the record whose number the user typed into step 1's number field (kinds 1-4), or shows
 // "NOT FOUND" there for a second.
 void OpenTypedRecordNumber(int kind);
+// Shows a blank record of `kind` (its own question about unsaved changes included).
+void StartNewRecord(int kind);
 
 // What the number field shows for a record of `kind` whose hidden number is `uid`.
 std::string RecordNumberCaption(int kind, const std::string& uid);

@@ -172,21 +172,6 @@ constexpr DispatchEntry kEntries[] = {
     {CloseText, 0, kPanelCount - 1, LeftClickOnly, ClosePanel},
 };
 
-void NewRecordOfKind(int kind) {
-  switch (kind) {
-    case KindBA:
-      return NewBAAnalysis();
-    case KindCG:
-      return NewCGAnalysis();
-    case KindPI:
-      return NewPIAnalysis();
-    case KindMISummary:
-      return NewMISummary();
-    default:
-      return NewIncident();
-  }
-}
-
 enum class Ahead { BlankFirst, OverShown, Stop };
 
 // The new record's question, and after a Cancel the load's own. A save that failed has told the user why;
@@ -206,7 +191,7 @@ Ahead AskBeforeOpening(int kind) {
 // The user has let the unsaved changes go (saved or not): neither step asks again.
 void OpenAfterQuestions(int kind, Ahead ahead, const std::function<void()>& fill) {
   ModifiedFlags(kind) = 0;
-  if (ahead == Ahead::BlankFirst) NewRecordOfKind(kind);
+  if (ahead == Ahead::BlankFirst) StartNewRecord(kind);
   fill();
 }
 
