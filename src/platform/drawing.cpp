@@ -41,21 +41,16 @@ void ResetState(Target target, int picture) {
 
 QColor ToColor(Rgb c) { return QColor(Red(c), Green(c), Blue(c)); }
 
-// The painter for one drawing call. On a picture it is opened for the call only, on the picture as the
-// table holds it now, so a picture replaced between calls is never drawn through a stale pointer. On the
-// printer it is the print job's page painter.
-class Canvas {
+// A picture's painter, opened for one drawing call only, on the picture as the table holds it now, so a
+// picture replaced between calls is never drawn through a stale pointer.
+class PictureCanvas {
  public:
-  Canvas() {
-    if (S().target == Target::Picture) {
-      if (QImage* img = FindPicture(S().picture)) p_ = &own_.emplace(img);
-    } else if (S().target == Target::Printer) {
-      p_ = PrinterPainter();
-    }
+  PictureCanvas() {
+    if (QImage* img = FindPicture(S().picture)) p_ = &own_.emplace(img);
     if (p_ && !p_->isActive()) p_ = nullptr;
   }
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
+  PictureCanvas(const PictureCanvas&) = delete;
+  PictureCanvas& operator=(const PictureCanvas&) = delete;
   explicit operator bool() const { return p_ != nullptr; }
   QPainter& operator*() const { return *p_; }
 
@@ -64,13 +59,23 @@ class Canvas {
   QPainter* p_ = nullptr;
 };
 
-void Record(test::DrawOp op) {
-  if (op.type == test::DrawOp::Type::Text || op.type == test::DrawOp::Type::Picture) op.front = S().front;
-  op.font = S().fontNumber;
-  op.back = S().back;
-  op.mode = S().mode;
-  if (S().target == Target::Printer) RecordPrinterOp(op);
-  if (S().target == Target::Picture) RecordPictureOp(op);
+// A drawing is painted on a picture at once; on the printer it is held with the page until the page is
+// finished. Nothing is drawn without a target.
+void Draw(HeldDrawing d) {
+  d.op.font = S().fontNumber;
+  d.op.back = S().back;
+  d.op.mode = S().mode;
+  if (d.op.type == test::DrawOp::Type::Text || d.op.type == test::DrawOp::Type::Picture)
+    d.op.front = S().front;
+  d.font = S().font;
+  if (S().target == Target::Printer) {
+    if (PrinterPainter()) HoldPrinterDrawing(std::move(d));
+  } else if (S().target == Target::Picture) {
+    PictureCanvas c;
+    if (!c) return;
+    PaintDrawing(*c, d);
+    RecordPictureOp(d.op);
+  }
 }
 
 QRect Normalised(int x, int y, int w, int h) {
@@ -80,6 +85,56 @@ QRect Normalised(int x, int y, int w, int h) {
 }
 
 }  // namespace
+
+void PaintDrawing(QPainter& p, const HeldDrawing& d) {
+  const test::DrawOp& op = d.op;
+  const QColor colour = ToColor(op.front);
+  switch (op.type) {
+    case test::DrawOp::Type::Text: {
+      const QString t = QString::fromStdString(op.text);
+      const QFontMetrics fm(d.font, p.device());
+      // Opaque text paints its whole cell, so text over a shaded band or a previous run stays readable.
+      if (op.mode != DrawMode::Transparent) p.fillRect(QRect(op.x, op.y, op.w, op.h), ToColor(op.back));
+      p.setFont(d.font);
+      p.setPen(colour);
+      p.drawText(QPoint(op.x, op.y + fm.ascent()), t);  // Qt places text by its baseline
+      break;
+    }
+    case test::DrawOp::Type::Line:
+      p.setPen(QPen(colour, 1));
+      p.drawLine(op.x, op.y, op.w, op.h);
+      break;
+    case test::DrawOp::Type::Box: {
+      const QRect r = Normalised(op.x, op.y, op.w, op.h);
+      if (op.mode == DrawMode::Outlined) {
+        // A one-pixel frame just inside the rectangle, the same on every device.
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), colour);
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colour);
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), colour);
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), colour);
+      } else {
+        p.fillRect(r, colour);
+      }
+      break;
+    }
+    case test::DrawOp::Type::Circle:
+      p.setPen(QPen(colour, 1));
+      if (op.mode == DrawMode::Outlined)
+        p.setBrush(Qt::NoBrush);
+      else
+        p.setBrush(colour);
+      p.drawEllipse(QPoint(op.x, op.y), op.w, op.w);
+      break;
+    case test::DrawOp::Type::Picture:
+      if (d.scaled) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRect(op.x, op.y, op.w, op.h), d.image);
+      } else {
+        p.drawImage(QPoint(op.x, op.y), d.image);
+      }
+      break;
+  }
+}
 
 QPaintDevice* DrawingDevice() {
   switch (S().target) {
@@ -102,8 +157,7 @@ void ForgetPrinterTarget() {
 }  // namespace pf::detail
 
 namespace pf {
-using detail::Canvas;
-using detail::Record;
+using detail::Draw;
 using detail::S;
 using detail::ToColor;
 using Op = test::DrawOp;
@@ -137,18 +191,10 @@ Rgb CurrentFrontColour() { return S().front; }
 void BackColour(Rgb colour) { S().back = colour & 0xFFFFFF; }
 
 void DrawText(int x, int y, const std::string& text) {
-  Canvas c;
-  if (!c) return;
-  QPainter& p = *c;
-  const QString t = QString::fromStdString(text);
-  const QFontMetrics fm(S().font, p.device());
-  // Opaque text paints its whole cell, so text over a shaded band or a previous run stays readable.
-  if (S().mode != DrawMode::Transparent)
-    p.fillRect(QRect(x, y, fm.horizontalAdvance(t), fm.height()), ToColor(S().back));
-  p.setFont(S().font);
-  p.setPen(ToColor(S().front));
-  p.drawText(QPoint(x, y + fm.ascent()), t);  // Qt places text by its baseline
-  Record(Op{Op::Type::Text, x, y, fm.horizontalAdvance(t), fm.height(), text});
+  QPaintDevice* d = detail::DrawingDevice();
+  if (!d) return;
+  const QFontMetrics fm(S().font, d);
+  Draw({Op{Op::Type::Text, x, y, fm.horizontalAdvance(QString::fromStdString(text)), fm.height(), text}});
 }
 
 int TextWidth(const std::string& text) {
@@ -162,12 +208,9 @@ int TextHeight(const std::string&) {
   return d ? QFontMetrics(S().font, d).height() : 0;
 }
 
+// Lines, boxes and circles carry their own colour; the front colour is what they were drawn in.
 void LineXY(int x1, int y1, int x2, int y2, Rgb colour) {
-  Canvas c;
-  if (!c) return;
-  (*c).setPen(QPen(ToColor(colour), 1));
-  (*c).drawLine(x1, y1, x2, y2);
-  Record(Op{Op::Type::Line, x1, y1, x2, y2, {}, 0, colour & 0xFFFFFF});
+  Draw({Op{Op::Type::Line, x1, y1, x2, y2, {}, 0, colour & 0xFFFFFF}});
 }
 
 // Covers |w| pixels across and |h| down from (x, y); a zero extent counts as one pixel.
@@ -179,54 +222,25 @@ void Line(int x, int y, int w, int h, Rgb colour) {
 }
 
 void Box(int x, int y, int w, int h, Rgb colour) {
-  Canvas c;
-  if (!c) return;
-  const QRect r = detail::Normalised(x, y, w, h);
-  const QColor col = ToColor(colour);
-  if (S().mode == DrawMode::Outlined) {
-    // A one-pixel frame just inside the rectangle, the same on every device.
-    (*c).fillRect(QRect(r.left(), r.top(), r.width(), 1), col);
-    (*c).fillRect(QRect(r.left(), r.bottom(), r.width(), 1), col);
-    (*c).fillRect(QRect(r.left(), r.top(), 1, r.height()), col);
-    (*c).fillRect(QRect(r.right(), r.top(), 1, r.height()), col);
-  } else {
-    (*c).fillRect(r, col);
-  }
-  Record(Op{Op::Type::Box, x, y, w, h, {}, 0, colour & 0xFFFFFF});
+  Draw({Op{Op::Type::Box, x, y, w, h, {}, 0, colour & 0xFFFFFF}});
 }
 
 void Circle(int x, int y, int radius, Rgb colour) {
-  Canvas c;
-  if (!c) return;
-  QPainter& p = *c;
-  p.setPen(QPen(ToColor(colour), 1));
-  if (S().mode == DrawMode::Outlined)
-    p.setBrush(Qt::NoBrush);
-  else
-    p.setBrush(ToColor(colour));
-  p.drawEllipse(QPoint(x, y), radius, radius);
-  Record(Op{Op::Type::Circle, x, y, radius, 0, {}, 0, colour & 0xFFFFFF});
+  Draw({Op{Op::Type::Circle, x, y, radius, 0, {}, 0, colour & 0xFFFFFF}});
 }
 
 // At its own size, or scaled to w x h when both are given.
 void DrawPicture(int picture, int x, int y, int w, int h) {
   const QImage* src = detail::FindPicture(picture);
-  if (!src) return;
-  Canvas c;
-  if (!c) return;
+  if (!src || !detail::DrawingDevice()) return;
   // Drawing a picture onto itself reads from a copy: the painter writes into the same pixels.
-  const QImage image = (S().target == detail::Target::Picture && S().picture == picture) ? src->copy() : *src;
-  const bool scaled = w > 0 && h > 0;
-  if (scaled) {
-    (*c).setRenderHint(QPainter::SmoothPixmapTransform);
-    (*c).drawImage(QRect(x, y, w, h), image);
-  } else {
-    (*c).drawImage(QPoint(x, y), image);
-  }
-  const QSize size = detail::PictureSize(image);
-  Op op{Op::Type::Picture, x, y, scaled ? w : size.width(), scaled ? h : size.height(), {}};
-  op.picture = picture;
-  Record(op);
+  detail::HeldDrawing d;
+  d.image = (S().target == detail::Target::Picture && S().picture == picture) ? src->copy() : *src;
+  d.scaled = w > 0 && h > 0;
+  const QSize size = detail::PictureSize(d.image);
+  d.op = Op{Op::Type::Picture, x, y, d.scaled ? w : size.width(), d.scaled ? h : size.height(), {}};
+  d.op.picture = picture;
+  Draw(std::move(d));
 }
 
 }  // namespace pf

@@ -3,12 +3,13 @@
 // recorded for tests: on the pages of a recording printer, and on pictures when asked.
 #pragma once
 
+#include <QFont>
+#include <QImage>
 #include <optional>
 #include <string>
 
 #include "platform/test_surface.h"
 
-class QFont;
 class QPaintDevice;
 class QPainter;
 
@@ -18,8 +19,20 @@ namespace pf::detail {
 QPaintDevice* DrawingDevice();
 const QFont& DrawingQFont();
 
+// One drawing call, with what it needs to be painted later: the operation as recorded (position, text,
+// colours, mode), the font it was drawn in, and a picture's pixels.
+struct HeldDrawing {
+  test::DrawOp op;
+  QFont font = {};
+  QImage image = {};
+  bool scaled = false;  // a picture drawn at op.w x op.h rather than its own size
+};
+void PaintDrawing(QPainter& painter, const HeldDrawing& drawing);
+
 // The painter of the running print job's current page; nullptr when no job runs.
 QPainter* PrinterPainter();
+// Keeps a drawing with the current page of the running job; the page is painted when it is finished.
+void HoldPrinterDrawing(HeldDrawing drawing);
 // Drawing calls stop using the printer (the job is ending).
 void ForgetPrinterTarget();
 

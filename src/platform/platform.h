@@ -465,6 +465,13 @@ int TextBoxHeight(int width, const std::string& text);  // height of the word-br
 bool PrintRequester(const std::string& jobName);
 bool StartPrinting();  // begins the job on the chosen printer; false on failure
 bool NewPrinterPage();
+// What is drawn on a page is held until the page is finished, so that the drawings made last can still
+// go to the next page: NewPrinterPageCarrying ends the page without its drawings from number `from` on
+// (PrinterPageDrawings counts those made so far), and PlaceCarriedDrawings draws them on the new page,
+// moved down by dy.
+int PrinterPageDrawings();
+bool NewPrinterPageCarrying(int from);
+void PlaceCarriedDrawings(int dy);
 bool StopPrinting();     // ends the job; false on failure
 int PrinterPageWidth();  // device pixels of the last printer chosen (0 before any)
 int PrinterPageHeight();

@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/drawing_state.h"
 #include "platform/registry.h"
@@ -40,6 +42,8 @@ struct Job {
   std::unique_ptr<QPdfWriter> pdf;
   QPagedPaintDevice* device = nullptr;
   bool recorded = false;
+  std::vector<HeldDrawing> page;     // what the current page holds, painted when it is finished
+  std::vector<HeldDrawing> carried;  // taken off the page before, waiting for PlaceCarriedDrawings
   QPainter painter;
 };
 
@@ -96,7 +100,20 @@ void OpenRecordingDevice(Job& job, const ScriptedPrinter& s, const std::string& 
   job.device = job.pdf.get();
 }
 
+// Paints the page's drawings (and records them for a recording printer); the page is then empty.
+void FinishPage(Job& job) {
+  for (const auto& d : job.page) {
+    PaintDrawing(job.painter, d);
+    if (job.recorded) RecordPrinterOp(d.op);
+  }
+  job.page.clear();
+}
+
 }  // namespace
+
+void HoldPrinterDrawing(HeldDrawing drawing) {
+  if (auto& job = P().job) job->page.push_back(std::move(drawing));
+}
 
 QPainter* PrinterPainter() {
   auto& job = P().job;
@@ -150,17 +167,42 @@ bool StartPrinting() {
   return true;
 }
 
-bool NewPrinterPage() {
+bool NewPrinterPage() { return NewPrinterPageCarrying(PrinterPageDrawings()); }
+
+int PrinterPageDrawings() {
+  const auto& job = P().job;
+  return job ? int(job->page.size()) : 0;
+}
+
+bool NewPrinterPageCarrying(int from) {
   auto& job = P().job;
-  if (!job || !job->device->newPage()) return false;
+  if (!job) return false;
+  auto& page = job->page;
+  from = std::clamp(from, 0, int(page.size()));
+  job->carried.assign(std::make_move_iterator(page.begin() + from), std::make_move_iterator(page.end()));
+  page.erase(page.begin() + from, page.end());
+  detail::FinishPage(*job);
+  if (!job->device->newPage()) return false;
   if (job->recorded) detail::AddRecordedPage();
   return true;
+}
+
+void PlaceCarriedDrawings(int dy) {
+  auto& job = P().job;
+  if (!job) return;
+  for (auto& d : job->carried) {
+    d.op.y += dy;
+    if (d.op.type == test::DrawOp::Type::Line) d.op.h += dy;  // a line's second point
+    job->page.push_back(std::move(d));
+  }
+  job->carried.clear();
 }
 
 bool StopPrinting() {
   auto& p = P();
   if (!p.job) return false;
   detail::ForgetPrinterTarget();
+  detail::FinishPage(*p.job);
   const bool ended = p.job->painter.end();
   if (p.job->recorded) detail::EndRecordedJob();
   p.job.reset();

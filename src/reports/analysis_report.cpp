@@ -32,13 +32,15 @@ void PrintDescription(const AnalysisReportKind& k) {
   };
   for (int row = 2; row <= 7; ++row) line(row);
   ReportAdvance(0.5);
-  SelectReportFont(ReportUnderlineFont);
-  const std::string heading = Label(k, 8, 8);
-  // The heading stays with its first row.
-  ReportKeepLines(ReportLines(heading, std::max(10, a - pf::TextWidth(heading)), a) + 1);
-  ReportLabelEndingAt(heading, a);
-  ReportAdvance(1.3);
-  SelectReportFont(ReportFont);
+  {
+    const ReportHeading types;
+    SelectReportFont(ReportUnderlineFont);
+    const std::string heading = Label(k, 8, 8);
+    ReportKeepLines(ReportLines(heading, std::max(10, a - pf::TextWidth(heading)), a));
+    ReportLabelEndingAt(heading, a);
+    ReportAdvance(1.3);
+    SelectReportFont(ReportFont);
+  }
   for (const int row : k.rowsAfterHeading) line(row);
   ReportAdvance(k.descriptionEnd);
 }
@@ -141,8 +143,9 @@ void PrintInterventionCosts(const AnalysisReportKind& k) {
   const int gap = pf::TextWidth(" ");
   for (int row = 2; row <= 19; ++row) {
     if (row == 2 || row == 10 || row == 13 || row == 17) {
+      const ReportHeading group;
       const std::string heading = Caps(k, Label(k, 5, row));
-      ReportKeepLines(ReportLines(heading, 10, W(0.39)) + 2);  // with the first cost under it
+      ReportKeepLines(ReportLines(heading, 10, W(0.39)));
       ReportText(heading, 1.25, 10, W(0.39));
       ReportRule();
       continue;
@@ -256,8 +259,9 @@ void PrintSummary(const AnalysisReportKind& k) {
   int top = 0;
   for (const auto& r : k.summaryRows) {
     if (r.heading) {
+      const ReportHeading group;
       const std::string heading = Caps(k, Label(k, 1, r.row));
-      ReportKeepLines(ReportLines(heading, 10, ReportWidth) + 2);  // with the row under it
+      ReportKeepLines(ReportLines(heading, 10, ReportWidth));
       ReportText(heading, 1.5, 10, ReportWidth);
       top = ReportBar(2);
       continue;

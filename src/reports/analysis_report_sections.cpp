@@ -31,6 +31,11 @@ struct ListColumn {
   bool HasMore() const { return next < pf::CountGadgetItems(list); }
 };
 
+// The label of a list that goes on at the top of a page.
+std::string ContinuedLabel(const AnalysisReportKind& k, int row) {
+  return AnalysisCell(k, 6, row, 1, 0) + " (continued):";
+}
+
 }  // namespace
 
 // The selected items of the two lists stand side by side, one pair per line, each list in its own order;
@@ -40,18 +45,18 @@ void PrintPairedCriteriaRow(const AnalysisReportKind& k, int row, double left1, 
   const std::string label = AnalysisCell(k, 6, row, 1, 0) + ":";
   ListColumn columns[] = {{(*k.gadget)(6, row, 1, 2), W(left1), W(right1)},
                           {(*k.gadget)(6, row, 2, 2), W(left2), W(right2)}};
-  // Takes the pair of the next pass and the lines it needs; false when neither list has items left.
+  // Takes the pair of the next pass and the lines it needs; false when neither list has a selected item
+  // left.
   std::optional<std::string> items[2];
   int pairLines = 1;
   const auto takePair = [&] {
-    if (!columns[0].HasMore() && !columns[1].HasMore()) return false;
     pairLines = 1;
     for (int c = 0; c < 2; ++c) {
       items[c] = columns[c].HasMore() ? NextSelected(columns[c].list, columns[c].next) : std::nullopt;
       if (items[c])
         pairLines = std::max(pairLines, ReportBulletLines(*items[c], columns[c].left, columns[c].right));
     }
-    return true;
+    return items[0] || items[1];
   };
   bool more = takePair();
   // The first pair begins on the label's last line.
@@ -66,7 +71,9 @@ void PrintPairedCriteriaRow(const AnalysisReportKind& k, int row, double left1, 
     ReportMoveTo(-1, -1, lowest);
     ReportAdvance(1);
     more = takePair();
-    if (more) ReportKeepLines(pairLines);
+    // Pairs moved to a new page begin on the last line of their label, repeated.
+    if (more && ReportKeepLines(pairLines))
+      DrawParagraph(ContinuedLabel(k, row), 0, 10, W(0.25), -1, 0, -1, 0);
   }
   ReportAdvance(1, 10, ReportWidth);
 }
@@ -81,16 +88,23 @@ void PrintSharedCriteriaRow(const AnalysisReportKind& k, int row, double emptyLi
   const int labelLines = ReportLines(label, 10, W(0.25));
   ReportKeepLines(std::max(labelLines, item ? ReportBulletLines(*item, W(0.35), W(0.95)) : 1));
   const int lineY = ReportCursorY();
-  const int labelEnd = DrawParagraph(label, 0, 10, W(0.25), -1, 0, -1, 0);
+  ReportPlace labelEnd = ReportPlaceAt(DrawParagraph(label, 0, 10, W(0.25), -1, 0, -1, 0));
   ReportMoveTo(-1, -1, lineY);
   int end = lineY + ReportAdvanceHeight(emptyLines);
+  const double belowLabel = item ? 1 : emptyLines;
   for (bool first = true; item; item = NextSelected(list, next), first = false) {
-    if (!first) ReportKeepLines(ReportBulletLines(*item, W(0.35), W(0.95)));
-    ReportBullet(*item, 1, W(0.35), W(0.95), first ? lineY : -1);
+    int itemY = first ? lineY : ReportCursorY();
+    if (!first && ReportKeepLines(ReportBulletLines(*item, W(0.35), W(0.95)))) {
+      // Items moved to a new page stand beside their label, repeated.
+      itemY = ReportCursorY();
+      labelEnd = ReportPlaceAt(DrawParagraph(ContinuedLabel(k, row), 0, 10, W(0.25), itemY, 0, -1, 0));
+    }
+    ReportBullet(*item, 1, W(0.35), W(0.95), itemY);
     end = ReportCursorY();
   }
-  // A page started inside the list leaves the label above on the page before.
-  if (end >= lineY) end = std::max(end, labelEnd + ReportAdvanceHeight(end > lineY ? 1 : emptyLines));
+  // The row ends below its label too, where the label stands on this page.
+  const int labelY = ReportPlaceY(labelEnd, -1);
+  if (labelY >= 0) end = std::max(end, labelY + ReportAdvanceHeight(belowLabel));
   ReportMoveTo(-1, -1, end);
   ReportAdvance(1.5, 10, ReportWidth);
   ReportRule();
@@ -127,11 +141,21 @@ constexpr ClaimsLine kClaimsLines[] = {
 
 // The claim costs of the two situations, the inputs of the premium model and the premium changes it gives.
 void PrintClaimsBlock(const AnalysisReportKind& k) {
-  const int e1 = W(k.claimsEdge1), e2 = W(k.claimsEdge2);
-  // The captions, their headings and the two totals stand together.
-  ReportKeepDown(ReportAdvanceHeight(2) + ReportAdvanceHeight(1.5));
-  ReportRightAligned(k.claimsCaption1, e1);
-  ReportRightAligned(k.claimsCaption2, e2);
+  const int e1 = W(k.claimsEdge1), e2 = W(k.claimsEdge2), cell2 = e1 + pf::TextWidth(" ");
+  // The captions, their headings and the two totals stand together; a caption wider than its column
+  // wraps in it.
+  const auto lines = [&](const std::string& first, const std::string& second) {
+    return std::max(ReportRightAlignedLines(first, e1, 10), ReportRightAlignedLines(second, e2, cell2)) - 1;
+  };
+  SelectReportFont(ReportUnderlineFont);
+  const int headingLines = lines("Total claims cost", "Total claims cost");
+  SelectReportFont(ReportFont);
+  ReportKeepDown((lines(k.claimsCaption1, k.claimsCaption2) + headingLines) * ReportLineHeight() +
+                 ReportAdvanceHeight(2) + ReportAdvanceHeight(1.5));
+  const int captionY = ReportCursorY();
+  const int firstEnd = ReportRightAlignedText(k.claimsCaption1, e1, 10, captionY);
+  const int lastLine = std::max(firstEnd, ReportRightAlignedText(k.claimsCaption2, e2, cell2, captionY));
+  ReportMoveTo(0, -1, lastLine);
   ReportAdvance(2);
   const ReportValue headings[] = {{"Total claims cost", e1}, {"Total claims cost", e2}};
   ReportHeadings(headings, ReportUnderlineFont, 1.5);
@@ -141,8 +165,9 @@ void PrintClaimsBlock(const AnalysisReportKind& k) {
   ReportRule();
   for (const auto& line : kClaimsLines) {
     if (line.labelOnly) {
+      const ReportHeading group;
       const std::string label = AnalysisCell(k, 2, line.row, 1, 0);
-      ReportKeepLines(ReportLines(label, 10, ReportWidth) + 2);  // with the first line it introduces
+      ReportKeepLines(ReportLines(label, 10, ReportWidth));
       ReportText(label, 1.5, 10, ReportWidth);
       continue;
     }

@@ -68,8 +68,11 @@ void PrintBAIncidents(const AnalysisReportKind& k) {
     PrintTwoColumnHeadings(k.column1, k.column2);
     PrintGridTop(seps);
   };
-  ReportKeepLines(4);  // with the first row
-  top();
+  {
+    const ReportHeading grid;
+    ReportKeepLines(3);
+    top();
+  }
   ReportContinueWith(top);
   for (const int row : {rows.start, rows.end}) {
     PrintDateRow(k, row, true);
@@ -100,8 +103,11 @@ void PrintCGIncidents(const AnalysisReportKind& k) {
     PrintTwoColumnHeadings("Non-Intervention Department", "Intervention Department");
     PrintGridTop(seps);
   };
-  ReportKeepLines(4);  // with the first row
-  top();
+  {
+    const ReportHeading grid;
+    ReportKeepLines(3);
+    top();
+  }
   ReportContinueWith(top);
   if (rows.criteria) {
     PrintPairedCriteriaRow(k, 6, 0.3, 0.6, 0.65, 0.95);
@@ -174,15 +180,13 @@ int BreakdownBlockDown(const AnalysisReportKind& k, int type) {
 
 // A type's block stands whole on one page; one that starts a page does so under the heading, continued.
 void PrintBreakdown(const AnalysisReportKind& k) {
-  PrintBreakdownBand(false);
+  {
+    const ReportHeading band;
+    PrintBreakdownBand(false);
+  }
   ReportContinueWith([] { PrintBreakdownBand(true); }, false);
-  const int limit = LastLineTop();
   for (int type = 1; type <= 5; ++type) {
-    const int y = PrintY;  // as it stands: a page the drawing would start must carry the heading
-    if (y > RoundHalfEven(0.95 * ReportPageHeight()) || y + BreakdownBlockDown(k, type) > limit) {
-      ReportNewPage();
-      PrintBreakdownBand(true);
-    }
+    ReportKeepDown(BreakdownBlockDown(k, type));
     ReportRule();
     ReportText(kIncidentTypes[type - 1], 1.5, 0, ReportWidth);
     for (const auto& line : BreakdownLines(type)) PrintBreakdownLine(k, line, type);
@@ -321,7 +325,10 @@ void PrintPIInsurance(const AnalysisReportKind& k) {
   const std::string estimate =
       "Estimate the percentage reduction in your short- and long-term disability insurance costs due to "
       "the potential intervention";
-  OpenReportBand(1.5, ReportLines(estimate, 0, ReportWidth) + 5);
+  {
+    const ReportHeading band;
+    OpenReportBand(1.5, ReportLines(estimate, 0, ReportWidth) + 5);
+  }
   ReportText("Short- and long-term disability costs", 1.5, 0);
   CloseReportBand();
   ReportText(estimate, 2, 0, ReportWidth);

@@ -117,8 +117,18 @@ int PrintCostStep(int step, const CostStep& layout) {
         ruleY = ReportValueRow(Label(step, r), time, W(0.4));
         break;
       case CostRow::SubHeading: {
+        // The heading and its few rows are one block, kept on one page.
+        const ReportHeading group;
         const std::string heading = Label(step, r) + ":";
-        ReportKeepLines(ReportLines(heading, 10, W(0.4)) + 2);  // with its first sub-row
+        int down = (ReportLines(heading, 10, W(0.4)) - 1) * ReportLineHeight();
+        for (auto sub = &line + 1; sub != layout.lines.data() + layout.lines.size(); ++sub) {
+          if (sub->kind != CostRow::SubRow && sub->kind != CostRow::LastSubRow) break;
+          const std::string label = Label(step, sub->row);
+          down += ReportAdvanceHeight(1.5) +
+                  (ReportLines(label, std::max(10, W(0.4) - pf::TextWidth(label)), W(0.4)) - 1) *
+                      ReportLineHeight();
+        }
+        ReportKeepDown(down);
         ReportText(heading, 1.5, 10, W(0.4));
         break;
       }
@@ -153,6 +163,7 @@ struct GridValue {
   const char* prefix;
   const char* suffix;
   double edge;
+  bool text = false;  // typed words, which wrap in their cell; figures are drawn smaller to fit
 };
 struct GridRow {
   int row;
@@ -174,7 +185,7 @@ std::vector<GridValue> TimeValues(double costEdge) {
 std::vector<GridRow> AbsenceGrid() {
   std::vector<GridRow> rows;
   rows.push_back({29, {{3, "$", " ", 0.8}}, kTwoSeps});
-  rows.push_back({30, {{3, "", " ", 0.8}}, kTwoSeps, 0, false, false, true});
+  rows.push_back({30, {{3, "", " ", 0.8, true}}, kTwoSeps, 0, false, false, true});
   for (const int first : {14, 21}) {
     rows.push_back({first, TimeValues(0.8), kFourSeps});
     for (int r = first + 1; r <= first + 6; ++r)
@@ -195,18 +206,31 @@ int PrintGridRow(const GridRow& g, int& top) {
   std::string label = Label(5, g.row);
   if (g.otherCosts) label += " (" + Cell(5, g.row, 2) + ")";
   if (g.indent) label = "   " + label;
-  if (ReportKeepLines(ReportLines(label, 0, W(0.4), g.hang))) top = ReportCursorY();
-  const int lineY = ReportCursorY();
   const int gap = pf::TextWidth(" ");
-  for (const auto& v : g.values) {
-    double cellLeft = 0.4;
+  const auto cellLeft = [&](const GridValue& v) {
+    double left = 0.4;
     for (const double f : g.separators)
-      if (f < v.edge) cellLeft = std::max(cellLeft, f);
+      if (f < v.edge) left = std::max(left, f);
+    return W(left) + gap;
+  };
+  const auto valueText = [&](const GridValue& v) { return v.prefix + Cell(5, g.row, v.column) + v.suffix; };
+  int lines = ReportLines(label, 0, W(0.4), g.hang);
+  for (const auto& v : g.values)
+    if (v.text) lines = std::max(lines, ReportRightAlignedLines(valueText(v), W(v.edge), cellLeft(v)));
+  if (ReportKeepLines(lines)) top = ReportCursorY();
+  const int lineY = ReportCursorY();
+  int lastLine = lineY;
+  for (const auto& v : g.values) {
     ReportMoveTo(-1, -1, lineY);
-    ReportRightAligned(v.prefix + Cell(5, g.row, v.column) + v.suffix, W(v.edge), W(cellLeft) + gap);
+    if (v.text) {
+      lastLine = std::max(lastLine, ReportRightAlignedText(valueText(v), W(v.edge), cellLeft(v), lineY));
+    } else {
+      ReportRightAligned(valueText(v), W(v.edge), cellLeft(v));
+    }
   }
   if (g.otherCosts) ReportText(" ", 0, -1);
-  DrawParagraph(label, 0, 0, W(0.4), lineY, g.hang, -1, 0);
+  lastLine = std::max(lastLine, DrawParagraph(label, 0, 0, W(0.4), lineY, g.hang, -1, 0));
+  ReportMoveTo(-1, -1, lastLine);
   ReportAdvance(1.5, 10, ReportWidth);
   const int bottom = ReportLineHere();
   if (bottom < top) {
@@ -275,7 +299,8 @@ void PrintBusinessMeasures() {
 // A heading or total on a shaded box exactly as tall as its texts: drawn once to find the box's height,
 // then again on the box.
 void PrintShaded(pf::Rgb colour, int& top, const std::function<void(int pass)>& draw, int lines = 2) {
-  if (ReportKeepLines(lines)) top = ReportCursorY();
+  const ReportPlace above = ReportPlaceAt(top);
+  if (ReportKeepLines(lines)) top = ReportPlaceY(above, ReportCursorY());
   draw(1);
   const int bottom = ReportCursorY();
   if (bottom < top) top = bottom;
@@ -301,9 +326,9 @@ void PrintSummaryCost(int row, const std::string& label, double lines) {
 }
 
 void PrintSummaryHeading(int row, int& top, double endLines, double extra) {
+  const ReportHeading heading;
   const std::string label = ReportUpper(Label(7, row));
-  // The heading stands with the first row under it.
-  const int lines = ReportLines(label, 10, ReportWidth) + 3;
+  const int lines = ReportLines(label, 10, ReportWidth) + 1;
   PrintShaded(
       GreyColour, top,
       [&](int pass) {
@@ -352,7 +377,8 @@ void PrintIncidentSummary() {
   PrintSummaryHeading(12, top, 1.5, 0.75);
   for (int row = 13; row <= 15; ++row) {
     const std::string label = Label(7, row);
-    if (ReportKeepLines(ReportLines(label, 0, W(0.4)))) top = ReportCursorY();
+    const ReportPlace above = ReportPlaceAt(top);
+    if (ReportKeepLines(ReportLines(label, 0, W(0.4)))) top = ReportPlaceY(above, ReportCursorY());
     const int lineY = ReportCursorY();
     const ReportValue values[] = {
         {Cell(7, row, 2) + " ", W(0.65)}, {Cell(7, row, 3) + " ", W(0.8)}, {Cell(7, row, 4) + " ", W(0.95)}};

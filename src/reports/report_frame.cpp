@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "platform/platform.h"
 #include "shell/design_grid.h"
@@ -26,18 +27,44 @@ Continuation& Continued() {
   return c;
 }
 
+// The headings drawn since the last row: where they begin on their page and among its drawings.
+// A page they are taken to is headed as a page that a row moved to would have been when they began.
+struct HeadingRun {
+  int from = 0;
+  int y = 0;
+  int page = 0;
+  bool opensSection = false;
+  Continuation before;
+};
+std::optional<HeadingRun> Headings;
+int HeadingDepth = 0;  // inside a heading, keeps are the heading's own
+
+// Pages are counted so that a y kept from one page is never taken for a y on another. The last carry
+// says which y of the page before went where on this one.
+int PageSerial = 0;
+struct Carry {
+  int page = -1;
+  int fromY = 0;
+  int dy = 0;
+};
+Carry LastCarry;
+
+void PageStarted() {
+  ++PageSerial;
+  Headings.reset();
+}
+
 // Heads a page that a row was moved to; the row goes on with its own margins and font.
-void PrintContinuation() {
-  Continuation& c = Continued();
+void PrintContinuation(const Continuation& c) {
   const int left = PrintLeft, right = PrintRight, font = ReportFontInUse;
-  c.printing = true;
+  Continued().printing = true;
   SelectReportFont(ReportFont);
   if (c.withTitle && !c.title.empty())
     DrawParagraph(c.title + " (continued)", 1.5, 0, ReportWidth, -1, 0, -1, 0);
   if (c.headings) c.headings();
   SelectReportFont(font);
   ReportMoveTo(left, right, -1);
-  c.printing = false;
+  Continued().printing = false;
 }
 
 // Loads a smaller size of the font in use as the fitted font and selects it, the largest whose `text`
@@ -69,7 +96,12 @@ bool BeginReport() {
     return false;
   }
   pf::StartDrawingOnPrinter();
-  SetPageStartedHandler(PrintContinuation);
+  Headings.reset();
+  HeadingDepth = 0;
+  SetPageStartedHandler([] {
+    PageStarted();
+    PrintContinuation(Continued());
+  });
   ReportScale = pf::PrinterDpiY() > 0 ? pf::PrinterDpiY() / 96.0 : 1.0;
   pf::LoadFont(ReportFont, "Arial", ReportFontSize(12, ReportScale));
   pf::LoadFont(ReportUnderlineFont, "Arial", ReportFontSize(12, ReportScale),
@@ -89,6 +121,7 @@ bool BeginReport() {
 
 void EndReport() {
   Continued() = {};
+  Headings.reset();
   SetPageStartedHandler(nullptr);
   pf::StopDrawing();
   if (!pf::StopPrinting()) ReportPrintFailure();
@@ -103,16 +136,60 @@ void SelectReportFont(int font) {
   pf::DrawingFont(font);
 }
 
-// The cursor is read as it stands: a page that DrawParagraph would start for it is started here, so the
-// caller learns of it.
+// The cursor is read as it stands: a cursor moved past the page's end by an advance starts the new page
+// here, with the row.
 bool ReportKeepDown(int down) {
   const int y = PrintY;
-  if (Continued().printing || ReportPageHeight() <= 0 || y <= 10 || y + std::max(down, 0) <= LastLineTop())
+  const bool row = HeadingDepth == 0;
+  if (Continued().printing) return false;
+  if (ReportPageHeight() <= 0 || y <= 10 || y + std::max(down, 0) <= LastLineTop()) {
+    if (row) Headings.reset();
     return false;
-  pf::NewPrinterPage();
-  ReportMoveTo(-1, -1, 0);
-  PrintContinuation();
+  }
+  // Headings above the row go with it, unless they already stand at the top of their page or would take
+  // up much of the next one.
+  const std::optional<HeadingRun> run = Headings;
+  const bool carry =
+      run && run->page == PageSerial && run->y > 10 && (y - run->y) + std::max(down, 0) <= LastLineTop() / 2;
+  if (carry) {
+    pf::NewPrinterPageCarrying(run->from);
+  } else {
+    pf::NewPrinterPage();
+  }
+  PageStarted();
+  // A section taken to a new page starts where sections that begin a page start.
+  ReportMoveTo(-1, -1, carry && run->opensSection ? 10 : 0);
+  if (!carry) {
+    PrintContinuation(Continued());
+  } else if (!run->opensSection) {
+    PrintContinuation(run->before);
+  }
+  if (carry) {
+    const int top = PrintY, first = pf::PrinterPageDrawings();
+    const int dy = top - run->y;
+    pf::PlaceCarriedDrawings(dy);
+    LastCarry = {PageSerial, run->y, dy};
+    PrintY = y + dy;
+    if (!row) Headings = HeadingRun{first, top, PageSerial, run->opensSection, run->before};
+  }
   return true;
+}
+
+ReportHeading::ReportHeading(bool opensSection) {
+  if (!Continued().printing && !Headings)
+    Headings = HeadingRun{pf::PrinterPageDrawings(), PrintY, PageSerial, opensSection, Continued()};
+  ++HeadingDepth;
+}
+
+ReportHeading::~ReportHeading() { --HeadingDepth; }
+
+ReportPlace ReportPlaceAt(int y) { return {y, PageSerial}; }
+
+int ReportPlaceY(const ReportPlace& place, int otherwise) {
+  if (place.page == PageSerial) return place.y;
+  if (LastCarry.page == PageSerial && place.page == PageSerial - 1 && place.y >= LastCarry.fromY)
+    return place.y + LastCarry.dy;
+  return otherwise;
 }
 
 void ReportContinueWith(std::function<void()> headings, bool withTitle) {
@@ -136,6 +213,8 @@ int ReportTextEnd(const std::string& text, int left, int right) {
 void ReportSectionHeading(const std::string& title, double advance) {
   // A title is not left alone at the foot of a page.
   Continued() = {};
+  Headings.reset();
+  const ReportHeading heading(true);
   ReportKeepDown(ReportLineHeight() + ReportBarHeight(3, ReportScale) + ReportAdvanceHeight(advance) +
                  2 * ReportLineHeight());
   Continued().title = ReportUpper(title);
@@ -145,6 +224,7 @@ void ReportSectionHeading(const std::string& title, double advance) {
 
 void ReportNewPage() {
   pf::NewPrinterPage();
+  PageStarted();
   DrawParagraph("", 0, 0, ReportWidth, 10, 0, -1, 0);
 }
 
@@ -156,17 +236,14 @@ void ReportSectionBreak() { ReportBreakBeyond(ReportPageHeight() / 2); }
 
 namespace {
 
-// A rule or bar under a row whose last line ended low on the page: it still fits on the paper, so it is
-// drawn there and the next row starts the next page under its headings; one that would not fit starts
-// that page itself. Returns what DrawParagraph returns for the mark (the y below a bar).
+// A rule or bar under a row whose last line ended low on the page is drawn at the page's foot rather than
+// on a page of its own; the next row starts the next page under its headings. Returns what DrawParagraph
+// returns for the mark (the y below a bar).
 int RowRule(int style, int height, double advance) {
-  const int y = PrintY;
-  if (ReportPageHeight() <= 0 || y <= LastLineTop())
-    return DrawParagraph("", advance, 0, -1, -1, 0, style, height);
-  if (y + std::max(height, 1) > ReportPageHeight()) {
-    ReportKeepDown(0);
-    return DrawParagraph("", advance, 0, -1, -1, 0, style, height);
-  }
+  int y = PrintY;
+  const int thickness = std::max(height, 1);
+  if (ReportPageHeight() > 0 && y + thickness > ReportPageHeight())
+    y = std::max(0, ReportPageHeight() - thickness);
   if (style == 6) {
     pf::LineXY(0, y, ReportWidth, y, kBlack);
   } else {
@@ -227,6 +304,11 @@ void ReportVerticalLines(std::span<const int> xs, int top, int bottom) {
 // it; a name wider than its room wraps, and the band grows to hold it.
 void ReportGroupBand(int group, const std::string& occupation, int a, int b, bool continued) {
   if (group > 1 && !continued) ReportSectionBreak();
+  std::optional<ReportHeading> heading;
+  if (!continued) {
+    ReportContinueWith(nullptr);
+    heading.emplace();
+  }
   const std::string number =
       "Occupational group number: " + std::to_string(group) + (continued ? " (continued)" : "");
   const std::string caption = std::string(kBullet) + "Occupation of workers:";
@@ -247,6 +329,8 @@ void ReportGroupBand(int group, const std::string& occupation, int a, int b, boo
 }
 
 void ReportTotalsBand() {
+  ReportContinueWith(nullptr);
+  const ReportHeading heading;
   OpenReportBand(1.5, 4);
   DrawParagraph("OCCUPATIONAL GROUP TOTALS", 2, 0, -1, -1, 0, -1, 0);
   pf::BackColour(kWhite);
@@ -269,9 +353,66 @@ int ReportLabelEndingAt(const std::string& label, int edge) {
 
 void ReportDescriptionLine(const std::string& label, const std::string& value, int a, int b, double f) {
   const std::string text = label + ":";
-  ReportKeepLines(ReportLines(text, std::max(10, a - pf::TextWidth(text)), a));
+  // The value begins on the label's last line; the two stand on one page.
+  ReportKeepLines(ReportLines(text, std::max(10, a - pf::TextWidth(text)), a) - 1 +
+                  ReportLines(value, b, PrintRight));
   ReportLabelEndingAt(text, a);
   DrawParagraph(value, f, b, -1, -1, 0, -1, 0);
+}
+
+namespace {
+
+// The first `count` bytes of `word` that fit in `room`, whole UTF-8 characters and at least one.
+std::size_t FittingPrefix(const std::string& word, int room) {
+  std::size_t fits = 0;
+  for (std::size_t end = 1; end <= word.size(); ++end) {
+    if (end < word.size() && (static_cast<unsigned char>(word[end]) & 0xC0) == 0x80) continue;
+    if (fits > 0 && pf::TextWidth(word.substr(0, end)) > room) break;
+    fits = end;
+  }
+  return fits;
+}
+
+// The lines of a text wrapped greedily at its spaces to `room`.
+std::vector<std::string> WrappedLines(const std::string& text, int room) {
+  std::vector<std::string> lines;
+  std::string line;
+  std::size_t at = 0;
+  while (at <= text.size()) {
+    const std::size_t space = std::min(text.find(' ', at), text.size());
+    std::string word = text.substr(at, space - at);
+    at = space + 1;
+    const std::string joined = line.empty() ? word : line + " " + word;
+    if (pf::TextWidth(joined) <= room) {
+      line = joined;
+      continue;
+    }
+    if (!line.empty()) lines.push_back(line);
+    while (word.size() > 1 && pf::TextWidth(word) > room) {
+      const std::size_t cut = FittingPrefix(word, room);
+      lines.push_back(word.substr(0, cut));
+      word.erase(0, cut);
+    }
+    line = word;
+  }
+  if (!line.empty() || lines.empty()) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace
+
+int ReportRightAlignedLines(const std::string& text, int edge, int cellLeft) {
+  return int(WrappedLines(text, edge - cellLeft).size());
+}
+
+int ReportRightAlignedText(const std::string& text, int edge, int cellLeft, int y) {
+  int lineY = y - ReportLineHeight();
+  for (const auto& line : WrappedLines(text, edge - cellLeft)) {
+    lineY += ReportLineHeight();
+    ReportMoveTo(-1, -1, lineY);
+    ReportRightAligned(line, edge);
+  }
+  return lineY;
 }
 
 void ReportRightAligned(const std::string& text, int edge, int cellLeft) {
@@ -317,17 +458,18 @@ int ReportValueRow(const std::string& label, std::span<const ReportValue> values
 void ReportHeadings(std::span<const ReportValue> headings, int font, double advance) {
   SelectReportFont(font);
   const int lineY = ReportCursorY();
+  int cellLeft = 10, lastLine = lineY;
   for (const auto& h : headings) {
-    DrawParagraph("", 0, -1, -1, lineY, 0, -1, 0);
-    ReportRightAligned(h.text, h.edge);
+    lastLine = std::max(lastLine, ReportRightAlignedText(h.text, h.edge, cellLeft, lineY));
+    cellLeft = h.edge + pf::TextWidth(" ");
   }
-  DrawParagraph("", advance, 0, -1, -1, 0, -1, 0);
+  DrawParagraph("", advance, 0, -1, lastLine, 0, -1, 0);
   SelectReportFont(ReportFont);
 }
 
 void ReportSeparators::Down(int y2) {
-  if (y2 < y1) y1 = 0;  // a new page began inside the row
+  const int y1 = ReportPlaceY(top, 0);  // from the page's top when a new page began inside the row
   const int w = ReportBarHeight(2, ReportScale);
   for (const int x : xs) pf::Box(x, y1, w, y2 - y1, kBlack);
-  y1 = y2;
+  Start(y2);
 }

@@ -45,7 +45,32 @@ void SelectReportFont(int font);
 // its figures) or a block of lines is kept whole: when its last line would begin below that, it starts a
 // new page first, at y 0 with the margins kept. `down` is how far below the cursor its last line begins;
 // a row already at the top of a page is not moved. True when a new page was started.
+// The headings drawn since the last row (see ReportHeading) go to the new page with the row, so that no
+// heading ends a page; a page the row moves to otherwise opens with its section's continued headings.
 bool ReportKeepDown(int down);
+
+// What is drawn from its start to the next row is a heading: a section title, a band, column headings or a
+// heading row. Headings never end a page: a row that does not fit under them takes them to the next page.
+// A section title opens its section, so a page it is taken to needs no continued title; any other heading
+// is taken there under its section's continued title and headings. Keeps made while it lives are the
+// heading's own (they keep the heading whole and do not count as its first row).
+class ReportHeading {
+ public:
+  explicit ReportHeading(bool opensSection = false);
+  ~ReportHeading();
+  ReportHeading(const ReportHeading&) = delete;
+  ReportHeading& operator=(const ReportHeading&) = delete;
+};
+
+// A y on the current page that stays true when the drawings below it are taken to the next page.
+struct ReportPlace {
+  int y = 0;
+  int page = -1;
+};
+ReportPlace ReportPlaceAt(int y);
+// Where a place stands on the current page: moved with the headings taken there, or `otherwise` when its
+// page has ended.
+int ReportPlaceY(const ReportPlace& place, int otherwise);
 bool ReportKeepLines(int lines);  // `lines` lines of the current font
 int ReportLineHeight();
 int ReportAdvanceHeight(double lines);  // what advancing `lines` lines moves the cursor down
@@ -57,7 +82,8 @@ int ReportTextEnd(const std::string& text, int left, int right);
 // What a section prints at the top of a page that one of its rows or blocks was moved to: its title with
 // "(continued)", then the headings set here (its column headings, a group's band). A section heading
 // clears them, and so does the end of a report; a section that sets headings reading its own locals clears
-// them when it ends. Without the title the headings name themselves continued.
+// them when it ends. Without the title the headings name themselves continued. A block that has headings
+// of its own (a group, a grid) clears those of the block before it as it begins.
 void ReportContinueWith(std::function<void()> headings, bool withTitle = true);
 
 // Reads the cursor y without moving it.
@@ -70,7 +96,8 @@ void ReportSectionBreak();
 void ReportBreakBeyond(int limit);
 void ReportNewPage();
 
-// A thin rule (style 6) or a bar of k (style 7) across the page, then `advance` lines.
+// A thin rule (style 6) or a bar of k (style 7) across the page, then `advance` lines. A rule under a row
+// stays on the row's page: one that would reach past the page's end is drawn at its foot.
 int ReportRule(double advance = 0.75);
 int ReportBar(double k, double advance = 0.75);
 
@@ -87,7 +114,7 @@ int ReportBulletLines(const std::string& text, int left, int right);
 // there rather than reach past the page's left edge. The right limit in force is kept.
 int ReportLabelEndingAt(const std::string& label, int edge);
 // Label + ":" ending at a, the value from b (on the label's last line) with the right limit in force,
-// advancing f lines.
+// advancing f lines; label and value are kept on one page.
 void ReportDescriptionLine(const std::string& label, const std::string& value, int a, int b, double f);
 
 struct ReportValue {
@@ -104,8 +131,14 @@ int ReportValueRow(const std::string& label, std::span<const ReportValue> values
 // Values right-aligned at their edges on the line at y, staying on it; the first value's cell begins where
 // the column before it ends (`columnEnd`), each later one's after the value and unit before it.
 void ReportValuesOnLine(std::span<const ReportValue> values, int columnEnd, int y);
-// Texts right-aligned at their edges in `font`, staying on the line; then `advance` lines and font 101.
+// Texts right-aligned at their edges in `font`, each wrapping in its cell (from the edge before it, or the
+// page's left margin), then `advance` lines below the lowest and font 101.
 void ReportHeadings(std::span<const ReportValue> headings, int font, double advance);
+// A caption or typed text right-aligned at an edge in the cell from `cellLeft`: one wider than the cell
+// wraps there, each line ending at the edge (a word wider than the cell is broken). Drawn from the line at
+// y; returns the y of its last line and leaves the cursor there. ReportRightAlignedLines counts the lines.
+int ReportRightAlignedText(const std::string& text, int edge, int cellLeft, int y);
+int ReportRightAlignedLines(const std::string& text, int edge, int cellLeft);
 // Right-aligns one text at an edge, staying on the line. A figure whose cell begins at `cellLeft` and that
 // is wider than its cell is drawn in a smaller size that fits, never over its neighbour.
 void ReportRightAligned(const std::string& text, int edge, int cellLeft = INT_MIN);
@@ -131,7 +164,7 @@ void ReportVerticalLines(std::span<const int> xs, int top, int bottom);
 // The vertical separators of a grid: started at its top rule, drawn down to every row's rule.
 struct ReportSeparators {
   std::vector<int> xs;
-  int y1 = 0;
-  void Start(int y) { y1 = y; }
+  ReportPlace top;
+  void Start(int y) { top = ReportPlaceAt(y); }
   void Down(int y2);
 };

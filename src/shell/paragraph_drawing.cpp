@@ -218,7 +218,9 @@ int DrawParagraph(const std::string& paragraph, double lineFactor, int left, int
   if (right != -1) PrintRight = right;
   if (y != -1) PrintY = y;
   if (hang != 0) hang = pf::TextWidth(CharacterPrefix(text, hang));
-  BreakPageIfFull();
+  // Only what draws needs a page: a cursor moved past the page's end starts none, so a page is never
+  // begun for what may not come (the end of a section, a heading that breaks a page itself).
+  if (!text.empty() || style >= 0) BreakPageIfFull();
   hang = DrawMark(style, barHeight, hang);
 
   std::string last = text;

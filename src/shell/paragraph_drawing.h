@@ -13,7 +13,9 @@ inline int PrintLeft = 0;      // wrapped and new lines start here
 inline int PrintRight = 9999;  // a line must end left of it
 
 // Draws one paragraph and returns the y of its last line. left, right and y of -1 keep the cursor's;
-// style -1 draws no mark. See paragraph_drawing.cpp for the marks and the wrapping.
+// style -1 draws no mark. On a printer, a text or mark that would begin below LastLineTop begins a new
+// page; an empty paragraph without a mark only moves the cursor. See paragraph_drawing.cpp for the marks and
+// the wrapping.
 int DrawParagraph(const std::string& text, double lineFactor, int left, int right, int y, int hang, int style,
                   int barHeight);
 // Called when DrawParagraph has started a new printer page, with the cursor at its top, so that the page

@@ -173,6 +173,47 @@ TEST_F(PrintingTest, PdfOfTheJobHoldsTheTextPageByPage) {
   std::filesystem::remove_all(pdf.parent_path());
 }
 
+// What was drawn last on a page can still go to the next one: a heading left at a page's foot moves with
+// the row that did not fit under it, onto paper as well as into the record.
+TEST_F(PrintingTest, DrawingsCarriedToTheNextPageLeaveTheirPageAndStandLower) {
+  const auto pdf = TempPdf("carried.pdf");
+  StartLetterJob(pdf.string());
+  pf::DrawingFont(101);
+  pf::DrawText(300, 300, "Kept row");
+  const int mark = pf::PrinterPageDrawings();
+  EXPECT_EQ(mark, 1);
+  pf::DrawText(300, 6000, "Carried heading");
+  pf::LineXY(0, 6100, 5100, 6100, kBlack);
+  ASSERT_TRUE(pf::NewPrinterPageCarrying(mark));
+  EXPECT_EQ(pf::PrinterPageDrawings(), 0);
+  pf::DrawText(0, 0, "Continued title");
+  pf::PlaceCarriedDrawings(-5800);
+  pf::DrawText(300, 400, "First row");
+  pf::StopDrawing();
+  ASSERT_TRUE(pf::StopPrinting());
+
+  const auto jobs = pf::test::TakePrintJobs();
+  ASSERT_EQ(jobs.size(), 1u);
+  ASSERT_EQ(jobs[0].pages.size(), 2u);
+  ASSERT_EQ(jobs[0].pages[0].ops.size(), 1u);
+  EXPECT_EQ(jobs[0].pages[0].ops[0].text, "Kept row");
+  const auto& second = jobs[0].pages[1].ops;
+  ASSERT_EQ(second.size(), 4u);
+  EXPECT_EQ(second[0].text, "Continued title");
+  EXPECT_EQ(second[1].text, "Carried heading");
+  EXPECT_EQ(second[1].y, 200);
+  EXPECT_EQ(second[2].type, Op::Type::Line);
+  EXPECT_EQ(second[2].y, 300);  // both ends of the line move
+  EXPECT_EQ(second[2].h, 300);
+  EXPECT_EQ(second[3].text, "First row");
+
+  const std::string text = CommandOutput("pdftotext '" + pdf.string() + "' -");
+  const auto pageBreak = text.find('\f');
+  EXPECT_LT(text.find("Kept row"), pageBreak) << text;
+  EXPECT_GT(text.find("Carried heading"), pageBreak) << text;
+  std::filesystem::remove_all(pdf.parent_path());
+}
+
 TEST_F(PrintingTest, TextMeasuresAlikeOnPicturesAndPrinterPages) {
   ASSERT_EQ(pf::LoadFontPixels(102, "Arial", 11), 102);
   ASSERT_EQ(pf::LoadFontPixels(103, "Times New Roman", 37, {true, false, false}), 103);

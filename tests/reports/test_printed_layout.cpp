@@ -1,6 +1,8 @@
-// Every example incident and analysis, and worksheets with long words, long names and huge figures, printed
-// at a test page and at a real printer's printable area, checked from what was drawn: every text inside
-// the page, no text over another, every row on one page and a carried-over block under its heading.
+// Every example incident and analysis, and worksheets with long words, long names, huge figures, many
+// criteria, ten occupational groups and nothing at all, printed at real printers' printable areas and at
+// a sweep of page heights, checked from what was drawn: every text inside the page, no text over another,
+// every row on one page, every page and every carried-over block under its heading, and every heading
+// over a row of its own.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -29,17 +31,21 @@ struct Geometry {
   const char* name;
   int width, height, dpi;
 };
-// A letter page without margins at 600 dpi, and a letter page less a real printer's margins at 1200 dpi.
-constexpr Geometry kGeometries[] = {{"Page600", 5100, 6600, 600}, {"Printer1200", 9866, 12866, 1200}};
+// A letter page without margins at 600 dpi, and the printable areas of real printers: letter and A4 pages
+// less their usual margins, and an A4 page printed to its edges.
+constexpr Geometry kGeometries[] = {{"Page600", 5100, 6600, 600},        {"Letter300", 2466, 3216, 300},
+                                    {"Letter600", 4932, 6432, 600},      {"Printer1200", 9866, 12866, 1200},
+                                    {"A4Margins300", 2380, 3408, 300},   {"A4Edges600", 4960, 7016, 600},
+                                    {"A4Margins1200", 9520, 13632, 1200}};
 
 enum class Sheet { Incident, BA, CG, PI };
 
-class PrintedLayout;
+class ReportPrinting;
 struct LayoutCase {
   const char* name;
   Sheet sheet;
-  int example;                             // the row of the start page's example list
-  void (*edit)(PrintedLayout&) = nullptr;  // what the user changes before printing
+  int example;                              // the row of the start page's example list; -1: a new record
+  void (*edit)(ReportPrinting&) = nullptr;  // what the user changes before printing
 };
 
 // A word wider than any column: a pasted path.
@@ -50,10 +56,9 @@ const std::string kLongWord =
 const std::string kLongName =
     "maintenance electricians and instrumentation technicians of the north plant night shift";
 
-class PrintedLayout : public ProgramTest,
-                      public ::testing::WithParamInterface<std::tuple<LayoutCase, Geometry>> {
+class ReportPrinting : public ProgramTest {
  public:
-  // The user opens an example from the start page's list.
+  // The user opens an example from the start page's list, or starts a new record from its tile.
   void ChooseExample(Sheet sheet, int row) {
     pf::HideGadget(FrontPageHolder, true);
     pf::HideGadget(TabbedArea, false);
@@ -71,6 +76,14 @@ class PrintedLayout : public ProgramTest,
     if (sheet == Sheet::BA) tile = BAExampleTile, list = BAExampleList;
     if (sheet == Sheet::CG) tile = CGExampleTile, list = CGExampleList;
     if (sheet == Sheet::PI) tile = PIExampleTile, list = PIExampleList;
+    if (row < 0) {
+      pf::test::Click(sheet == Sheet::Incident ? IncidentNewTile
+                      : sheet == Sheet::BA     ? BANewTile
+                      : sheet == Sheet::CG     ? CGNewTile
+                                               : PINewTile);
+      Pump();
+      return;
+    }
     pf::test::Click(tile);
     Pump();
     const pf::Rect r = pf::GadgetItemRect(list, row);
@@ -96,15 +109,58 @@ class PrintedLayout : public ProgramTest,
     Pump();
   }
 
-  // Steps the occupational group of the Potential Intervention's step 2 with its arrows.
-  void StepGroupUpTo(int group) {
-    const int buddy = PIGadget(7, 4, 1, 2);
+  static decltype(BAGadget)& Gadgets(Sheet sheet) {
+    return sheet == Sheet::BA ? BAGadget : sheet == Sheet::CG ? CGGadget : PIGadget;
+  }
+
+  // Steps the occupational group of an analysis's step 2 with its arrows.
+  void StepGroupUpTo(int group, Sheet sheet = Sheet::PI) {
+    const int buddy = Gadgets(sheet)(7, 4, 1, 2);
     int arrows = buddy + 1;
     while (pf::GadgetKind(arrows) != pf::Kind::UpDown && arrows < buddy + 50) ++arrows;
     for (int step = 0; step < 10 && pf::GetGadgetText(buddy) != std::to_string(group); ++step) {
       pf::test::StepUpDown(arrows, true);
       Pump();
     }
+  }
+
+  // The headings a reader sees in the sheet's report: the captions of its tables' columns and the
+  // worksheet's heading rows as they stand now.
+  static HeadingTexts Headings(Sheet sheet) {
+    HeadingTexts h;
+    h.columnCaptions = {"Details",
+                        "Amount",
+                        "Percentage change",
+                        "Value",
+                        "Calculated",
+                        "benefits less",
+                        "value",
+                        "benefits plus",
+                        "10%",
+                        "Non-Intervention",
+                        "Intervention",
+                        "Existing",
+                        "Potential",
+                        "Before Period",
+                        "After Period",
+                        "Non-Intervention Department",
+                        "Intervention Department",
+                        "Existing Situation",
+                        "Potential Scenario",
+                        "BEFORE PERIOD",
+                        "AFTER PERIOD"};
+    h.bandColours = {pf::MakeRgb(220, 220, 220), GreyColour};
+    h.underlineFont = 102;
+    const auto text = [](int gadget) { return pf::GetGadgetText(gadget); };
+    if (sheet == Sheet::Incident) {
+      h.headingRows = {text(IncidentGadget(1, 5, 1)) + ":", text(IncidentGadget(2, 7, 1)) + ":"};
+      return h;
+    }
+    auto& g = Gadgets(sheet);
+    for (const int row : {2, 10, 13, 17}) h.headingRows.insert(text(g(5, row, 1, 0)));
+    for (const int row : {14, 29}) h.headingRows.insert(text(g(2, row, 1, 0)));
+    h.headingRows.insert(text(g(1, 9, 1, 0)));
+    return h;
   }
 
   // Presses the worksheet's print button with a recording printer of the geometry; the job's pages. With
@@ -126,48 +182,92 @@ class PrintedLayout : public ProgramTest,
     if (jobs.size() != 1u || !jobs[0].ended) return {};
     return jobs[0].pages;
   }
+
+  // Prints and checks the report at one page geometry.
+  void PrintAndCheck(const LayoutCase& c, const Geometry& g, const std::string& name) {
+    const auto pages = Print(c.sheet, g, name);
+    ASSERT_FALSE(pages.empty()) << "no report printed";
+    const auto texts = VisibleTexts(pages);
+    ExpectInsideThePage(texts, g.width, g.height);
+    ExpectNoTextOverAnother(texts);
+    ExpectRowsWhole(pages);
+    ExpectEveryPageHeaded(pages);
+    ExpectEveryHeadingOverItsRows(pages, g.width, Headings(c.sheet));
+    if (c.sheet == Sheet::PI) ExpectBreakdownHeadedOnEveryPage(texts);
+    // The captions' escaped ampersand prints as the screen shows it.
+    for (const auto& t : texts) {
+      EXPECT_EQ(t.op->text.find("&&"), std::string::npos) << Where(t);
+    }
+  }
 };
+
+class PrintedLayout : public ReportPrinting,
+                      public ::testing::WithParamInterface<std::tuple<LayoutCase, Geometry>> {};
 
 TEST_P(PrintedLayout, EveryTextWholeInsideThePageAndClearOfEveryOther) {
   const auto& [c, g] = GetParam();
   ChooseExample(c.sheet, c.example);
   if (c.edit) c.edit(*this);
-  const auto pages = Print(c.sheet, g, std::string(c.name) + "-" + g.name);
-  ASSERT_FALSE(pages.empty()) << "no report printed";
-  const auto texts = VisibleTexts(pages);
-  ExpectInsideThePage(texts, g.width, g.height);
-  ExpectNoTextOverAnother(texts);
-  ExpectRowsWhole(pages);
-  ExpectEveryPageHeaded(pages);
-  if (c.sheet == Sheet::PI) ExpectBreakdownHeadedOnEveryPage(texts);
-  // The captions' escaped ampersand prints as the screen shows it.
-  for (const auto& t : texts) {
-    EXPECT_EQ(t.op->text.find("&&"), std::string::npos) << Where(t);
+  PrintAndCheck(c, g, std::string(c.name) + "-" + g.name);
+}
+
+// Page heights a few lines apart put the page's end at every heading and row of the report.
+class PageSweep : public ReportPrinting, public ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(PageSweep, EveryHeadingStandsOverItsRowsWhereverThePageEnds) {
+  const LayoutCase& c = GetParam();
+  ChooseExample(c.sheet, c.example);
+  if (c.edit) c.edit(*this);
+  for (int height = 2600; height <= 7400; height += 200) {
+    SCOPED_TRACE("page height " + std::to_string(height));
+    PrintAndCheck(c, {"Sweep", 5100, height, 600}, std::string(c.name) + "-" + std::to_string(height));
   }
 }
 
-void IncidentLongWords(PrintedLayout& t) {
+void IncidentLongWords(ReportPrinting& t) {
   t.PasteInto(Sheet::Incident, 1, IncidentGadget(0, 6, 2), "Spill near " + kLongWord + " then a fall");
   t.PasteInto(Sheet::Incident, 2, IncidentGadget(1, 10, 2), kLongWord);
 }
 // Inputs take twelve digits; their product takes more than a column holds.
-void IncidentHugeFigures(PrintedLayout& t) {
+void IncidentHugeFigures(ReportPrinting& t) {
   t.PasteInto(Sheet::Incident, 2, IncidentGadget(1, 2, 2), "999999999999");
   t.PasteInto(Sheet::Incident, 2, IncidentGadget(1, 2, 3), "999999999999");
 }
-void BALongWords(PrintedLayout& t) {
+void BALongWords(ReportPrinting& t) {
   t.PasteInto(Sheet::BA, 1, BAGadget(8, 2, 1, 2), kLongWord);
   t.PasteInto(Sheet::BA, 4, BAGadget(5, 3, 1, 2), kLongWord);
   t.PasteInto(Sheet::BA, 2, BAGadget(7, 4, 2, 2), kLongWord);
 }
 // Group 10 has the widest number of the band; group 1 a name far wider than its room.
-void PILongNames(PrintedLayout& t) {
+void PILongNames(ReportPrinting& t) {
   t.PasteInto(Sheet::PI, 2, PIGadget(7, 4, 2, 2), kLongName);
   t.StepGroupUpTo(10);
   t.PasteInto(Sheet::PI, 2, PIGadget(7, 4, 2, 2), "riggers");
   t.PasteInto(Sheet::PI, 2, PIGadget(7, 6, 1, 2), "2000");
   t.PasteInto(Sheet::PI, 3, PIGadget(6, 20, 2, 6), kLongWord);
   t.PasteInto(Sheet::PI, 6, PIGadget(3, 4, 2, 2), kLongWord);
+}
+
+// Every item of the nature-of-injury list chosen for both periods: the list runs over a page.
+void BAManyCriteria(ReportPrinting&) {
+  for (int column = 1; column <= 2; ++column) {
+    const int list = BAGadget(6, 5, column, 2);
+    for (int item = 1; item < pf::CountGadgetItems(list); ++item) pf::SetGadgetItemSelected(list, item, true);
+  }
+}
+void CGManyCriteria(ReportPrinting&) {
+  const int list = CGGadget(6, 5, 1, 2);
+  for (int item = 1; item < pf::CountGadgetItems(list); ++item) pf::SetGadgetItemSelected(list, item, true);
+}
+// Ten occupational groups with workers in both situations, named and given hours as the user types them.
+template <Sheet sheet>
+void TenGroups(ReportPrinting& t) {
+  for (int group = 1; group <= 10; ++group) {
+    t.StepGroupUpTo(group, sheet);
+    t.PasteInto(sheet, 2, ReportPrinting::Gadgets(sheet)(7, 4, 2, 2), "group " + std::to_string(group));
+    for (int column = 1; column <= 2; ++column)
+      t.PasteInto(sheet, 2, ReportPrinting::Gadgets(sheet)(7, 6, column, 2), std::to_string(1000 + group));
+  }
 }
 
 const LayoutCase kCases[] = {
@@ -184,6 +284,14 @@ const LayoutCase kCases[] = {
     {"IncidentHugeFigures", Sheet::Incident, 0, IncidentHugeFigures},
     {"BeforeAfterLongWords", Sheet::BA, 0, BALongWords},
     {"PotentialInterventionLongNames", Sheet::PI, 0, PILongNames},
+    {"BeforeAfterManyCriteria", Sheet::BA, 0, BAManyCriteria},
+    {"ConcurrentGroupsManyCriteria", Sheet::CG, 0, CGManyCriteria},
+    {"BeforeAfterTenGroups", Sheet::BA, 0, TenGroups<Sheet::BA>},
+    {"PotentialInterventionTenGroups", Sheet::PI, 0, TenGroups<Sheet::PI>},
+    {"NewIncident", Sheet::Incident, -1},
+    {"NewBeforeAfter", Sheet::BA, -1},
+    {"NewConcurrentGroups", Sheet::CG, -1},
+    {"NewPotentialIntervention", Sheet::PI, -1},
 };
 
 INSTANTIATE_TEST_SUITE_P(Reports, PrintedLayout,
@@ -192,5 +300,8 @@ INSTANTIATE_TEST_SUITE_P(Reports, PrintedLayout,
                            return std::string(std::get<0>(info.param).name) + "_" +
                                   std::get<1>(info.param).name;
                          });
+
+INSTANTIATE_TEST_SUITE_P(Reports, PageSweep, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
