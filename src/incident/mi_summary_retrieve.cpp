@@ -13,6 +13,7 @@
 #include "shell/date_fields.h"
 #include "shell/gadget_helpers.h"
 #include "shell/shell_globals.h"
+#include "store/record_command.h"
 #include "store/store_globals.h"
 
 namespace {
@@ -64,7 +65,7 @@ std::optional<MITotals> SumMatchingIncidents() {
   sql::Statement st(RecordDatabase, q.sql);
   if (!st.Prepared()) {
     if (IsEmptyTable(st.Failure())) return totals;
-    ShowMessage(st.Failure().message);
+    ShowRecordFailure(st.Failure());
     return std::nullopt;
   }
   for (std::size_t k = 0; k < q.values.size(); ++k) st.Bind(int(k + 1), q.values[k]);
@@ -77,7 +78,7 @@ std::optional<MITotals> SumMatchingIncidents() {
     const sql::Statement::Step step = st.Next();
     if (step == sql::Statement::Step::Done) break;
     if (step == sql::Statement::Step::Error) {
-      ShowMessage(RecordDatabase.LastMessage());
+      ShowRecordFailure(st.Failure());
       return std::nullopt;
     }
     std::array<std::string, kMIIncidentColumns.size()> texts;

@@ -6,6 +6,7 @@
 #include "shell/services.h"
 #include "shell/shell_globals.h"
 #include "shell/startup.h"
+#include "store/record_command.h"
 
 namespace {
 
@@ -177,6 +178,8 @@ void StoreCompanyName() {
 }
 
 void HandleEvent(const pf::Event& e) {
+  // Whatever this event sets off is one command: a file held by another program costs it one wait.
+  const RecordFileCommand command;
   CurrentEvent = e;
   if (e.type == EventType::MouseMove) OnMouseMove(e);
   KeepFocusAcrossWindows();

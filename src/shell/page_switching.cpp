@@ -220,4 +220,6 @@ void ShowPage(int top, int second, int third) {
   RememberedTab(top, second, 0) = third;
   RecalculateAndTitle(top, second, third);
   ServeKey(top, second, third);
+  // A record panel left open on the page comes back with it.
+  RefillShownRecordLists();
 }

@@ -8,6 +8,7 @@
 #include "shell/page_switching.h"
 #include "shell/shell_globals.h"
 #include "shell/tab_bars.h"
+#include "store/record_command.h"
 #include "store/record_kinds.h"
 #include "store/record_store.h"
 #include "store/store_globals.h"
@@ -212,7 +213,7 @@ void DeleteShownRecord(int kind) {
     del.Bind(1, uid);
     // The record is still there: the worksheet, its flag and the list stay as they are.
     if (const sql::Outcome o = del.Prepared() ? del.Run() : del.Failure(); !o) {
-      ShowMessage(o.message);
+      ShowRecordFailure(o);
       return;
     }
   }
@@ -247,7 +248,7 @@ void OpenTypedRecordNumber(int kind) {
     if (step == sql::Statement::Step::Row) found = q.Integer(0);
     // A file that cannot be read is no answer to the number: say why, and show the record as it was.
     if (step == sql::Statement::Step::Error) {
-      ShowMessage(q.Failure().message);
+      ShowRecordFailure(q.Failure());
       return putBack();
     }
   }

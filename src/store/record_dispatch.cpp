@@ -144,6 +144,7 @@ void ChooseCreateTile(int i, pf::GadgetEvent) {
 
 void ChooseReviewTile(int i, pf::GadgetEvent) {
   ShowOnlyPanel(i);
+  RefillShownRecordLists();
   // The list takes the focus once its panel shows: a hidden control cannot hold it.
   pf::SetActiveGadget(*kReviewPanels[i].list);
 }

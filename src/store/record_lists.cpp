@@ -4,6 +4,7 @@
 
 #include "shell/gadget_helpers.h"
 #include "shell/shell_globals.h"
+#include "store/record_command.h"
 #include "store/record_kinds.h"
 #include "store/record_store.h"
 #include "store/store_globals.h"
@@ -99,9 +100,12 @@ void FillList(int kind, const ListOfKind& how) {
   if (!list) return;
   std::vector<pf::ListViewRow> rows;
   if (const sql::Outcome o = ReadListRows(kind, how, rows); !o) {
-    ShowMessage(o.message);
+    // A held file is let go sooner or later; a damaged one would fail the same way at every try.
+    RecordListStale(kind) = sql::FileHeld(o) ? 1 : 0;
+    ShowRecordFailure(o);
     return;
   }
+  RecordListStale(kind) = 0;
   pf::ClearGadgetItems(list);
   pf::AddListViewRows(list, rows);
 }
@@ -168,6 +172,13 @@ void FillBAAnalysisList() { FillList(KindBA, ListOf(KindBA)); }
 void FillCGAnalysisList() { FillList(KindCG, ListOf(KindCG)); }
 void FillPIAnalysisList() { FillList(KindPI, ListOf(KindPI)); }
 void FillMISummaryList() { FillList(KindMISummary, ListOf(KindMISummary)); }
+
+void RefillShownRecordLists() {
+  for (int kind = KindIncident; kind <= KindMISummary; ++kind) {
+    const RecordKind& k = RecordKindOf(kind);
+    if (RecordListStale(kind) && pf::IsGadgetVisible(*k.list)) k.fillList();
+  }
+}
 
 void RefreshSavedRecordRow(int kind, int uid) {
   const int list = *RecordKindOf(kind).list;

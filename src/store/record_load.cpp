@@ -3,6 +3,7 @@
 #include "shell/date_fields.h"
 #include "shell/gadget_helpers.h"
 #include "shell/shell_globals.h"
+#include "store/record_command.h"
 #include "store/record_kinds.h"
 #include "store/record_store.h"
 #include "store/store_globals.h"
@@ -148,7 +149,7 @@ std::optional<StoredRecord> ReadStoredRecord(int kind, int uid) {
     case sql::Statement::Step::Done:
       return std::nullopt;
     case sql::Statement::Step::Error:
-      ShowMessage(q.Failure().message);
+      ShowRecordFailure(q.Failure());
       return std::nullopt;
   }
   StoredRecord record;

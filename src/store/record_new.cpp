@@ -2,6 +2,7 @@
 #include "shell/gadget_helpers.h"
 #include "shell/page_globals.h"
 #include "shell/shell_globals.h"
+#include "store/record_command.h"
 #include "store/record_kinds.h"
 #include "store/record_store.h"
 #include "store/store_globals.h"
@@ -62,7 +63,7 @@ void ResetIncidentExtras() {
   // Every new incident starts with the company figures that the last saved incident stored.
   sql::Statement q(RecordDatabase, "select * from staticinfo;");
   const sql::Statement::Step step = q.Next();
-  if (step == sql::Statement::Step::Error) ShowMessage(q.Failure().message);
+  if (step == sql::Statement::Step::Error) ShowRecordFailure(q.Failure());
   const bool row = step == sql::Statement::Step::Row;
   SetText(IncidentGadget(6, 2, 4), row ? q.Text(4) : "");
   SetText(IncidentGadget(6, 3, 4), row ? q.Text(5) : "");

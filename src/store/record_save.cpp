@@ -6,6 +6,7 @@
 
 #include "shell/gadget_helpers.h"
 #include "shell/shell_globals.h"
+#include "store/record_command.h"
 #include "store/record_kinds.h"
 #include "store/record_store.h"
 #include "store/store_globals.h"
@@ -164,7 +165,7 @@ int RecordNumber(const std::string& text) {
 }
 
 bool Fail(const sql::Outcome& o) {
-  ShowMessage(o.message);
+  ShowRecordFailure(o);
   return false;
 }
 

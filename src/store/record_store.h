@@ -27,6 +27,9 @@ void FillBAAnalysisList();
 void FillCGAnalysisList();
 void FillPIAnalysisList();
 void FillMISummaryList();
+// Fills again each list of stored records whose last fill missed because another program held the
+// file, once its panel is on screen.
+void RefillShownRecordLists();
 
 // The step-1 department and occupation combos of the incident offer what stored incidents hold.
 void FillIncidentSuggestions();

@@ -18,6 +18,11 @@ Outcome Failed(sqlite3* db, int code) {
 
 }  // namespace
 
+bool FileHeld(const Outcome& o) {
+  const int primary = o.code & 0xFF;
+  return !o.ok && (primary == SQLITE_BUSY || primary == SQLITE_LOCKED);
+}
+
 Database::~Database() { Close(); }
 
 Database::Database(Database&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
@@ -48,12 +53,19 @@ Outcome Database::Open(const std::string& path, bool create) {
 void Database::Close() {
   if (handle_) sqlite3_close_v2(handle_);
   handle_ = nullptr;
+  held_.reset();
 }
 
 Outcome Database::Execute(const std::string& sqlText) {
   if (!handle_) return {false, SQLITE_MISUSE, "no database is open"};
+  if (held_) return *held_;
   const int rc = sqlite3_exec(handle_, sqlText.c_str(), nullptr, nullptr, nullptr);
-  return rc == SQLITE_OK ? Outcome{} : Failed(handle_, rc);
+  return rc == SQLITE_OK ? Outcome{} : Note(Failed(handle_, rc));
+}
+
+Outcome Database::Note(Outcome failure) {
+  if (heldScopes_ > 0 && !held_ && FileHeld(failure)) held_ = failure;
+  return failure;
 }
 
 Outcome Database::SetBusyTimeout(int milliseconds) {
@@ -74,9 +86,13 @@ Statement::Statement(Database& db, std::string_view sqlText) : db_(db) {
     failure_ = {false, SQLITE_MISUSE, "no database is open"};
     return;
   }
+  if (db.held_) {
+    failure_ = *db.held_;
+    return;
+  }
   const int rc = sqlite3_prepare_v2(db.Handle(), sqlText.data(), int(sqlText.size()), &stmt_, nullptr);
   if (rc != SQLITE_OK) {
-    failure_ = Failed(db.Handle(), rc);
+    failure_ = db.Note(Failed(db.Handle(), rc));
     sqlite3_finalize(stmt_);
     stmt_ = nullptr;
   }
@@ -106,10 +122,14 @@ Statement& Statement::BindNull(int index) {
 
 Statement::Step Statement::Next() {
   if (!stmt_) return Step::Error;
+  if (db_.held_) {
+    failure_ = *db_.held_;
+    return Step::Error;
+  }
   const int rc = sqlite3_step(stmt_);
   if (rc == SQLITE_ROW) return Step::Row;
   if (rc == SQLITE_DONE) return Step::Done;
-  failure_ = Failed(db_.Handle(), rc);
+  failure_ = db_.Note(Failed(db_.Handle(), rc));
   return Step::Error;
 }
 
@@ -157,7 +177,8 @@ Transaction::Transaction(Database& db) : db_(db) {
 }
 
 Transaction::~Transaction() {
-  if (open_) db_.Execute("ROLLBACK;");
+  // Past the held-file check: what was begun is always rolled back, or the connection would keep the file.
+  if (open_ && db_.Handle()) sqlite3_exec(db_.Handle(), "ROLLBACK;", nullptr, nullptr, nullptr);
 }
 
 Outcome Transaction::Commit() {
@@ -165,6 +186,12 @@ Outcome Transaction::Commit() {
   Outcome o = db_.Execute("COMMIT;");
   if (o.ok) open_ = false;
   return o;
+}
+
+HeldFileScope::HeldFileScope(Database& db) : db_(db) { ++db_.heldScopes_; }
+
+HeldFileScope::~HeldFileScope() {
+  if (--db_.heldScopes_ == 0) db_.held_.reset();
 }
 
 }  // namespace sql

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ struct Outcome {
   std::string message;
   explicit operator bool() const { return ok; }
 };
+
+// Whether the failure came from another connection holding the file (busy or locked).
+bool FileHeld(const Outcome& o);
 
 class Database {
  public:
@@ -43,8 +47,34 @@ class Database {
   std::string LastMessage() const;
   int LastCode() const;
 
+  // The failure that ended the open held-file scope's use of the connection, or nullptr.
+  const Outcome* HeldFailure() const { return held_ ? &*held_ : nullptr; }
+
  private:
+  friend class Statement;
+  friend class HeldFileScope;
+  // Passes a failure on, keeping it first when it is the file held while a scope is open.
+  Outcome Note(Outcome failure);
+
   sqlite3* handle_ = nullptr;
+  int heldScopes_ = 0;
+  std::optional<Outcome> held_;
+};
+
+// While a scope is open on a connection, the first statement that finds the file held by another
+// connection (busy or locked, once the busy time-out has passed) is the last one that tries: every later
+// statement and Execute on the connection fails at once with the same outcome. A command that reads
+// several things so waits for the file once. Scopes nest; the outermost one's end lets the connection try
+// again.
+class HeldFileScope {
+ public:
+  explicit HeldFileScope(Database& db);
+  ~HeldFileScope();
+  HeldFileScope(const HeldFileScope&) = delete;
+  HeldFileScope& operator=(const HeldFileScope&) = delete;
+
+ private:
+  Database& db_;
 };
 
 class Statement {

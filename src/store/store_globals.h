@@ -7,6 +7,7 @@
 
 #include "analysis/pages/pages_globals.h"
 #include "incident/incident_globals.h"
+#include "shell/bounded_array.h"
 #include "store/sqlite_db.h"
 
 // The file in the current directory that holds every record; open from start-up to exit.
@@ -16,6 +17,9 @@ inline int RecordBusyTimeout = 20000;
 
 // The lists of stored records, the banners and the footer commands are the pages' globals (incident and
 // analysis), which the store fills, shows and reads.
+// Which of them (by record kind) missed their last fill because another program held the file: each is
+// filled again as soon as its panel is on screen, so the stored records do not stay out of sight.
+inline BoundedArray<int, 5> RecordListStale;
 
 // What the analyses keep beside their worksheets: the step-8 values of the step-3 approach not shown, and
 // the Potential Intervention step-3 entry texts of either approach.

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -59,6 +60,86 @@ TEST(SqliteOpen, MissingFileIsNotCreatedUnlessAsked) {
   EXPECT_TRUE(db.Open(path, true));
   db.Close();
   std::filesystem::remove_all(dir);
+}
+
+// Two connections to one file in a folder of the test's own.
+class HeldFileScopeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = std::filesystem::temp_directory_path() / ("qm_held_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "records.dat").string();
+    ASSERT_TRUE(db.Open(path, true));
+    ASSERT_TRUE(db.Execute("CREATE TABLE t (v INTEGER); INSERT INTO t VALUES (1);"));
+    ASSERT_TRUE(other.Open(path, false));
+    // Each wait begins with attempt 0; giving up at once stands for the time-out.
+    sqlite3_busy_handler(
+        db.Handle(),
+        [](void* waits, int attempt) {
+          if (attempt == 0) ++*static_cast<int*>(waits);
+          return 0;
+        },
+        &waits);
+  }
+  void TearDown() override {
+    other.Close();
+    db.Close();
+    std::filesystem::remove_all(dir);
+  }
+
+  // The first step of a read; `last` keeps its failure.
+  sql::Statement::Step Read() {
+    sql::Statement read(db, "SELECT v FROM t;");
+    const sql::Statement::Step step = read.Next();
+    last = step == sql::Statement::Step::Error ? read.Failure() : sql::Outcome{};
+    return step;
+  }
+
+  std::filesystem::path dir;
+  sql::Database db, other;
+  int waits = 0;
+  sql::Outcome last;
+};
+
+TEST_F(HeldFileScopeTest, WithinAScopeAHeldFileIsWaitedForOnce) {
+  ASSERT_TRUE(other.Execute("BEGIN EXCLUSIVE;"));
+  {
+    sql::HeldFileScope scope(db);
+    Read();
+    EXPECT_TRUE(sql::FileHeld(last));
+    EXPECT_EQ(last.message, "database is locked");
+    Read();
+    EXPECT_EQ(last.message, "database is locked");
+    sql::Statement count(db, "SELECT count(*) FROM t;");
+    EXPECT_FALSE(count.Prepared());
+    EXPECT_EQ(count.Failure().message, "database is locked");
+    EXPECT_EQ(db.Execute("INSERT INTO t VALUES (2);").message, "database is locked");
+    EXPECT_EQ(waits, 1);
+  }
+  // Outside a scope each read tries on its own.
+  Read();
+  Read();
+  EXPECT_EQ(waits, 3);
+  ASSERT_TRUE(other.Execute("COMMIT;"));
+  sql::HeldFileScope scope(db);
+  EXPECT_EQ(Read(), sql::Statement::Step::Row);
+}
+
+// A transaction that met the held file still gives the file back: the other connection can then commit.
+TEST_F(HeldFileScopeTest, ATransactionThatMetAHeldFileIsRolledBack) {
+  ASSERT_TRUE(other.Execute("BEGIN IMMEDIATE; INSERT INTO t VALUES (3);"));
+  {
+    sql::HeldFileScope scope(db);
+    sql::Transaction tx(db);
+    ASSERT_TRUE(tx.Started());
+    ASSERT_EQ(Read(), sql::Statement::Step::Row);  // the read lock taken
+    EXPECT_TRUE(sql::FileHeld(db.Execute("INSERT INTO t VALUES (2);")));
+    EXPECT_FALSE(tx.Commit());
+  }
+  EXPECT_TRUE(other.Execute("COMMIT;"));
+  sql::Statement sum(db, "SELECT group_concat(v) FROM t;");
+  ASSERT_EQ(sum.Next(), sql::Statement::Step::Row);
+  EXPECT_EQ(sum.Text(0), "1,3");
 }
 
 }  // namespace

@@ -59,7 +59,8 @@ RetrievedRows RunRetrievalQuery(sql::Database& db, const RetrievalQuery& query,
   out.rows = RetrievedTable(columns.size());
   sql::Statement st(db, query.sql);
   if (!st.Prepared()) {
-    if (!IsMissingColumn(st.Failure().message)) out.ok = false, out.message = st.Failure().message;
+    if (!IsMissingColumn(st.Failure().message))
+      out.ok = false, out.code = st.Failure().code, out.message = st.Failure().message;
     return out;
   }
   for (std::size_t k = 0; k < query.values.size(); ++k) st.Bind(int(k + 1), query.values[k]);
@@ -72,6 +73,7 @@ RetrievedRows RunRetrievalQuery(sql::Database& db, const RetrievalQuery& query,
     if (step == sql::Statement::Step::Done) return out;
     if (step == sql::Statement::Step::Error) {
       out.ok = false;
+      out.code = st.Failure().code;
       out.message = st.Failure().message;
       out.rows.clear();
       return out;

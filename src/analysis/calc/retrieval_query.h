@@ -98,6 +98,7 @@ class RetrievedTable {
 // the result lacks). `ok` false: the query failed and `message` is the database's own.
 struct RetrievedRows {
   bool ok = true;
+  int code = 0;  // the database's result code of a failure
   std::string message;
   RetrievedTable rows;
 };

@@ -14,6 +14,7 @@
 #include "shell/gadget_helpers.h"
 #include "shell/number_text.h"
 #include "shell/shell_globals.h"
+#include "store/record_command.h"
 #include "store/store_globals.h"
 
 namespace {
@@ -107,7 +108,7 @@ RetrievalOutcome RetrieveTwoColumns(const AnalysisModule& m) {
   for (int k = 1; k <= 2; ++k) {
     passes[k - 1] = RunRetrievalQuery(RecordDatabase, PassQuery(m, k), PassColumnNames());
     if (!passes[k - 1].ok) {
-      ShowMessage(passes[k - 1].message);
+      ShowRecordFailure({false, passes[k - 1].code, passes[k - 1].message});
       return RetrievalOutcome::Failed;
     }
   }
@@ -157,7 +158,7 @@ RetrievalOutcome RetrievePotential(const AnalysisModule& m) {
                                                DateOf(m.gadget(kStep2, 3, 1, 2)), lists, false);
   const RetrievedRows result = RunRetrievalQuery(RecordDatabase, q, PIColumnNames());
   if (!result.ok) {
-    ShowMessage(result.message);
+    ShowRecordFailure({false, result.code, result.message});
     return RetrievalOutcome::Failed;
   }
   const WorksheetCells c(m.gadget);

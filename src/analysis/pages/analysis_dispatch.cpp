@@ -71,6 +71,7 @@ void ChoosePanelTile(const ModuleDescription& m, bool past) {
   pf::HideGadget(past ? *m.pastContainer : *m.exampleContainer, false);
   pf::HideGadget(past ? *m.exampleContainer : *m.pastContainer, true);
   ShowInfo(m, false);
+  RefillShownRecordLists();
 }
 
 void ChoosePastTile(int slot, pf::GadgetEvent) { ChoosePanelTile(*Module(slot), true); }

@@ -1,0 +1,21 @@
+// One command of the user on the record file: everything that one turn of the event loop runs (a click
+// that opens a page and fills its lists, a footer command, a retrieval). Once a read finds the file held
+// by another program, the rest of the command does not wait for it again and the user is told once.
+#pragma once
+
+#include "store/sqlite_db.h"
+
+class RecordFileCommand {
+ public:
+  RecordFileCommand();
+  ~RecordFileCommand();
+  RecordFileCommand(const RecordFileCommand&) = delete;
+  RecordFileCommand& operator=(const RecordFileCommand&) = delete;
+
+ private:
+  sql::HeldFileScope held_;
+};
+
+// Shows a failure of the record file as the database words it. Within a command, a held file is
+// reported once: the reads after the first one fail with the same message without having tried.
+void ShowRecordFailure(const sql::Outcome& failure);
