@@ -64,8 +64,10 @@ void PrintAnalysisReport(const AnalysisReportKind& kind);
 
 // Sections and pieces the modules compose their own sections from.
 std::string AnalysisCell(const AnalysisReportKind& kind, int page, int row, int column, int slot);
+// Both situations' lists side by side in a grid; a row that goes on over a page closes its cells at the
+// page's end.
 void PrintPairedCriteriaRow(const AnalysisReportKind& kind, int row, double left1, double right1,
-                            double left2, double right2);
+                            double left2, double right2, struct ReportSeparators& seps);
 // Every selected item of one list under each other beside the row's label; `emptyLines` is where the
 // cursor goes when none is selected (0 the label's line, 1 the line below it).
 void PrintSharedCriteriaRow(const AnalysisReportKind& kind, int row, double emptyLines);

@@ -41,7 +41,7 @@ std::string ContinuedLabel(const AnalysisReportKind& k, int row) {
 // The selected items of the two lists stand side by side, one pair per line, each list in its own order;
 // the next pair starts below the longer item of this one.
 void PrintPairedCriteriaRow(const AnalysisReportKind& k, int row, double left1, double right1, double left2,
-                            double right2) {
+                            double right2, ReportSeparators& seps) {
   const std::string label = AnalysisCell(k, 6, row, 1, 0) + ":";
   ListColumn columns[] = {{(*k.gadget)(6, row, 1, 2), W(left1), W(right1)},
                           {(*k.gadget)(6, row, 2, 2), W(left2), W(right2)}};
@@ -71,9 +71,12 @@ void PrintPairedCriteriaRow(const AnalysisReportKind& k, int row, double left1, 
     ReportMoveTo(-1, -1, lowest);
     ReportAdvance(1);
     more = takePair();
-    // Pairs moved to a new page begin on the last line of their label, repeated.
-    if (more && ReportKeepLines(pairLines))
-      DrawParagraph(ContinuedLabel(k, row), 0, 10, W(0.25), -1, 0, -1, 0);
+    if (!more) break;
+    // Pairs moved to a new page begin on the last line of their label, repeated; the cells of this page
+    // are closed at its end.
+    const int down = (pairLines - 1) * ReportLineHeight();
+    if (!ReportFits(down)) seps.Down(ReportCursorY());
+    if (ReportKeepDown(down)) DrawParagraph(ContinuedLabel(k, row), 0, 10, W(0.25), -1, 0, -1, 0);
   }
   ReportAdvance(1, 10, ReportWidth);
 }

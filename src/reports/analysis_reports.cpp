@@ -80,7 +80,7 @@ void PrintBAIncidents(const AnalysisReportKind& k) {
   }
   if (rows.criteria) {
     for (const int row : {4, 5, 9, 10, 7, 14, 6}) {
-      PrintPairedCriteriaRow(k, row, 0.3, 0.6, 0.65, 0.95);
+      PrintPairedCriteriaRow(k, row, 0.3, 0.6, 0.65, 0.95, seps);
       seps.Down(ReportRule());
     }
   }
@@ -110,7 +110,7 @@ void PrintCGIncidents(const AnalysisReportKind& k) {
   }
   ReportContinueWith(top);
   if (rows.criteria) {
-    PrintPairedCriteriaRow(k, 6, 0.3, 0.6, 0.65, 0.95);
+    PrintPairedCriteriaRow(k, 6, 0.3, 0.6, 0.65, 0.95, seps);
     const int ruleY = ReportRule();
     seps.Down(ruleY);
     ReportMoveTo(-1, -1, ruleY);

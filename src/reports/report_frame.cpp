@@ -142,7 +142,7 @@ bool ReportKeepDown(int down) {
   const int y = PrintY;
   const bool row = HeadingDepth == 0;
   if (Continued().printing) return false;
-  if (ReportPageHeight() <= 0 || y <= 10 || y + std::max(down, 0) <= LastLineTop()) {
+  if (ReportFits(down)) {
     if (row) Headings.reset();
     return false;
   }
@@ -173,6 +173,11 @@ bool ReportKeepDown(int down) {
     if (!row) Headings = HeadingRun{first, top, PageSerial, run->opensSection, run->before};
   }
   return true;
+}
+
+bool ReportFits(int down) {
+  return Continued().printing || ReportPageHeight() <= 0 || PrintY <= 10 ||
+         PrintY + std::max(down, 0) <= LastLineTop();
 }
 
 ReportHeading::ReportHeading(bool opensSection) {

@@ -72,6 +72,8 @@ ReportPlace ReportPlaceAt(int y);
 // page has ended.
 int ReportPlaceY(const ReportPlace& place, int otherwise);
 bool ReportKeepLines(int lines);  // `lines` lines of the current font
+// Whether a row whose last line begins `down` below the cursor stays where it is.
+bool ReportFits(int down);
 int ReportLineHeight();
 int ReportAdvanceHeight(double lines);  // what advancing `lines` lines moves the cursor down
 // How many lines a text takes in a column of the current font, starting at its left.

@@ -248,17 +248,18 @@ void PILongNames(ReportPrinting& t) {
   t.PasteInto(Sheet::PI, 6, PIGadget(3, 4, 2, 2), kLongWord);
 }
 
-// Every item of the nature-of-injury list chosen for both periods: the list runs over a page.
-void BAManyCriteria(ReportPrinting&) {
-  for (int column = 1; column <= 2; ++column) {
-    const int list = BAGadget(6, 5, column, 2);
-    for (int item = 1; item < pf::CountGadgetItems(list); ++item) pf::SetGadgetItemSelected(list, item, true);
-  }
+// Every item of every criteria list chosen, in both columns: the lists run over pages.
+void SelectEveryCriterion(decltype(BAGadget)& gadget) {
+  for (const int row : {4, 5, 6, 7, 9, 10, 11, 14})
+    for (int column = 1; column <= 2; ++column) {
+      const int list = gadget(6, row, column, 2);
+      if (!list || pf::GadgetKind(list) != pf::Kind::ListBox) continue;
+      for (int item = 1; item < pf::CountGadgetItems(list); ++item)
+        pf::SetGadgetItemSelected(list, item, true);
+    }
 }
-void CGManyCriteria(ReportPrinting&) {
-  const int list = CGGadget(6, 5, 1, 2);
-  for (int item = 1; item < pf::CountGadgetItems(list); ++item) pf::SetGadgetItemSelected(list, item, true);
-}
+void BAManyCriteria(ReportPrinting&) { SelectEveryCriterion(BAGadget); }
+void CGManyCriteria(ReportPrinting&) { SelectEveryCriterion(CGGadget); }
 // Ten occupational groups with workers in both situations, named and given hours as the user types them.
 template <Sheet sheet>
 void TenGroups(ReportPrinting& t) {
