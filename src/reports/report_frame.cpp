@@ -404,15 +404,25 @@ std::vector<std::string> WrappedLines(const std::string& text, int room) {
   return lines;
 }
 
+// A text's trailing blanks keep it clear of the edge: every wrapped line ends with them.
+std::vector<std::string> RightAlignedLines(const std::string& text, int edge, int cellLeft) {
+  const std::size_t end = text.find_last_not_of(' ');
+  const std::string trail = end == std::string::npos ? "" : text.substr(end + 1);
+  auto lines =
+      WrappedLines(text.substr(0, text.size() - trail.size()), edge - pf::TextWidth(trail) - cellLeft);
+  for (auto& line : lines) line += trail;
+  return lines;
+}
+
 }  // namespace
 
 int ReportRightAlignedLines(const std::string& text, int edge, int cellLeft) {
-  return int(WrappedLines(text, edge - cellLeft).size());
+  return int(RightAlignedLines(text, edge, cellLeft).size());
 }
 
 int ReportRightAlignedText(const std::string& text, int edge, int cellLeft, int y) {
   int lineY = y - ReportLineHeight();
-  for (const auto& line : WrappedLines(text, edge - cellLeft)) {
+  for (const auto& line : RightAlignedLines(text, edge, cellLeft)) {
     lineY += ReportLineHeight();
     ReportMoveTo(-1, -1, lineY);
     ReportRightAligned(line, edge);

@@ -5,7 +5,9 @@
 // over a row of its own.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -55,6 +57,17 @@ const std::string kLongWord =
 // An occupation name far wider than the band's room for it.
 const std::string kLongName =
     "maintenance electricians and instrumentation technicians of the north plant night shift";
+
+constexpr int kFittedFont = 105;  // the size a report draws a figure in when it is wider than its cell
+
+// A figure as a report prints it: digits with its currency, separators and sign, and a unit.
+bool IsFigure(std::string text) {
+  for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
+  for (const char* unit : {"hrs", "/hr", "days", "hours", "/day"})
+    for (auto at = text.find(unit); at != std::string::npos; at = text.find(unit))
+      text.erase(at, strlen(unit));
+  return text.find_first_not_of("0123456789$,.-% ") == std::string::npos;
+}
 
 class ReportPrinting : public ProgramTest {
  public:
@@ -194,9 +207,11 @@ class ReportPrinting : public ProgramTest {
     ExpectEveryPageHeaded(pages);
     ExpectEveryHeadingOverItsRows(pages, g.width, Headings(c.sheet));
     if (c.sheet == Sheet::PI) ExpectBreakdownHeadedOnEveryPage(texts);
-    // The captions' escaped ampersand prints as the screen shows it.
+    // The captions' escaped ampersand prints as the screen shows it; only figures are drawn smaller to fit
+    // their cells, words wrap.
     for (const auto& t : texts) {
       EXPECT_EQ(t.op->text.find("&&"), std::string::npos) << Where(t);
+      if (t.op->font == kFittedFont) EXPECT_TRUE(IsFigure(t.op->text)) << Where(t) << " is drawn smaller";
     }
   }
 };
@@ -227,6 +242,7 @@ TEST_P(PageSweep, EveryHeadingStandsOverItsRowsWhereverThePageEnds) {
 void IncidentLongWords(ReportPrinting& t) {
   t.PasteInto(Sheet::Incident, 1, IncidentGadget(0, 6, 2), "Spill near " + kLongWord + " then a fall");
   t.PasteInto(Sheet::Incident, 2, IncidentGadget(1, 10, 2), kLongWord);
+  t.PasteInto(Sheet::Incident, 6, IncidentGadget(5, 30, 3), "Residential construction 42110");
 }
 // Inputs take twelve digits; their product takes more than a column holds.
 void IncidentHugeFigures(ReportPrinting& t) {
