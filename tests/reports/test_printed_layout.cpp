@@ -211,7 +211,9 @@ class ReportPrinting : public ProgramTest {
     // their cells, words wrap.
     for (const auto& t : texts) {
       EXPECT_EQ(t.op->text.find("&&"), std::string::npos) << Where(t);
-      if (t.op->font == kFittedFont) EXPECT_TRUE(IsFigure(t.op->text)) << Where(t) << " is drawn smaller";
+      if (t.op->font == kFittedFont) {
+        EXPECT_TRUE(IsFigure(t.op->text)) << Where(t) << " is drawn smaller";
+      }
     }
   }
 };
