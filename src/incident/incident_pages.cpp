@@ -54,7 +54,9 @@ int OpenRowArea(int x, int y, int w, int h, int innerW, int innerH) {
 void AddRow(int step, const IncidentRowDescription& spec, int y, int dy) {
   const Rgb colour = spec.colour ? *spec.colour : kBlack;
   AddIncidentRow(spec.kind, step, spec.row, spec.label, colour, y, dy);
-  if (spec.help) RegisterHelpText(spec.help, spec.helpX, -1, 0, 0);
+  if (!spec.help) return;
+  RegisterHelpText(spec.help, spec.helpX, -1, 0, 0);
+  KeepHelpIconClearOfLabel(LastHelpIcon, IncidentGadget(step, spec.row, 1));
 }
 
 // Rows of a step from `first` on; the first of them at `y` with `dy`, the others below with -1.

@@ -30,6 +30,17 @@ void SetGadgetColours(int gadget, Rgb back, Rgb text, int font) {
 
 int GadgetBottom(int gadget) { return pf::GadgetY(gadget) + pf::GadgetHeight(gadget); }
 
+int TextWidthIn(int font, const std::string& text) {
+  // Measured on a scratch picture, with the font that draws and shows the text.
+  static int scratch = 0;
+  if (!scratch) scratch = pf::CreatePicture(AutoNumber, 1, 1);
+  if (!pf::StartDrawingOnPicture(scratch)) return 0;
+  pf::DrawingFont(font);
+  const int w = pf::TextWidth(text);
+  pf::StopDrawing();
+  return w;
+}
+
 void ShowMessage(const std::string& text) { pf::MessageRequester("", text, pf::Buttons::Ok); }
 
 namespace {
