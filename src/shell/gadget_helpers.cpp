@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/gadget_state.h"
 #include "shell/subclassed_controls.h"
 
 void AddGadgetItemWithData(int gadget, int position, const std::string& text, int code) {
@@ -39,6 +40,28 @@ int TextWidthIn(int font, const std::string& text) {
   const int w = pf::TextWidth(text);
   pf::StopDrawing();
   return w;
+}
+
+namespace {
+void LowestBottom(int gadget, int canvasTop, int& lowest) {
+  for (int child : pf::GadgetChildren(gadget)) {
+    if (pf::IsGadgetHidden(child) || pf::GadgetKind(child) == pf::Kind::ScrollArea) continue;
+    const pf::Rect r = pf::GadgetScreenRect(child);
+    if (r.h > 0) lowest = std::max(lowest, r.y + r.h - canvasTop);
+    LowestBottom(child, canvasTop, lowest);
+  }
+}
+}  // namespace
+
+// Measured on the screen, since a control may reach below the row that holds it: a label as tall as its
+// bordered row starts inside the border, and so ends a pixel below the row.
+int CanvasContentBottom(int area) {
+  const std::vector<int> children = pf::GadgetChildren(area);
+  if (children.empty()) return 0;
+  const int canvasTop = pf::GadgetScreenRect(children.front()).y - pf::GadgetY(children.front());
+  int lowest = 0;
+  LowestBottom(area, canvasTop, lowest);
+  return lowest;
 }
 
 void ShowMessage(const std::string& text) { pf::MessageRequester("", text, pf::Buttons::Ok); }
