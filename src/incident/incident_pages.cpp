@@ -54,7 +54,9 @@ int OpenRowArea(int x, int y, int w, int h, int innerW, int innerH) {
 void AddRow(int step, const IncidentRowDescription& spec, int y, int dy) {
   const Rgb colour = spec.colour ? *spec.colour : kBlack;
   AddIncidentRow(spec.kind, step, spec.row, spec.label, colour, y, dy);
-  if (spec.help) RegisterHelpText(spec.help, spec.helpX, -1, 0, 0);
+  if (!spec.help) return;
+  RegisterHelpText(spec.help, spec.helpX, -1, 0, 0);
+  KeepHelpIconClearOfLabel(LastHelpIcon, IncidentGadget(step, spec.row, 1));
 }
 
 // Rows of a step from `first` on; the first of them at `y` with `dy`, the others below with -1.
@@ -75,11 +77,13 @@ void BuildStep1(const Frame& f) {
   const int area = OpenRowArea(0, top, f.w + 13, pageH - DY(35), f.w, pageH - DY(40));
   IncidentGadget(0, 0, 0) = pf::TextGadget(AutoNumber, 0, 0, 0, 0, "");
   AddRows(0, 0, 0, -1);
-  if (IncidentRowY > pf::ScrollAreaInnerHeight(area)) {
+  // The last row's label reaches a pixel below the row.
+  const int contentBottom = std::max(IncidentRowY, CanvasContentBottom(area));
+  if (contentBottom > pf::ScrollAreaInnerHeight(area)) {
     // Taller rows bring the vertical bar (it sits beyond the page's right edge); the canvas then narrows to
     // the view, so that no sideways bar takes room from the last row.
-    pf::SetScrollAreaInner(area, f.w, IncidentRowY);
-    pf::SetScrollAreaInner(area, std::min(f.w, pf::ScrollAreaViewWidth(area)), IncidentRowY);
+    pf::SetScrollAreaInner(area, f.w, contentBottom);
+    pf::SetScrollAreaInner(area, std::min(f.w, pf::ScrollAreaViewWidth(area)), contentBottom);
   }
   pf::CloseGadgetList();
   pf::CloseGadgetList();

@@ -94,17 +94,20 @@ int WideCostBox(Row& r, bool input, Rgb colour) {
   pf::CloseGadgetList();
   return box;
 }
+// The narrow boxes of step 6 hold a field and its marks between lines 88 pixels apart, where the time
+// box's last line stands inside the rate box: the fields are a little narrower than the design's, so that
+// our wider marks keep a few pixels from the field and from the lines.
 void NarrowTimeBox(Row& r) {
   OpenBox(601, 90, r.height, r.colour);
-  r.Cell(2) = Input(10, 7, 40);
-  Unit(55, 7, 40, "hours", r.colour);
+  r.Cell(2) = Input(8, 7, 38);
+  Unit(50, 7, 36, "hours", r.colour);
   pf::CloseGadgetList();
 }
 void NarrowRateBox(Row& r, int width) {
   OpenBox(689, width, r.height, r.colour);
-  r.Cell(3) = Input(13, 7, 40);
-  Unit(5, 7, 7, "$", r.colour);
-  Unit(55, 7, 40, "/hour", r.colour);
+  r.Cell(3) = Input(15, 7, 36);
+  Unit(4, 7, 8, "$", r.colour);
+  Unit(55, 7, 32, "/hour", r.colour);
   pf::CloseGadgetList();
 }
 void OpenAmountBox(Row& r, Rgb colour) { OpenBox(777, 86, r.height, colour); }
@@ -449,6 +452,16 @@ void AddHelpIcon(int panel) {
 }
 
 }  // namespace
+
+void KeepHelpIconClearOfLabel(int icon, int label) {
+  if (!icon || !label || pf::GadgetParent(icon) != pf::GadgetParent(label)) return;
+  std::string shown = pf::GetGadgetText(label);  // "&&" shows as "&"
+  for (std::size_t at = shown.find("&&"); at != std::string::npos; at = shown.find("&&", at + 1))
+    shown.erase(at, 1);
+  const int textEnd = pf::GadgetX(label) + TextWidthIn(pf::GetGadgetFont(label), shown);
+  const int x = textEnd + DX(5);
+  if (x > pf::GadgetX(icon)) pf::ResizeGadget(icon, x, IgnoreValue, IgnoreValue, IgnoreValue);
+}
 
 int HelpIconForColour(Rgb colour) {
   const std::pair<const Rgb*, const int*> icons[] = {

@@ -10,3 +10,7 @@ int AddIncidentRow(int kind, int step, int row, const std::string& label, Rgb ba
 
 // The help-icon picture that goes with a row colour, or 0 for a colour without one.
 int HelpIconForColour(Rgb colour);
+
+// Our label font is wider than the design's: a help icon that would cover the end of its row's one-line
+// label moves to stand just after the label's text.
+void KeepHelpIconClearOfLabel(int icon, int label);

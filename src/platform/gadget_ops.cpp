@@ -81,7 +81,7 @@ void WriteText(Gadget& g, const std::string& text) {
       FitOneLineText(static_cast<QLabel*>(w));
       break;
     case Kind::Field:
-      static_cast<QLineEdit*>(w)->setText(q);
+      static_cast<FieldEdit*>(w)->SetProgramText(q);
       break;
     case Kind::Editor:
       static_cast<QPlainTextEdit*>(w)->setPlainText(EditorText(text));

@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -117,6 +118,45 @@ std::optional<QString> FieldEdit::Judged(const QString& text) const {
 int FieldEdit::Room() const {
   const int limit = typingLimit_ > 0 ? std::min(typingLimit_, maxLength()) : maxLength();
   return limit - int(text().size()) + int(selectedText().size());
+}
+
+FieldEdit::FieldEdit(QWidget* parent, int number) : QLineEdit(parent), number_(number) {
+  // A caret the program or the user places is theirs from then on.
+  QObject::connect(this, &QLineEdit::cursorPositionChanged, this, [this] { caretForView_ = false; });
+}
+
+// The toolkit would put the caret after the new text and scroll the view to it. A field the user is not in
+// keeps its caret at the start until the focus comes, so the view shows the start. Only in the focused
+// field does the caret belong to the user: there a text that was highlighted whole stays highlighted
+// whole, so that typing still replaces it, and otherwise the caret goes after the text as the toolkit puts
+// it.
+void FieldEdit::SetProgramText(const QString& text) {
+  const bool focused = hasFocus();
+  const bool wholeHighlighted = focused && hasSelectedText() && selectedText() == this->text();
+  setText(text);
+  if (!focused) {
+    setCursorPosition(0);
+    caretForView_ = true;
+  } else if (wholeHighlighted) {
+    selectAll();
+  }
+}
+
+// The focus that comes other than by a click (which places the caret itself) finds the caret after the
+// text, where the toolkit puts it; from there on the view follows the caret.
+void FieldEdit::focusInEvent(QFocusEvent* e) {
+  if (caretForView_ && e->reason() != Qt::MouseFocusReason && !hasSelectedText()) end(false);
+  caretForView_ = false;
+  QLineEdit::focusInEvent(e);
+}
+
+// The toolkit scrolls the view from where the last paint left it. When a long text gives way to a shorter
+// one that is still too long for the field, that start can lie past the new text's end, and one paint then
+// shows the end with the caret out of sight; a second pass starts from there and brings the caret in.
+void FieldEdit::paintEvent(QPaintEvent* e) {
+  QLineEdit::paintEvent(e);
+  const int caret = cursorRect().center().x();
+  if (caret < contentsRect().left() || caret > contentsRect().right()) QLineEdit::paintEvent(e);
 }
 
 // A paste goes in whole or not at all: a text the field would cut, or one its judge refuses, is refused

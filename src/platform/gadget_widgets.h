@@ -55,15 +55,19 @@ class BorderedFrame : public QFrame {
 };
 
 // Single-line fields: every way of pasting goes through the program's paste judge first, which may also
-// tidy the text; a paste goes in whole or not at all.
+// tidy the text; a paste goes in whole or not at all. A text the program puts into a field that the user
+// is not working in shows from its start, as it would had the user never entered the field.
 class FieldEdit : public QLineEdit {
  public:
-  FieldEdit(QWidget* parent, int number) : QLineEdit(parent), number_(number) {}
+  FieldEdit(QWidget* parent, int number);
   bool JudgedPaste(const QString& text);  // false when it was refused
   // The most characters the user can type or paste; the program's own writes are not cut.
   void SetTypingLimit(int characters) { typingLimit_ = characters; }
+  void SetProgramText(const QString& text);
 
  protected:
+  void paintEvent(QPaintEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
@@ -74,6 +78,7 @@ class FieldEdit : public QLineEdit {
   int Room() const;  // characters the user may still add in place of the selection
   int number_;
   int typingLimit_ = 0;
+  bool caretForView_ = false;  // the caret stands at the start only to show a program text from there
 };
 
 // Date fields. Tab leaves the field at once instead of walking its parts. Typing never changes the

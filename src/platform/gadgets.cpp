@@ -239,11 +239,11 @@ int FieldGadget(int number, int x, int y, int w, int h, const std::string& text,
     return e;
   });
   if (!g) return 0;
-  auto* e = static_cast<QLineEdit*>(g->widget.data());
+  auto* e = static_cast<detail::FieldEdit*>(g->widget.data());
   const int n = g->number;
   {
     detail::ProgramScope program;
-    e->setText(QString::fromStdString(text));
+    e->SetProgramText(QString::fromStdString(text));
   }
   QObject::connect(e, &QLineEdit::textChanged, e, [n] {
     if (!detail::InProgramWrite()) detail::PostGadgetEvent(n, GadgetEvent::Change);

@@ -112,6 +112,8 @@ std::vector<Event> DrainEvents();  // takes every queued event without handling 
 std::string DisplayedText(int gadget);  // what a static text, field or button shows
 int ShownTextWidth(int gadget);         // a static text's widest line in its font, in pixels
 bool AlignedRight(int gadget);          // a static text's or field's text stands at its right end
+// The part of a field's text that its view shows, as the field paints now ("" for other controls).
+std::string ShownFieldText(int gadget);
 bool HasFocus(int gadget);
 std::string ComboEditText(int gadget);
 std::vector<std::string> ViewerVisibleText(int gadget);  // lines as shown (hidden text left out)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/gadget_state.h"
 #include "shell/subclassed_controls.h"
 
 void AddGadgetItemWithData(int gadget, int position, const std::string& text, int code) {
@@ -29,6 +30,39 @@ void SetGadgetColours(int gadget, Rgb back, Rgb text, int font) {
 }
 
 int GadgetBottom(int gadget) { return pf::GadgetY(gadget) + pf::GadgetHeight(gadget); }
+
+int TextWidthIn(int font, const std::string& text) {
+  // Measured on a scratch picture, with the font that draws and shows the text.
+  static int scratch = 0;
+  if (!scratch) scratch = pf::CreatePicture(AutoNumber, 1, 1);
+  if (!pf::StartDrawingOnPicture(scratch)) return 0;
+  pf::DrawingFont(font);
+  const int w = pf::TextWidth(text);
+  pf::StopDrawing();
+  return w;
+}
+
+namespace {
+void LowestBottom(int gadget, int canvasTop, int& lowest) {
+  for (int child : pf::GadgetChildren(gadget)) {
+    if (pf::IsGadgetHidden(child) || pf::GadgetKind(child) == pf::Kind::ScrollArea) continue;
+    const pf::Rect r = pf::GadgetScreenRect(child);
+    if (r.h > 0) lowest = std::max(lowest, r.y + r.h - canvasTop);
+    LowestBottom(child, canvasTop, lowest);
+  }
+}
+}  // namespace
+
+// Measured on the screen, since a control may reach below the row that holds it: a label as tall as its
+// bordered row starts inside the border, and so ends a pixel below the row.
+int CanvasContentBottom(int area) {
+  const std::vector<int> children = pf::GadgetChildren(area);
+  if (children.empty()) return 0;
+  const int canvasTop = pf::GadgetScreenRect(children.front()).y - pf::GadgetY(children.front());
+  int lowest = 0;
+  LowestBottom(area, canvasTop, lowest);
+  return lowest;
+}
 
 void ShowMessage(const std::string& text) { pf::MessageRequester("", text, pf::Buttons::Ok); }
 

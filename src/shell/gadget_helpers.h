@@ -18,6 +18,11 @@ void SelectItemByData(int gadget, int code);
 void SetGadgetColours(int gadget, Rgb back, Rgb text, int font);
 // The y just below the control, in its parent's coordinates.
 int GadgetBottom(int gadget);
+// The width of a one-line text in a numbered font, in pixels, as it is drawn and shown.
+int TextWidthIn(int font, const std::string& text);
+// The y just below the lowest shown control on a scroll area's canvas, at any depth (areas inside it
+// excepted), in canvas pixels.
+int CanvasContentBottom(int area);
 // A modal box with an empty title, the text and an OK button.
 void ShowMessage(const std::string& text);
 

@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 #include "shell/design_grid.h"
+#include "shell/gadget_helpers.h"
 #include "shell/shell_globals.h"
 
 namespace {
@@ -33,16 +34,8 @@ constexpr const char* kAnalysisModules[] = {"", "Evaluate Potential", "Concurren
 constexpr const char* kAboutPages[] = {"", "Glossary", "Examples", "Understanding", "Intro"};
 constexpr const char* kSummaryTab[] = {"", "Multiple Incidents Summary"};
 
-int CaptionWidth(int font, const std::string& caption) {
-  // Measured on a scratch picture, so the widths are those the tab pictures will be drawn with.
-  static int scratch = 0;
-  if (!scratch) scratch = pf::CreatePicture(AutoNumber, 1, 1);
-  if (!pf::StartDrawingOnPicture(scratch)) return 0;
-  pf::DrawingFont(font);
-  const int w = pf::TextWidth(caption);
-  pf::StopDrawing();
-  return w;
-}
+// The widths are those the tab pictures will be drawn with.
+int CaptionWidth(int font, const std::string& caption) { return TextWidthIn(font, caption); }
 
 // Draws the caption centred in a tab picture, opaque on the tab colour; `yOffset` lowers it.
 void DrawCaption(int picture, int font, const std::string& caption, Rgb colour, Rgb background, int yOffset) {

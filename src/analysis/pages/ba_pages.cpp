@@ -1,4 +1,6 @@
 // The Before & After module: its frame data and the content areas of its eight steps.
+#include <algorithm>
+
 #include "analysis/pages/ba_rows.h"
 #include "analysis/pages/module_frame.h"
 #include "analysis/pages/pages_globals.h"
@@ -60,9 +62,10 @@ void Step2(const ModuleDescription& m, int page) {
   const int groupBottom = BuildRows(m, page, ba_rows::Step2Dates);
   const int totalsBottom = BuildRows(m, page, ba_rows::Step2Groups);
   // The 120 px beyond the page do not grow with the scale, as the rows do: on a large screen the canvas
-  // would cut the last total.
-  if (totalsBottom > pf::ScrollAreaInnerHeight(area))
-    pf::SetScrollAreaInner(area, pf::ScrollAreaInnerWidth(area), totalsBottom);
+  // would cut the last total, whose label reaches a pixel below its row.
+  const int contentBottom = std::max(totalsBottom, CanvasContentBottom(area));
+  if (contentBottom > pf::ScrollAreaInnerHeight(area))
+    pf::SetScrollAreaInner(area, pf::ScrollAreaInnerWidth(area), contentBottom);
   VerticalRule(DX(770), 0, DY(110));
   VerticalRule(DX(770), groupBottom, totalsBottom - groupBottom);
   pf::CloseGadgetList();

@@ -113,8 +113,10 @@ int PictureButton(int x, int y, int w, int h, int picture, const char* tip) {
   return b;
 }
 
-int StepEightButton(int y, int h, const char* text) {
-  const int b = pf::ButtonGadget(AutoNumber, DX(750), DY(y), DX(220), DY(h), text,
+// One of step 8's three buttons stacked in the footer, from design y `top` to `bottom`: the stack is cut
+// at the design's lines, so the buttons neither overlap after rounding nor run to the window's last row.
+int StepEightButton(int top, int bottom, const char* text) {
+  const int b = pf::ButtonGadget(AutoNumber, DX(750), DY(top), DX(220), DY(bottom) - DY(top), text,
                                  pf::button_style::kCentre | pf::button_style::kMultiLine);
   pf::SetGadgetFont(b, 5);
   SetButtonColours(b, kBlack, MidBlueColour);
@@ -158,9 +160,10 @@ void BuildFooter(const ModuleDescription& m) {
   *m.printButton = PictureButton(DM(60), buttonY, DM(44), DM(35), 29, "PRINT REPORT");
   *m.deleteButton = PictureButton(DM(10), buttonY, DM(44), DM(35), 32, nullptr);
   pf::ContainerGadget(AutoNumber, DM(200), -3, 5, pf::GadgetHeight(*m.footer) + 3, kBorder);
+  // The footer's last row lies beyond the window; the stack ends a little above the window's edge.
   *m.saveAnotherButton = StepEightButton(0, 17, "Save and start another analysis");
-  *m.saveReturnButton = StepEightButton(17, 17, "Save and return to menu");
-  *m.printReportButton = StepEightButton(34, 16, "Print detailed report");
+  *m.saveReturnButton = StepEightButton(17, 33, "Save and return to menu");
+  *m.printReportButton = StepEightButton(33, 49, "Print detailed report");
   pf::CloseGadgetList();
   if (!m.registerHovers) return;
   const struct {

@@ -74,6 +74,18 @@ bool AlignedRight(int gadget) {
   return false;
 }
 
+std::string ShownFieldText(int gadget) {
+  const detail::Gadget* g = detail::FindGadget(gadget);
+  if (!g || g->kind != Kind::Field) return {};
+  auto* edit = static_cast<QLineEdit*>(g->widget.data());
+  edit->grab();  // the view scrolls as the field paints
+  const QRect inside = edit->contentsRect();
+  const int y = inside.center().y();
+  const int first = edit->cursorPositionAt(QPoint(inside.left(), y));
+  const int last = edit->cursorPositionAt(QPoint(inside.right(), y));
+  return edit->text().mid(first, last - first).toStdString();
+}
+
 bool HasFocus(int gadget) { return gadget > 0 && GetActiveGadget() == gadget; }
 
 std::string ComboEditText(int gadget) {

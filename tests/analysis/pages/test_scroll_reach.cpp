@@ -1,6 +1,6 @@
 // Everything a worksheet holds can be brought into view: on every step of every worksheet, at the work
-// areas of common screens, each scroll area moved to its end shows the bottom of its last control. On the
-// way, the analyses' result boxes are checked to stand in the order of their captions.
+// areas of common screens, each scroll area moved to its end shows the bottom of its last control, to the
+// last pixel. On the way, the analyses' result boxes are checked to stand in the order of their captions.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -55,16 +55,21 @@ class ScrollReach : public ProgramTest, public ::testing::WithParamInterface<Wor
     return bottom;
   }
 
-  // The shown control lowest on an area's canvas. Areas inside it are looked at on their own, and pictures
-  // are left out: the guidance picture of the productivity step ends in blank page colour.
-  static int LastControl(int area) {
-    int last = 0, lowest = 0;
-    for (int child : pf::GadgetChildren(area)) {
+  // The shown control lowest on an area's canvas, at any depth: a cell may reach below the row that holds
+  // it. Areas inside it are looked at on their own, and pictures are left out: the guidance picture of the
+  // productivity step ends in blank page colour.
+  static void FindLowest(int gadget, int& last, int& lowest) {
+    for (int child : pf::GadgetChildren(gadget)) {
       const pf::Kind kind = pf::GadgetKind(child);
       if (!pf::IsGadgetVisible(child) || kind == pf::Kind::ScrollArea || kind == pf::Kind::Picture) continue;
-      const int end = pf::GadgetY(child) + pf::GadgetHeight(child);
+      const int end = Bottom(pf::GadgetScreenRect(child));
       if (pf::GadgetHeight(child) > 0 && end > lowest) last = child, lowest = end;
+      FindLowest(child, last, lowest);
     }
+  }
+  static int LastControl(int area) {
+    int last = 0, lowest = 0;
+    FindLowest(area, last, lowest);
     return last;
   }
 
