@@ -429,7 +429,7 @@ void SetGadgetSelection(int gadget, int start, int end) {
   if (!g) return;
   if (QLineEdit* e = LineEditOf(*g)) {
     const int len = int(e->text().size());
-    start = std::clamp(start, 0, len);
+    start = start < 0 ? len : std::clamp(start, 0, len);
     end = end < 0 ? len : std::clamp(end, 0, len);
     if (start == end)
       e->setCursorPosition(start);
@@ -439,7 +439,7 @@ void SetGadgetSelection(int gadget, int start, int end) {
     auto* e = static_cast<QPlainTextEdit*>(g->widget.data());
     QTextCursor c = e->textCursor();
     const int len = int(e->toPlainText().size());
-    c.setPosition(std::clamp(start, 0, len));
+    c.setPosition(start < 0 ? len : std::clamp(start, 0, len));
     c.setPosition(end < 0 ? len : std::clamp(end, 0, len), QTextCursor::KeepAnchor);
     e->setTextCursor(c);
   }

@@ -192,7 +192,9 @@ void InjectTab(bool backward = false);  // a Tab press and release into the inpu
 bool IsTabStop(int gadget);
 
 // Selection in fields, editable combo boxes and editors (0-based character positions).
-void SetGadgetSelection(int gadget, int start, int end);  // end -1: to the end
+// Character positions; -1 stands for the text's end. The caret ends at `end`: a whole highlight made from
+// the end to 0 leaves the view at the text's start.
+void SetGadgetSelection(int gadget, int start, int end);
 void GetGadgetSelection(int gadget, int& start, int& end);
 
 // Items of combos, list boxes and list views. Position -1 appends.

@@ -82,8 +82,9 @@ void SelectAllOnFocus(const pf::Event& e) {
   if (e.kind != GadgetEvent::Focus || !IsField(e.gadget)) return;
   // The focus may have passed on before this turn (page switching moves it on at once); a field that no
   // longer has it must not keep a highlight.
+  // The whole text is highlighted from its end, so a text longer than the field shows its start.
   if (SelectionRestored == 0 && pf::GetActiveGadget() == e.gadget)
-    pf::SetGadgetSelection(e.gadget, 0, -1);
+    pf::SetGadgetSelection(e.gadget, -1, 0);
   else
     SelectionRestored = 0;
   LastFocusedField = e.gadget;

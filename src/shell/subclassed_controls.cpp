@@ -88,7 +88,7 @@ bool WorksheetFieldProc(pf::Message& m, const pf::CallPrevious& previous) {
       previous();
       // The toolkit may give the focus before it reports the press, so the reason counts as a press too.
       const bool byMouse = FieldClickFocus == 7 || m.reason == pf::FocusReason::Mouse;
-      if (!byMouse) pf::SetGadgetSelection(field, 0, -1);
+      if (!byMouse) pf::SetGadgetSelection(field, -1, 0);
       FieldClickFocus = 0;
       BringFieldIntoView(field);
       return true;

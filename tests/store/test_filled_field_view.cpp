@@ -69,6 +69,13 @@ TEST_P(FilledFieldView, TheExampleShowsTheStartOfItsLongDetails) {
   ClickRow(BAExampleList, 0);
   ShowStep(4);
   ASSERT_TRUE(pf::test::AlignedRight(Details(kPlanning)));
+  // The step opens on its first field, highlighted whole so that typing replaces it, from its start too.
+  const int first = pf::GetActiveGadget();
+  ASSERT_EQ(first, Details(3));
+  int start = 0, end = 0;
+  pf::GetGadgetSelection(first, start, end);
+  EXPECT_EQ(end - start, int(pf::GetGadgetText(first).size()));
+  EXPECT_TRUE(ShowsItsStart(first)) << "equipment, which has the focus";
   EXPECT_TRUE(ShowsItsStart(Details(4))) << "installation";
   WheelTo(Details(kPlanning));
   EXPECT_TRUE(ShowsItsStart(Details(kPlanning))) << "planning";
