@@ -15,10 +15,6 @@
 
 namespace {
 
-struct WorkArea {
-  int w, h;
-};
-
 // Pixels left free between a mark's text and a field or a box line.
 constexpr int kClear = 3;
 
@@ -49,10 +45,8 @@ void ShownDescendants(int gadget, std::vector<int>& found) {
   }
 }
 
-class IncidentRowLayout : public ProgramTest, public ::testing::WithParamInterface<WorkArea> {
+class IncidentRowLayout : public WorkAreaTest {
  protected:
-  IncidentRowLayout() { workWidth = GetParam().w, workHeight = GetParam().h; }
-
   void SetUp() override {
     ProgramTest::SetUp();
     pf::HideGadget(FrontPageHolder, true);
@@ -137,8 +131,6 @@ TEST_P(IncidentRowLayout, UnitMarksStandClearOfTheirFieldAndTheBoxLines) {
 
 INSTANTIATE_TEST_SUITE_P(WorkAreas, IncidentRowLayout,
                          ::testing::Values(WorkArea{1024, 708}, WorkArea{1280, 770}, WorkArea{1920, 1050}),
-                         [](const auto& info) {
-                           return std::to_string(info.param.w) + "x" + std::to_string(info.param.h);
-                         });
+                         WorkAreaName);
 
 }  // namespace

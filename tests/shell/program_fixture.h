@@ -57,3 +57,19 @@ class ProgramTest : public ::testing::Test {
   std::vector<pf::Answer> startAnswers{pf::Answer::Ok};
   std::filesystem::path workDir, previousDir;
 };
+
+// A work area the program starts in; layouts are tested at several, since the design scale follows it.
+struct WorkArea {
+  int w, h;
+};
+
+// The program started at the work area of the test's parameter.
+class WorkAreaTest : public ProgramTest, public ::testing::WithParamInterface<WorkArea> {
+ protected:
+  WorkAreaTest() { workWidth = GetParam().w, workHeight = GetParam().h; }
+};
+
+// Names a work area's test "1280x770".
+inline std::string WorkAreaName(const ::testing::TestParamInfo<WorkArea>& info) {
+  return std::to_string(info.param.w) + "x" + std::to_string(info.param.h);
+}

@@ -12,10 +12,6 @@
 
 namespace {
 
-struct WorkArea {
-  int w, h;
-};
-
 // The field shows the start of its text, and the text is too long to show whole.
 ::testing::AssertionResult ShowsItsStart(int field) {
   const std::string text = pf::GetGadgetText(field), shown = pf::test::ShownFieldText(field);
@@ -24,10 +20,8 @@ struct WorkArea {
   return ::testing::AssertionFailure() << "shows \"" << shown << "\" of \"" << text << "\"";
 }
 
-class FilledFieldView : public ProgramTest, public ::testing::WithParamInterface<WorkArea> {
+class FilledFieldView : public WorkAreaTest {
  protected:
-  FilledFieldView() { workWidth = GetParam().w, workHeight = GetParam().h; }
-
   void Click(int gadget) {
     pf::test::Click(gadget);
     Pump();
@@ -125,8 +119,6 @@ TEST_P(FilledFieldView, TheWageRateCopiedIntoTheSecondColumnShowsItsStart) {
 
 INSTANTIATE_TEST_SUITE_P(WorkAreas, FilledFieldView,
                          ::testing::Values(WorkArea{1024, 708}, WorkArea{1280, 770}, WorkArea{1920, 1050}),
-                         [](const auto& info) {
-                           return std::to_string(info.param.w) + "x" + std::to_string(info.param.h);
-                         });
+                         WorkAreaName);
 
 }  // namespace

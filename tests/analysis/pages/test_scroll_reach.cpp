@@ -17,14 +17,8 @@
 
 namespace {
 
-struct WorkArea {
-  int w, h;
-};
-
-class ScrollReach : public ProgramTest, public ::testing::WithParamInterface<WorkArea> {
+class ScrollReach : public WorkAreaTest {
  protected:
-  ScrollReach() { workWidth = GetParam().w, workHeight = GetParam().h; }
-
   void SetUp() override {
     ProgramTest::SetUp();
     pf::HideGadget(FrontPageHolder, true);
@@ -170,8 +164,6 @@ TEST_P(ScrollReach, EveryStepOfEveryWorksheetScrollsToItsLastControl) {
 
 INSTANTIATE_TEST_SUITE_P(WorkAreas, ScrollReach,
                          ::testing::Values(WorkArea{1024, 708}, WorkArea{1280, 770}, WorkArea{1920, 1050}),
-                         [](const auto& info) {
-                           return std::to_string(info.param.w) + "x" + std::to_string(info.param.h);
-                         });
+                         WorkAreaName);
 
 }  // namespace

@@ -13,14 +13,8 @@
 
 namespace {
 
-struct WorkArea {
-  int w, h;
-};
-
-class StepEightFooter : public ProgramTest, public ::testing::WithParamInterface<WorkArea> {
+class StepEightFooter : public WorkAreaTest {
  protected:
-  StepEightFooter() { workWidth = GetParam().w, workHeight = GetParam().h; }
-
   void SetUp() override {
     ProgramTest::SetUp();
     pf::HideGadget(FrontPageHolder, true);
@@ -71,8 +65,6 @@ TEST_P(StepEightFooter, ThreeButtonsStackInsideTheWindowWithRoomForTheirCaptions
 INSTANTIATE_TEST_SUITE_P(WorkAreas, StepEightFooter,
                          ::testing::Values(WorkArea{1024, 708}, WorkArea{1024, 748}, WorkArea{1280, 770},
                                            WorkArea{1280, 780}, WorkArea{1366, 740}, WorkArea{1920, 1050}),
-                         [](const auto& info) {
-                           return std::to_string(info.param.w) + "x" + std::to_string(info.param.h);
-                         });
+                         WorkAreaName);
 
 }  // namespace
