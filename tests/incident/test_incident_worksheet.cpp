@@ -99,6 +99,7 @@ TEST_F(IncidentWorksheet, FiguresFollowTheFieldsAsTheyAreLeft) {
   Enter(1, 2, 3, "15.40");
   EXPECT_EQ(Shown(1, 2, 4), "46.20");
   Enter(1, 8, 4, "1250.50");
+  EXPECT_EQ(Shown(1, 8, 4), "1250.50");  // a typed figure stays as typed, as the guide tells the user
   EXPECT_EQ(Shown(1, 12, 4), "1,296.70");
   for (int k = 1; k <= 5; ++k) EXPECT_EQ(Shown(k, 13, 4), "1,296.70");
   ShowStep(7);
