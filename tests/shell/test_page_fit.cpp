@@ -115,9 +115,9 @@ TEST_P(PageFit, TheRetrievalLineStandsWholeBesideItsButton) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ClientSizes, PageFit,
-                         ::testing::Values(WorkArea{1024, 708}, WorkArea{1024, 749}, WorkArea{1280, 781},
-                                           WorkArea{1280, 800}, WorkArea{1366, 740}, WorkArea{1366, 749},
-                                           WorkArea{1920, 1050}),
+                         ::testing::Values(WorkArea{1024, 708}, WorkArea{1024, 749}, WorkArea{1024, 768},
+                                           WorkArea{1280, 781}, WorkArea{1280, 800}, WorkArea{1366, 740},
+                                           WorkArea{1366, 749}, WorkArea{1920, 1050}),
                          WorkAreaName);
 
 }  // namespace
