@@ -11,6 +11,7 @@ inline int IncidentRowY = 0;              // bottom of the worksheet row built l
 inline int IncidentSavedBanner = 0;       // the banner that a save animates
 inline std::string ExampleIncidentTitle;  // the name of the example incident shown last
 inline int IncidentRecalcCount = 0;       // recalculations of the worksheet since start-up
+inline BoundedArray<int, 8> IncidentStepArea;  // the scroll area of each step page that has one
 
 // ---- Start page -------------------------------------------------------------------------------------------
 inline int IncidentInfoContainer = 0;

@@ -77,17 +77,6 @@ void BuildTiles() {
                       int(BlueGreyColour), 0);
 }
 
-// The height a text takes word-broken at a width in a font, measured as it is drawn.
-int TextHeightIn(int font, int width, const std::string& text) {
-  static int scratch = 0;
-  if (!scratch) scratch = pf::CreatePicture(AutoNumber, 1, 1);
-  if (!pf::StartDrawingOnPicture(scratch)) return 0;
-  pf::DrawingFont(font);
-  const int h = pf::TextBoxHeight(width, text);
-  pf::StopDrawing();
-  return h;
-}
-
 void BuildInfoPanel() {
   IncidentInfoContainer = pf::ContainerGadget(AutoNumber, DX(400), DY(70), DX(500), DY(500));
   pf::SetGadgetColour(IncidentInfoContainer, BackColourType, PageColour);

@@ -75,6 +75,7 @@ void BuildStep1(const Frame& f) {
   pf::OpenGadgetList(IncidentPage(0));
   const int top = TitleBar(f.w, "  STEP 1: INCIDENT DESCRIPTION");
   const int area = OpenRowArea(0, top, f.w + 13, pageH - DY(35), f.w, pageH - DY(40));
+  IncidentStepArea(0) = area;
   IncidentGadget(0, 0, 0) = pf::TextGadget(AutoNumber, 0, 0, 0, 0, "");
   AddRows(0, 0, 0, -1);
   // The last row's label reaches a pixel below the row.
@@ -102,7 +103,7 @@ void BuildStep6(const Frame& f) {
   pf::OpenGadgetList(IncidentPage(step));
   AddRow(step, IncidentStepRows(step)[0], 0, 0);
   pf::SetGadgetFont(IncidentGadget(step, 1, 1), 21);
-  OpenRowArea(0, DY(35), f.w - 4, f.h - f.footer - DY(37), f.w - 25, DY(870));
+  IncidentStepArea(step) = OpenRowArea(0, DY(35), f.w - 4, f.h - f.footer - DY(37), f.w - 25, DY(870));
   AddRows(step, 1, 0, -1);
   pf::CloseGadgetList();
   pf::CloseGadgetList();
@@ -113,7 +114,7 @@ void BuildStep8(const Frame& f) {
   IncidentPage(step) = Page(f.w, pageH);
   pf::OpenGadgetList(IncidentPage(step));
   const int top = TitleBar(f.w, " STEP 8: SUMMARY REPORT");
-  OpenRowArea(0, top, f.w - 4, pageH - DY(35) - 2, f.w - 21, DY(600));
+  IncidentStepArea(step) = OpenRowArea(0, top, f.w - 4, pageH - DY(35) - 2, f.w - 21, DY(600));
   pf::FieldGadget(AutoNumber, 0, 0, 0, 0, "", fl::kReadOnly);
   AddRows(step, 0, 0, -1);
   pf::CloseGadgetList();
@@ -193,4 +194,8 @@ void BuildIncidentPages() {
   for (int i = 0; i <= 7; ++i) pf::HideGadget(IncidentPage(i), true);
   pf::HideGadget(IncidentRoot, false);
   StartNewIncident();
+}
+
+void ShowIncidentStepsFromTop() {
+  for (int step = 0; step <= 7; ++step) pf::SetScrollY(IncidentStepArea(step), 0);
 }

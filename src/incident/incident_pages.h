@@ -11,6 +11,9 @@ void BuildMISummaryPage();
 void FillIncidentSuggestionLists();
 // Gives every field of the worksheet its new-incident value and recalculates.
 void StartNewIncident();
+// Scrolls every step of the worksheet back to its top: another incident starts where its steps begin, not
+// where the user left the one shown before.
+void ShowIncidentStepsFromTop();
 
 // Offers the departments and occupations of the stored incidents in the summary's two criteria lists.
 void FillMISuggestionLists();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "colouring/text_contrast.h"
 #include "incident/incident_globals.h"
 #include "platform/platform.h"
 #include "shell/design_grid.h"
@@ -213,8 +214,12 @@ void SummaryAmountRow(Row& r, Rgb passed) {
     if (r.kind == 62) ResizeLabel(r, 10, 700);
     Recolour(r, r.kind == 62 ? SlateBlueColour : MidBlueColour);
     OpenSummaryBox(35, passed);
-    Unit(35, 7, 10, "$", passed, 14);
+    // The Total's box is a dark blue on which black hardly reads: its figure and "$" take the lettering
+    // that does.
+    const Rgb lettering = r.kind == 62 ? ReadableTextColour(passed) : kBlack;
+    SetGadgetColours(Unit(35, 7, 10, "$", passed, 14), passed, lettering, -1);
     r.Cell(4) = Value(45, 7, 72, passed, 14);
+    SetGadgetColours(r.Cell(4), passed, lettering, -1);
   }
   pf::CloseGadgetList();
 }

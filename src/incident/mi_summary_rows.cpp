@@ -1,5 +1,8 @@
 #include "incident/mi_summary_rows.h"
 
+#include <algorithm>
+#include <string>
+
 #include "colouring/colour_library.h"
 #include "incident/incident_globals.h"
 #include "incident/incident_row_builder.h"
@@ -148,14 +151,25 @@ void ColumnHeadings(Rgb colour) {
   for (int k = 0; k < 6; ++k) Text(450 + 87 * k, 10, 75, 65, headings[k], fl::kRight, colour, kBlack, 55);
 }
 
-void RetrieveRow(int row) {
+// The status left of the button is wider than the room the button leaves it in our font at the
+// narrower screens: there it wraps, and its box takes the lines' height about the middle of the row, so
+// that it neither loses its ends nor runs into the button.
+void RetrieveStatus(int row, int rowHeight) {
+  constexpr int kFont = 17;
+  const std::string status = "* Incidents successfully retrieved (see below) *";
+  const int w = DX(323), h = std::max(DY(25), TextHeightIn(kFont, w, status));
+  const int y = std::max(0, (DY(rowHeight) - h) / 2);
+  MIGadget(row, 1) = pf::TextGadget(AutoNumber, DX(1), y, w, h, status, fl::kCentre);
+  SetGadgetColours(MIGadget(row, 1), PageColour, BlueColour, kFont);
+}
+
+void RetrieveRow(int row, int height) {
   const int button = pf::PictureButtonGadget(AutoNumber, DX(325), DY(5), DX(500), DY(45), 48);
   RegisterHoverGadget(button, 2, 49, 48, 0, 0);
   pf::SetGadgetFont(button, 14);
   SetButtonColours(button, OrangeColour, DarkBlueColour);
   MIGadget(row, 2) = button;
-  MIGadget(row, 1) = Text(1, 15, 323, 25, "* Incidents successfully retrieved (see below) *",
-                          fl::kCentre | fl::kVCentre, PageColour, BlueColour, 17);
+  RetrieveStatus(row, height);
 }
 
 void ResultRow(int kind, int row, const std::string& label, Rgb colour) {
@@ -194,7 +208,7 @@ void RowControls(int kind, int row, const std::string& label, Rgb colour, int he
       AttachExclusiveFirstItem(MIGadget(row, 2));
       return;
     case 6:
-      return RetrieveRow(row);
+      return RetrieveRow(row, height);
     case 7:
       return ColumnHeadings(colour);
     default:

@@ -1,9 +1,11 @@
 // The introduction of the ABOUT area: three tiles that lead to the guide, the examples and the glossary,
 // each with a short description, and the development team.
+#include <algorithm>
 #include <string>
 
 #include "platform/platform.h"
 #include "shell/design_grid.h"
+#include "shell/gadget_helpers.h"
 #include "shell/page_globals.h"
 #include "shell/paragraph_drawing.h"
 #include "shell/reading_pages.h"
@@ -25,12 +27,13 @@ constexpr AboutTileRow kAboutTiles[] = {
     {"GLOSSARY", 310, "Review the terms and concepts used in this software."},
 };
 
+constexpr int kTeamFont = 17;
 constexpr const char* kTeamLines[] = {
     "Principal Investigator: Dr. Lena Marchetti, Centre for Workplace Health Economics",
     "Project Co-ordinators: Owen Draycott and Priya Nandakumar, Workplace Safety Research Network",
     "Software Programmer: Tomas Varga, Varga Software Services",
-    "Co-investigators: Dr. Helen Ostrowski, Provincial Institute of Occupational Health; "
-    "Dr. Samuel Achebe, School of Business and Economics",
+    "Co-investigators: Dr. Helen Ostrowski, Institute of Occupational Health; Dr. Samuel Achebe, School of "
+    "Business",
 };
 
 // Long descriptions are wrapped into a picture, which keeps the lines where the paragraph engine puts them.
@@ -46,13 +49,18 @@ int DescriptionPicture(const std::string& text, int right) {
   return picture;
 }
 
+// The band stands on the page's bottom edge. Where a credit line wraps (our font is wider than the
+// design's on narrow screens) the band grows upwards by what the text needs, so that its last line is not
+// cut off below the window.
 void BuildTeamBand(int pageHeight) {
-  const int band = pf::ContainerGadget(AutoNumber, 0, pageHeight - DY(111), DX(1030), DY(111));
-  pf::SetGadgetColour(band, BackColourType, DarkBlueColour);
-  pf::OpenGadgetList(band);
   std::string team = "Development Team:";
   for (const char* line : kTeamLines) team += LineBreak + line;
-  BuildText(DX(15), DY(5), DX(1000), DY(100), team, kWhite, DarkBlueColour, 17);
+  const int textW = DX(1000), textH = std::max(DY(100), TextHeightIn(kTeamFont, textW, team));
+  const int bandH = std::max(DY(111), DY(5) + textH + DY(6));
+  const int band = pf::ContainerGadget(AutoNumber, 0, pageHeight - bandH, DX(1030), bandH);
+  pf::SetGadgetColour(band, BackColourType, DarkBlueColour);
+  pf::OpenGadgetList(band);
+  BuildText(DX(15), DY(5), textW, textH, team, kWhite, DarkBlueColour, kTeamFont);
   pf::CloseGadgetList();
 }
 

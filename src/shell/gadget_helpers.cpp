@@ -31,15 +31,29 @@ void SetGadgetColours(int gadget, Rgb back, Rgb text, int font) {
 
 int GadgetBottom(int gadget) { return pf::GadgetY(gadget) + pf::GadgetHeight(gadget); }
 
-int TextWidthIn(int font, const std::string& text) {
-  // Measured on a scratch picture, with the font that draws and shows the text.
+namespace {
+// Text is measured on a scratch picture, with the font that draws and shows it.
+bool StartMeasuring(int font) {
   static int scratch = 0;
   if (!scratch) scratch = pf::CreatePicture(AutoNumber, 1, 1);
-  if (!pf::StartDrawingOnPicture(scratch)) return 0;
+  if (!pf::StartDrawingOnPicture(scratch)) return false;
   pf::DrawingFont(font);
+  return true;
+}
+}  // namespace
+
+int TextWidthIn(int font, const std::string& text) {
+  if (!StartMeasuring(font)) return 0;
   const int w = pf::TextWidth(text);
   pf::StopDrawing();
   return w;
+}
+
+int TextHeightIn(int font, int width, const std::string& text) {
+  if (!StartMeasuring(font)) return 0;
+  const int h = pf::TextBoxHeight(width, text);
+  pf::StopDrawing();
+  return h;
 }
 
 namespace {

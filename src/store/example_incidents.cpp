@@ -1,6 +1,7 @@
 // Loading an example incident: the example's values over the worksheet as a new incident left it.
 #include "store/example_incidents.h"
 
+#include "incident/incident_pages.h"
 #include "platform/platform.h"
 #include "shell/date_fields.h"
 #include "shell/gadget_helpers.h"
@@ -53,5 +54,6 @@ void LoadIncidentExample(int row) {
     ResetDateMask(IncidentGadget(0, 4, 2));
     RecalcIncident();
   }
+  ShowIncidentStepsFromTop();
   ModifiedFlags(KindIncident) = 0;
 }

@@ -1,5 +1,6 @@
 #include <optional>
 
+#include "incident/incident_pages.h"
 #include "shell/date_fields.h"
 #include "shell/gadget_helpers.h"
 #include "shell/shell_globals.h"
@@ -177,6 +178,7 @@ void PutStoredRecord(int kind, const StoredRecord& r) {
     pf::HideGadget(AnalysisPartsOf(kind).gadget->operator()(8, 1, 2, 1), false);
   } else if (kind == KindIncident) {
     k.recalc();
+    ShowIncidentStepsFromTop();
   } else {
     pf::SetGadgetText(RecordTitleText, "Multiple Incident Summary " + pf::GetGadgetText(MIGadget(0, 0)));
   }

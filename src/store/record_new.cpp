@@ -1,3 +1,4 @@
+#include "incident/incident_pages.h"
 #include "shell/date_fields.h"
 #include "shell/gadget_helpers.h"
 #include "shell/page_globals.h"
@@ -134,6 +135,7 @@ void NewRecord(int kind) {
   else
     ResetAnalysisExtras(kind);
   if (k.recalc) k.recalc();
+  if (kind == KindIncident) ShowIncidentStepsFromTop();
   ModifiedFlags(kind) = 0;
 }
 

@@ -2,9 +2,11 @@
 // fills it in.
 #include <string>
 
+#include "colouring/text_contrast.h"
 #include "incident/incident_cost_model.h"
 #include "incident/incident_globals.h"
 #include "incident/incident_rows.h"
+#include "platform/gadget_state.h"
 #include "platform/test_surface.h"
 #include "shell/hover_help.h"
 #include "shell/page_globals.h"
@@ -97,6 +99,7 @@ TEST_F(IncidentWorksheet, FiguresFollowTheFieldsAsTheyAreLeft) {
   Enter(1, 2, 3, "15.40");
   EXPECT_EQ(Shown(1, 2, 4), "46.20");
   Enter(1, 8, 4, "1250.50");
+  EXPECT_EQ(Shown(1, 8, 4), "1250.50");  // a typed figure stays as typed, as the guide tells the user
   EXPECT_EQ(Shown(1, 12, 4), "1,296.70");
   for (int k = 1; k <= 5; ++k) EXPECT_EQ(Shown(k, 13, 4), "1,296.70");
   ShowStep(7);
@@ -247,6 +250,19 @@ TEST_F(IncidentWorksheet, TheFocusedFieldIsScrolledIntoView) {
   RecalcIncident();
   EXPECT_LE(pf::GadgetScreenRect(field).Bottom(), pf::GadgetScreenRect(area).Bottom());
   EXPECT_GT(pf::GetScrollY(area), 0);
+}
+
+// Step 8's Total stands on a dark blue box: its figure and "$" read there at 4.5 : 1 or better.
+TEST_F(IncidentWorksheet, TheTotalReadsOnItsDarkBox) {
+  Enter(1, 8, 4, "1250.50");
+  ShowStep(8);
+  ASSERT_EQ(Shown(7, 11, 4), "1,250.50");
+  const auto colour = [](int g, int which) { return pf::Rgb(pf::GetGadgetColour(g, which)); };
+  const int box = pf::GadgetParent(IncidentGadget(7, 11, 4));
+  ASSERT_EQ(pf::GadgetChildren(box).size(), 2u);  // the figure and its "$"
+  for (int lettering : pf::GadgetChildren(box))
+    EXPECT_GE(ContrastRatio(colour(lettering, FrontColourType), colour(lettering, BackColourType)), 4.5)
+        << "\"" << pf::test::DisplayedText(lettering) << "\"";
 }
 
 TEST_F(IncidentWorksheet, FooterShowsFinishedOnTheLastStep) {
