@@ -76,7 +76,7 @@ class HeldFileTest : public ProgramTest {
     ProgramTest::SetUp();
     ASSERT_TRUE(RecordDatabase.IsOpen());
     pf::test::TakeMessageLog();
-    sqlite3_busy_handler(RecordDatabase.Handle(), CountBusyWait, nullptr);
+    RecordDatabase.SetBusyHandler(CountBusyWait, nullptr);
   }
   void TearDown() override {
     locker.Close();
