@@ -17,8 +17,8 @@ void DispatchGadgetEvent(int gadget, pf::GadgetEvent kind);
 // Offers to save every record kind whose modified flag is set (kind -1: all); 1 when the user cancelled.
 int AskSaveModified(int kind);
 
-// Fills again each list of stored records whose last fill missed because another program held the
-// file, once its panel is on screen.
+// Fills again each list of stored records, and each department and occupation choice, whose last fill
+// missed because another program held the file, once it is on screen.
 void RefillShownRecordLists();
 
 // Opens or creates the record database and shows the stored company name.
