@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "store/sqlite_db.h"
 
 // Recalculation of the worksheets.
 void RecalcIncident();
@@ -23,8 +24,10 @@ void RefillShownRecordLists();
 
 // Opens or creates the record database and shows the stored company name.
 void OpenRecordDatabase();
-// Stores the company name; "" on success, else the database's message.
-std::string UpdateCompanyName(const std::string& name);
+// Stores the company name, waiting for the file as every statement does; or only when the file is free
+// at this instant.
+sql::Outcome UpdateCompanyName(const std::string& name);
+sql::Outcome UpdateCompanyNameIfFree(const std::string& name);
 
 // Page builders, called once with the page holder open for new controls.
 void BuildHomePage();
