@@ -81,7 +81,7 @@ class Database {
 };
 
 // While a scope is open on a connection, the first statement that finds the file held by another
-// connection (busy or locked, once the busy time-out has passed) is the last one that tries: every later
+// connection (busy, once the busy time-out has passed) is the last one that tries: every later
 // statement and Execute on the connection fails at once with the same outcome. A command that reads
 // several things so waits for the file once. Scopes nest; the outermost one's end lets the connection try
 // again.
