@@ -3,6 +3,7 @@
 #include "incident/incident_pages.h"
 #include "platform/platform.h"
 #include "shell/shell_globals.h"
+#include "store/incident_choices.h"
 #include "store/record_store.h"
 
 void FillIncidentSuggestionLists() {
@@ -13,8 +14,7 @@ void FillIncidentSuggestionLists() {
 void StartNewIncident() { NewIncident(); }
 
 void FillMISuggestionLists() {
-  for (const auto& t : StoredIncidentTexts("departmentfield")) pf::AddGadgetItem(MIGadget(11, 2), -1, t);
-  for (const auto& t : StoredIncidentTexts("occupationfield")) pf::AddGadgetItem(MIGadget(9, 2), -1, t);
+  FillIncidentChoices(KindMISummary);
   FillMISummaryList();
 }
 

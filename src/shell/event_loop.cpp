@@ -1,5 +1,6 @@
 #include "shell/event_loop.h"
 
+#include "shell/company_name.h"
 #include "shell/gadget_helpers.h"
 #include "shell/main_window.h"
 #include "shell/numeric_filter.h"
@@ -173,14 +174,10 @@ void InstallPasteRule() {
   });
 }
 
-void StoreCompanyName() {
-  const std::string error = UpdateCompanyName(pf::GetGadgetText(CompanyNameField));
-  if (!error.empty()) ShowMessage(error);
-}
-
 void HandleEvent(const pf::Event& e) {
   // Whatever this event sets off is one command: a file held by another program costs it one wait.
   const RecordFileCommand command;
+  RetryUnstoredCompanyName();
   CurrentEvent = e;
   if (e.type == EventType::MouseMove) OnMouseMove(e);
   KeepFocusAcrossWindows();
@@ -199,5 +196,6 @@ void HandleEvent(const pf::Event& e) {
     DispatchGadgetEvent(e.gadget, e.kind);
   }
   StoreCompanyNameWhenLeft(e);
-  if (e.type == EventType::CloseWindow && AskSaveModified(-1) == 0) ExitRequested = true;
+  if (e.type == EventType::CloseWindow && AskSaveModified(-1) == 0 && CompanyNameStoredBeforeExit())
+    ExitRequested = true;
 }

@@ -13,6 +13,3 @@ void InstallPasteRule();
 
 // The record kind of the worksheet on screen (1 incident, 2-4 analyses, 5 summary), or 0.
 int WorksheetKindOnScreen();
-
-// Stores the company name field's text in the database; a failure shows the database's message.
-void StoreCompanyName();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "store/sqlite_db.h"
 
 // Recalculation of the worksheets.
 void RecalcIncident();
@@ -17,14 +18,16 @@ void DispatchGadgetEvent(int gadget, pf::GadgetEvent kind);
 // Offers to save every record kind whose modified flag is set (kind -1: all); 1 when the user cancelled.
 int AskSaveModified(int kind);
 
-// Fills again each list of stored records whose last fill missed because another program held the
-// file, once its panel is on screen.
+// Fills again each list of stored records, and each department and occupation choice, whose last fill
+// missed because another program held the file, once it is on screen.
 void RefillShownRecordLists();
 
 // Opens or creates the record database and shows the stored company name.
 void OpenRecordDatabase();
-// Stores the company name; "" on success, else the database's message.
-std::string UpdateCompanyName(const std::string& name);
+// Stores the company name, waiting for the file as every statement does; or only when the file is free
+// at this instant.
+sql::Outcome UpdateCompanyName(const std::string& name);
+sql::Outcome UpdateCompanyNameIfFree(const std::string& name);
 
 // Page builders, called once with the page holder open for new controls.
 void BuildHomePage();

@@ -115,6 +115,9 @@ inline int TopBarRightEdge = 0;
 inline int SavedFocusGadget = 0, SavedSelectionStart = 0, SavedSelectionEnd = 0;
 inline int FocusLeftWindow = 0, SelectionRestored = 0, ResizePending = 0, CompanyNameSavePending = 0;
 inline int LastFocusedField = 0;
+// 1 while the company name that the user left could not be stored; the next command that finds the file
+// free stores it.
+inline int CompanyNameUnstored = 0;
 
 // ---- Navigation state -------------------------------------------------------------------------------------
 inline int CurrentTopTab = 0, CurrentSecondTab = 0, CurrentThirdTab = 0;

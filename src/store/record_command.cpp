@@ -3,23 +3,12 @@
 #include "shell/gadget_helpers.h"
 #include "store/store_globals.h"
 
-namespace {
-
-int OpenCommands = 0;
-bool HeldFileReported = false;
-
-}  // namespace
-
-RecordFileCommand::RecordFileCommand() : held_(RecordDatabase) { ++OpenCommands; }
-
-RecordFileCommand::~RecordFileCommand() {
-  if (--OpenCommands == 0) HeldFileReported = false;
-}
+RecordFileCommand::RecordFileCommand() : held_(RecordDatabase) {}
 
 void ShowRecordFailure(const sql::Outcome& failure) {
-  if (OpenCommands > 0 && sql::FileHeld(failure)) {
-    if (HeldFileReported) return;
-    HeldFileReported = true;
-  }
+  // Within a command every read after the first that found the file held fails with its outcome.
+  if (sql::FileHeld(failure) && RecordDatabase.HeldFailure() && !RecordDatabase.TakeHeldNotice()) return;
   ShowMessage(failure.message);
 }
+
+void TryRecordFileAgain() { RecordDatabase.TryHeldFileAgain(); }

@@ -8,9 +8,6 @@
 class RecordFileCommand {
  public:
   RecordFileCommand();
-  ~RecordFileCommand();
-  RecordFileCommand(const RecordFileCommand&) = delete;
-  RecordFileCommand& operator=(const RecordFileCommand&) = delete;
 
  private:
   sql::HeldFileScope held_;
@@ -19,3 +16,6 @@ class RecordFileCommand {
 // Shows a failure of the record file as the database words it. Within a command, a held file is
 // reported once: the reads after the first one fail with the same message without having tried.
 void ShowRecordFailure(const sql::Outcome& failure);
+
+// The user asked to try again: the command's next statement waits for the file once more.
+void TryRecordFileAgain();

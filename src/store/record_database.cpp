@@ -268,10 +268,14 @@ void OpenRecordDatabase() {
   o.End(std::string("A new record file ") + Quoted(kRecordFileName) + " could not be started." + kWillClose);
 }
 
-std::string UpdateCompanyName(const std::string& name) {
+sql::Outcome UpdateCompanyName(const std::string& name) {
   sql::Statement update(RecordDatabase, "update StaticInfo set companyname = ?1");
-  const sql::Outcome o = update.Bind(1, name).Run();
-  return o ? std::string() : o.message;
+  return update.Bind(1, name).Run();
+}
+
+sql::Outcome UpdateCompanyNameIfFree(const std::string& name) {
+  const sql::NoWaitScope noWait(RecordDatabase);
+  return UpdateCompanyName(name);
 }
 
 RecordQuery::RecordQuery(sql::Database& db, std::string_view sqlText) : sql::Statement(db, sqlText) {

@@ -14,8 +14,10 @@ inline constexpr const char* kLegacyRecordFileName = "BraskData.dat";
 // stops before the event loop.
 void OpenRecordDatabase();
 
-// Stores the company name; "" on success, else the database's message.
-std::string UpdateCompanyName(const std::string& name);
+// Stores the company name, waiting for the file as every statement does; or only when the file is free
+// at this instant.
+sql::Outcome UpdateCompanyName(const std::string& name);
+sql::Outcome UpdateCompanyNameIfFree(const std::string& name);
 
 // A query whose result the callers read by column name. While it lives it is the current query, which
 // DatabaseColumnIndex with connection -1 looks at.

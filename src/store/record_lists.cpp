@@ -4,6 +4,7 @@
 
 #include "shell/gadget_helpers.h"
 #include "shell/shell_globals.h"
+#include "store/incident_choices.h"
 #include "store/record_command.h"
 #include "store/record_kinds.h"
 #include "store/record_store.h"
@@ -178,6 +179,7 @@ void RefillShownRecordLists() {
     const RecordKind& k = RecordKindOf(kind);
     if (RecordListStale(kind) && pf::IsGadgetVisible(*k.list)) k.fillList();
   }
+  RefillShownIncidentChoices();
 }
 
 void RefreshSavedRecordRow(int kind, int uid) {
@@ -186,21 +188,4 @@ void RefreshSavedRecordRow(int kind, int uid) {
   RecordKindOf(kind).fillList();
 }
 
-std::vector<std::string> StoredIncidentTexts(const std::string& column) {
-  std::vector<std::string> texts;
-  if (column != "departmentfield" && column != "occupationfield") return texts;
-  sql::Statement q(RecordDatabase, "select distinct " + column + " from incidents where " + column +
-                                       " <> '' order by upper(" + column + ")");
-  sql::Statement::Step step;
-  while ((step = q.Next()) == sql::Statement::Step::Row) texts.push_back(q.Text(0));
-  // Suggestions read part of the way would look complete; none at all is the plainer miss.
-  if (step == sql::Statement::Step::Error) texts.clear();
-  return texts;
-}
-
-void FillIncidentSuggestions() {
-  for (const auto& t : StoredIncidentTexts("departmentfield"))
-    pf::AddGadgetItem(IncidentGadget(0, 14, 2), -1, t);
-  for (const auto& t : StoredIncidentTexts("occupationfield"))
-    pf::AddGadgetItem(IncidentGadget(0, 12, 2), -1, t);
-}
+void FillIncidentSuggestions() { FillIncidentChoices(KindIncident); }

@@ -4,6 +4,7 @@
 #include "shell/date_fields.h"
 #include "shell/gadget_helpers.h"
 #include "shell/shell_globals.h"
+#include "store/incident_choices.h"
 #include "store/record_command.h"
 #include "store/record_kinds.h"
 #include "store/record_store.h"
@@ -160,6 +161,8 @@ std::optional<StoredRecord> ReadStoredRecord(int kind, int uid) {
 }
 
 void PutStoredRecord(int kind, const StoredRecord& r) {
+  // The record's chosen departments and occupations are chosen by their texts, which must be offered.
+  RefillIncidentChoicesOf(kind);
   const RecordKind& k = RecordKindOf(kind);
   pf::FillScope fill;
   const bool analysis = kind >= KindBA && kind <= KindPI;

@@ -27,15 +27,12 @@ void FillBAAnalysisList();
 void FillCGAnalysisList();
 void FillPIAnalysisList();
 void FillMISummaryList();
-// Fills again each list of stored records whose last fill missed because another program held the
-// file, once its panel is on screen.
+// Fills again each list of stored records, and each department and occupation choice, whose last fill
+// missed because another program held the file, once it is on screen.
 void RefillShownRecordLists();
 
 // The step-1 department and occupation combos of the incident offer what stored incidents hold.
 void FillIncidentSuggestions();
-// The distinct departments ("departmentfield") or occupations ("occupationfield") of the stored incidents,
-// in alphabetical order regardless of case; empty when no incident was stored yet.
-std::vector<std::string> StoredIncidentTexts(const std::string& column);
 
 // Offers to save each modified kind (kind -1: all, in kind order); 1 when the user cancelled or a save
 // failed, so the caller stops.

@@ -20,17 +20,21 @@ Outcome Failed(sqlite3* db, int code) {
 
 bool FileHeld(const Outcome& o) {
   const int primary = o.code & 0xFF;
-  return !o.ok && (primary == SQLITE_BUSY || primary == SQLITE_LOCKED);
+  return !o.ok && primary == SQLITE_BUSY;
 }
 
 Database::~Database() { Close(); }
 
-Database::Database(Database&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+Database::Database(Database&& other) noexcept { *this = std::move(other); }
 
 Database& Database::operator=(Database&& other) noexcept {
   if (this != &other) {
     Close();
     handle_ = std::exchange(other.handle_, nullptr);
+    // The connection keeps the wait it was given.
+    busyMilliseconds_ = other.busyMilliseconds_;
+    busyHandler_ = other.busyHandler_;
+    busyContext_ = other.busyContext_;
   }
   return *this;
 }
@@ -54,23 +58,48 @@ void Database::Close() {
   if (handle_) sqlite3_close_v2(handle_);
   handle_ = nullptr;
   held_.reset();
+  // A connection opened next starts without waiting, as SQLite's own do.
+  busyMilliseconds_ = 0;
+  busyHandler_ = nullptr;
+  busyContext_ = nullptr;
 }
 
 Outcome Database::Execute(const std::string& sqlText) {
   if (!handle_) return {false, SQLITE_MISUSE, "no database is open"};
-  if (held_) return *held_;
+  if (held_) return held_->failure;
   const int rc = sqlite3_exec(handle_, sqlText.c_str(), nullptr, nullptr, nullptr);
   return rc == SQLITE_OK ? Outcome{} : Note(Failed(handle_, rc));
 }
 
 Outcome Database::Note(Outcome failure) {
-  if (heldScopes_ > 0 && !held_ && FileHeld(failure)) held_ = failure;
+  if (heldScopes_ > 0 && noWaitScopes_ == 0 && !held_ && FileHeld(failure)) held_ = Held{failure};
   return failure;
 }
 
+bool Database::TakeHeldNotice() {
+  if (!held_ || held_->noticed) return false;
+  held_->noticed = true;
+  return true;
+}
+
 Outcome Database::SetBusyTimeout(int milliseconds) {
+  busyMilliseconds_ = milliseconds;
+  busyHandler_ = nullptr;
+  busyContext_ = nullptr;
+  return ApplyBusyWait();
+}
+
+Outcome Database::SetBusyHandler(int (*handler)(void*, int), void* context) {
+  busyHandler_ = handler;
+  busyContext_ = context;
+  return ApplyBusyWait();
+}
+
+Outcome Database::ApplyBusyWait() {
   if (!handle_) return {false, SQLITE_MISUSE, "no database is open"};
-  const int rc = sqlite3_busy_timeout(handle_, milliseconds);
+  const int rc = noWaitScopes_ > 0 ? sqlite3_busy_handler(handle_, nullptr, nullptr)
+                 : busyHandler_    ? sqlite3_busy_handler(handle_, busyHandler_, busyContext_)
+                                   : sqlite3_busy_timeout(handle_, busyMilliseconds_);
   return rc == SQLITE_OK ? Outcome{} : Failed(handle_, rc);
 }
 
@@ -87,7 +116,7 @@ Statement::Statement(Database& db, std::string_view sqlText) : db_(db) {
     return;
   }
   if (db.held_) {
-    failure_ = *db.held_;
+    failure_ = db.held_->failure;
     return;
   }
   const int rc = sqlite3_prepare_v2(db.Handle(), sqlText.data(), int(sqlText.size()), &stmt_, nullptr);
@@ -123,7 +152,7 @@ Statement& Statement::BindNull(int index) {
 Statement::Step Statement::Next() {
   if (!stmt_) return Step::Error;
   if (db_.held_) {
-    failure_ = *db_.held_;
+    failure_ = db_.held_->failure;
     return Step::Error;
   }
   const int rc = sqlite3_step(stmt_);
@@ -192,6 +221,14 @@ HeldFileScope::HeldFileScope(Database& db) : db_(db) { ++db_.heldScopes_; }
 
 HeldFileScope::~HeldFileScope() {
   if (--db_.heldScopes_ == 0) db_.held_.reset();
+}
+
+NoWaitScope::NoWaitScope(Database& db) : db_(db) {
+  if (db_.noWaitScopes_++ == 0) db_.ApplyBusyWait();
+}
+
+NoWaitScope::~NoWaitScope() {
+  if (--db_.noWaitScopes_ == 0) db_.ApplyBusyWait();
 }
 
 }  // namespace sql

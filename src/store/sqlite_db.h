@@ -21,7 +21,8 @@ struct Outcome {
   explicit operator bool() const { return ok; }
 };
 
-// Whether the failure came from another connection holding the file (busy or locked).
+// Whether the failure came from another connection holding the file (busy). A table locked by the
+// connection's own unfinished statement is a conflict inside the program, not a held file.
 bool FileHeld(const Outcome& o);
 
 class Database {
@@ -41,28 +42,46 @@ class Database {
 
   // Runs constant SQL text (schema batches); never used with values from the user.
   Outcome Execute(const std::string& sqlText);
+  // How a statement waits for a file another connection holds: up to a time, or by a handler of the
+  // caller's (a test's). Either is kept, so a NoWaitScope can put it back.
   Outcome SetBusyTimeout(int milliseconds);
+  Outcome SetBusyHandler(int (*handler)(void*, int), void* context);
   std::int64_t LastInsertId() const;
   int Changes() const;
   std::string LastMessage() const;
   int LastCode() const;
 
   // The failure that ended the open held-file scope's use of the connection, or nullptr.
-  const Outcome* HeldFailure() const { return held_ ? &*held_ : nullptr; }
+  const Outcome* HeldFailure() const { return held_ ? &held_->failure : nullptr; }
+  // True the first time it is asked about the held failure of the open scope, so whoever tells the user
+  // about it does so once; false when there is none.
+  bool TakeHeldNotice();
+  // The user asked to try again: the next statement of the open scope waits for the file once more.
+  void TryHeldFileAgain() { held_.reset(); }
 
  private:
   friend class Statement;
   friend class HeldFileScope;
+  friend class NoWaitScope;
   // Passes a failure on, keeping it first when it is the file held while a scope is open.
   Outcome Note(Outcome failure);
+  Outcome ApplyBusyWait();
 
+  struct Held {
+    Outcome failure;
+    bool noticed = false;
+  };
   sqlite3* handle_ = nullptr;
   int heldScopes_ = 0;
-  std::optional<Outcome> held_;
+  int noWaitScopes_ = 0;
+  std::optional<Held> held_;
+  int busyMilliseconds_ = 0;
+  int (*busyHandler_)(void*, int) = nullptr;
+  void* busyContext_ = nullptr;
 };
 
 // While a scope is open on a connection, the first statement that finds the file held by another
-// connection (busy or locked, once the busy time-out has passed) is the last one that tries: every later
+// connection (busy, once the busy time-out has passed) is the last one that tries: every later
 // statement and Execute on the connection fails at once with the same outcome. A command that reads
 // several things so waits for the file once. Scopes nest; the outermost one's end lets the connection try
 // again.
@@ -72,6 +91,20 @@ class HeldFileScope {
   ~HeldFileScope();
   HeldFileScope(const HeldFileScope&) = delete;
   HeldFileScope& operator=(const HeldFileScope&) = delete;
+
+ private:
+  Database& db_;
+};
+
+// While it lives, statements on the connection do not wait for a held file: they fail at once. Such a
+// failure says only that the file was taken at that instant, so it does not end a held-file scope's use
+// of the connection.
+class NoWaitScope {
+ public:
+  explicit NoWaitScope(Database& db);
+  ~NoWaitScope();
+  NoWaitScope(const NoWaitScope&) = delete;
+  NoWaitScope& operator=(const NoWaitScope&) = delete;
 
  private:
   Database& db_;

@@ -20,6 +20,9 @@ inline int RecordBusyTimeout = 20000;
 // Which of them (by record kind) missed their last fill because another program held the file: each is
 // filled again as soon as its panel is on screen, so the stored records do not stay out of sight.
 inline BoundedArray<int, 5> RecordListStale;
+// The same for the department and occupation choices that the stored incidents feed, by the record kind
+// whose worksheet offers them: filled again when next shown.
+inline BoundedArray<int, 5> IncidentChoicesStale;
 
 // What the analyses keep beside their worksheets: the step-8 values of the step-3 approach not shown, and
 // the Potential Intervention step-3 entry texts of either approach.

@@ -1,125 +1,18 @@
 // The record file held by another program while the user opens pages and panels that read from it: the
-// user waits out the busy time-out once per click and is told once, and the lists that could not be read
-// show the stored records as soon as their panel is shown again with the file free.
-#include <sqlite3.h>
-
+// user waits out the busy time-out once per click and is told once, and the lists and choices that could
+// not be read show the stored records as soon as they are shown again with the file free.
 #include <string>
 
 #include "shell/page_globals.h"
 #include "shell/page_switching.h"
-#include "shell/program_fixture.h"
 #include "shell/shell_globals.h"
-#include "store/record_database.h"
-#include "store/store_fixture.h"
-#include "store/store_globals.h"
+#include "store/held_file_fixture.h"
+#include "store/incident_choices.h"
+#include "store/record_kinds.h"
 
 namespace {
 
-constexpr int kIncidents = 200, kSummaries = 3, kAnalyses = 4;
-
-// Each wait for the file begins with a call of attempt 0. Giving up at once stands for the time-out, so
-// no test waits on the clock.
-int BusyWaits = 0;
-int CountBusyWait(void*, int attempt) {
-  if (attempt == 0) ++BusyWaits;
-  return 0;
-}
-
-void Run(sql::Database& db, const std::string& text) { ASSERT_TRUE(db.Execute(text)) << text; }
-
-// A record file as a user's looks after some work: incidents with departments and occupations, summaries
-// and analyses of every kind.
-void MakeStoredRecords() {
-  MakeRecordFile(kRecordFileName, "10");
-  sql::Database db;
-  ASSERT_TRUE(db.Open(kRecordFileName, false));
-  Run(db,
-      "alter table incidents add column altrefnumberfield text;"
-      "alter table incidents add column datefield text;"
-      "alter table incidents add column field_0x6x2 text;"
-      "alter table incidents add column departmentfield text;"
-      "alter table incidents add column occupationfield text;"
-      "create table MISummaries (uid integer primary key, field1 text, field2 text, titlefield text);");
-  for (const char* table : {"BAAnalyses", "cganalyses", "PIanalyses"})
-    Run(db, std::string("create table ") + table +
-                " (uid integer primary key, field1 text, field2 text, interventionnamefield text,"
-                " interventiondescriptionfield text);");
-  sql::Transaction tx(db);
-  for (int i = 1; i <= kIncidents; ++i) {
-    sql::Statement row(db,
-                       "insert into incidents (altrefnumberfield, datefield, field_0x6x2, departmentfield, "
-                       "occupationfield) values (?1, '2012-02-05', 'Slipped', ?2, ?3)");
-    ASSERT_TRUE(row.Bind(1, "ALT-" + std::to_string(i))
-                    .Bind(2, "Dept " + std::to_string(i % 7))
-                    .Bind(3, "Trade " + std::to_string(i % 5))
-                    .Run());
-  }
-  for (int i = 1; i <= kSummaries; ++i) {
-    sql::Statement row(db, "insert into MISummaries (titlefield) values (?1)");
-    ASSERT_TRUE(row.Bind(1, "Summary " + std::to_string(i)).Run());
-  }
-  for (const char* table : {"BAAnalyses", "cganalyses", "PIanalyses"})
-    for (int i = 1; i <= kAnalyses; ++i) {
-      sql::Statement row(db,
-                         std::string("insert into ") + table +
-                             " (interventionnamefield, interventiondescriptionfield) values (?1, 'Rails')");
-      ASSERT_TRUE(row.Bind(1, "Intervention " + std::to_string(i)).Run());
-    }
-  ASSERT_TRUE(tx.Commit());
-}
-
-class HeldFileTest : public ProgramTest {
- protected:
-  void PrepareDirectory() override { MakeStoredRecords(); }
-
-  void SetUp() override {
-    ProgramTest::SetUp();
-    ASSERT_TRUE(RecordDatabase.IsOpen());
-    pf::test::TakeMessageLog();
-    sqlite3_busy_handler(RecordDatabase.Handle(), CountBusyWait, nullptr);
-  }
-  void TearDown() override {
-    locker.Close();
-    ProgramTest::TearDown();
-  }
-
-  // Another program takes the file for itself, as `BEGIN EXCLUSIVE;` in the sqlite3 shell does.
-  void Hold() {
-    ASSERT_TRUE(locker.Open(kRecordFileName, false));
-    ASSERT_TRUE(locker.Execute("BEGIN EXCLUSIVE;"));
-  }
-  void Release() { locker.Close(); }
-
-  // What one click cost the user: the waits for the file and the texts of the message boxes.
-  struct Cost {
-    int waits;
-    std::vector<std::string> messages;
-  };
-  Cost ClickAndCount(int gadget) {
-    BusyWaits = 0;
-    // More answers than any click should need: a box too many shows in the count instead of throwing.
-    pf::test::ScriptMessageAnswers(std::vector<pf::Answer>(10, pf::Answer::Ok));
-    pf::test::Click(gadget);
-    Pump();
-    Cost cost{BusyWaits, {}};
-    for (const auto& m : pf::test::TakeMessageLog()) cost.messages.push_back(m.text);
-    pf::test::ScriptMessageAnswers({});
-    return cost;
-  }
-
-  static void ExpectOneWaitOneMessage(const Cost& c) {
-    EXPECT_EQ(c.waits, 1);
-    EXPECT_EQ(c.messages, std::vector<std::string>{"database is locked"});
-  }
-  static void ExpectFree(const Cost& c) {
-    EXPECT_EQ(c.waits, 0);
-    EXPECT_TRUE(c.messages.empty());
-  }
-
-  static int Rows(int list) { return pf::CountGadgetItems(list); }
-
-  sql::Database locker;
-};
+using namespace held;
 
 TEST_F(HeldFileTest, TheIncidentCalculatorOpensWithOneWaitAndOneMessage) {
   Hold();
@@ -154,8 +47,67 @@ TEST_F(HeldFileTest, AnOpenPanelIsFilledWhenItsPageIsShownAgain) {
   EXPECT_EQ(Rows(IncidentList), kIncidents);
 }
 
+// The department and occupation choices read while the file was held come back when next shown, with what
+// the user typed or chose meanwhile.
+TEST_F(HeldFileTest, MissedChoicesAreOfferedWhenNextShownKeepingTheUsersOwn) {
+  Hold();
+  ExpectOneWaitOneMessage(ClickAndCount(HomeTile(2)));
+  // Still held when the summary comes up: one more try, at the same cost. The user takes the "ALL" item
+  // of the departments off.
+  ExpectOneWaitOneMessage(ClickAndCount(MICreateTile));
+  const int departments = MIGadget(11, 2);
+  ASSERT_EQ(Items(departments), std::vector<std::string>{"ALL DEPARTMENTS"});
+  // The list stands below the page's first screen: the user turns the wheel to it.
+  for (int turn = 0; turn < 40 && pf::GadgetScreenRect(departments).y > 400; ++turn) {
+    pf::test::Wheel(MIScrollArea(2), -120);
+    Pump();
+  }
+  ClickItem(departments, 0);
+  Pump();
+  ASSERT_FALSE(pf::IsGadgetItemSelected(departments, 0));
+  // And on step 1 they type a department of their own.
+  ExpectFree(ClickAndCount(SecondTabGadget(9)));
+  ExpectOneWaitOneMessage(ClickAndCount(IncidentNewTile));
+  const int department = IncidentGadget(0, 14, 2), occupation = IncidentGadget(0, 12, 2);
+  EXPECT_TRUE(Items(department).empty());
+  pf::test::Click(department);
+  pf::test::TypeText("Dock");
+  Pump();
+
+  Release();
+  ExpectFree(ClickAndCount(SecondTabGadget(7)));  // step 2
+  ExpectFree(ClickAndCount(SecondTabGadget(8)));  // step 1 again
+  EXPECT_EQ(Items(department), Numbered("", "Dept", 7));
+  EXPECT_EQ(Items(occupation), Numbered("", "Trade", 5));
+  EXPECT_EQ(pf::test::ComboEditText(department), "Dock");
+
+  ExpectFree(ClickAndCount(ThirdTabGadget(1)));  // the summary
+  EXPECT_EQ(Items(departments), Numbered("ALL DEPARTMENTS", "Dept", 7));
+  EXPECT_EQ(Items(MIGadget(9, 2)), Numbered("ALL GROUPS", "Trade", 5));
+  for (int i = 0; i < pf::CountGadgetItems(departments); ++i)
+    EXPECT_FALSE(pf::IsGadgetItemSelected(departments, i)) << i;
+}
+
+// A control's items after the stored texts come in: its own first, then the stored ones in their order,
+// then what saves added that the file no longer names, each once.
+TEST(MergedChoices, KeepOwnItemsFirstAndEveryTextOnce) {
+  struct Case {
+    std::vector<std::string> items;
+    int own;
+    std::vector<std::string> stored, merged;
+  };
+  const Case cases[] = {
+      {{"ALL"}, 1, {"Dock", "Yard"}, {"ALL", "Dock", "Yard"}},
+      {{"ALL", "Yard", "Gone"}, 1, {"Dock", "Yard"}, {"ALL", "Dock", "Yard", "Gone"}},
+      {{"Yard"}, 0, {"dock", "Dock", "Yard"}, {"dock", "Dock", "Yard"}},
+      {{}, 1, {"Dock"}, {"Dock"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(MergedChoices(c.items, c.own, c.stored), c.merged);
+}
+
 struct ModuleCase {
   const char* name;
+  int kind;
   int choiceTile;  // on the "Do Your Own Analysis" page
   int* pastTile;
   int* list;
@@ -165,7 +117,7 @@ void PrintTo(const ModuleCase& c, std::ostream* os) { *os << c.name; }
 
 class HeldFileModuleTest : public HeldFileTest, public ::testing::WithParamInterface<ModuleCase> {};
 
-TEST_P(HeldFileModuleTest, AnAnalysisOpensWithOneWaitAndOneMessage) {
+TEST_P(HeldFileModuleTest, AnAnalysisOpensWithOneWaitAndOneMessageAndItsListsComeBack) {
   const ModuleCase& c = GetParam();
   Hold();
   // The choice page reads nothing.
@@ -176,13 +128,23 @@ TEST_P(HeldFileModuleTest, AnAnalysisOpensWithOneWaitAndOneMessage) {
   ExpectFree(ClickAndCount(*c.pastTile));
   ASSERT_EQ(Rows(*c.list), kAnalyses);
   EXPECT_EQ(pf::GetGadgetItemText(*c.list, 0, 1), "Intervention 1");
+  // The step-3 criteria missed their departments and groups too. The analysis opened from the list
+  // chooses its department by its text, which must be there by then.
+  ExpectFree(Count([&] { ClickItem(*c.list, 1); }));
+  ExpectFree(ClickAndCount(ThirdTabGadget(6)));
+  const auto& X = *AnalysisPartsOf(c.kind).gadget;
+  const int departments = X(6, 6, 1, 2);
+  EXPECT_EQ(Items(departments), Numbered("ALL DEPARTMENTS", "Dept", 7));
+  EXPECT_EQ(Items(X(6, 7, 1, 2)), Numbered("ALL GROUPS", "Trade", 5));
+  for (int i = 0; i < pf::CountGadgetItems(departments); ++i)
+    EXPECT_EQ(pf::IsGadgetItemSelected(departments, i), i == 4) << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(Modules, HeldFileModuleTest,
-                         ::testing::Values(ModuleCase{"BeforeAfter", 1, &BAPastTile, &BAAnalysisList},
-                                           ModuleCase{"ConcurrentGroups", 2, &CGPastTile, &CGAnalysisList},
-                                           ModuleCase{"PotentialIntervention", 3, &PIPastTile,
-                                                      &PIAnalysisList}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Modules, HeldFileModuleTest,
+    ::testing::Values(ModuleCase{"BeforeAfter", KindBA, 1, &BAPastTile, &BAAnalysisList},
+                      ModuleCase{"ConcurrentGroups", KindCG, 2, &CGPastTile, &CGAnalysisList},
+                      ModuleCase{"PotentialIntervention", KindPI, 3, &PIPastTile, &PIAnalysisList}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -308,7 +308,7 @@ class CompanyNameTest : public ProgramTest {
 TEST_F(CompanyNameTest, AwkwardNameRoundTripsExactly) {
   EXPECT_EQ(CompanyShown(), Awkward());
   const std::string next = Awkward() + "'; --";
-  EXPECT_EQ(UpdateCompanyName(next), "");
+  EXPECT_TRUE(UpdateCompanyName(next));
   EXPECT_EQ(QueryText(kFile, "select companyname from staticinfo"), next);
   EXPECT_EQ(QueryText(kFile, "select count(*) from sqlite_master where name='StaticInfo'"), "1");
 }

@@ -73,8 +73,7 @@ class HeldFileScopeTest : public ::testing::Test {
     ASSERT_TRUE(db.Execute("CREATE TABLE t (v INTEGER); INSERT INTO t VALUES (1);"));
     ASSERT_TRUE(other.Open(path, false));
     // Each wait begins with attempt 0; giving up at once stands for the time-out.
-    sqlite3_busy_handler(
-        db.Handle(),
+    db.SetBusyHandler(
         [](void* waits, int attempt) {
           if (attempt == 0) ++*static_cast<int*>(waits);
           return 0;
@@ -122,6 +121,41 @@ TEST_F(HeldFileScopeTest, WithinAScopeAHeldFileIsWaitedForOnce) {
   EXPECT_EQ(waits, 3);
   ASSERT_TRUE(other.Execute("COMMIT;"));
   sql::HeldFileScope scope(db);
+  EXPECT_EQ(Read(), sql::Statement::Step::Row);
+}
+
+// A table the connection's own unfinished read keeps locked is a conflict inside the program: it neither
+// counts as a held file nor stops the statements after it.
+TEST_F(HeldFileScopeTest, AConflictOnTheOwnConnectionIsNoHeldFile) {
+  sql::HeldFileScope scope(db);
+  sql::Statement reading(db, "SELECT v FROM t;");
+  ASSERT_EQ(reading.Next(), sql::Statement::Step::Row);
+  const sql::Outcome drop = db.Execute("DROP TABLE t;");
+  ASSERT_EQ(drop.code & 0xFF, SQLITE_LOCKED) << drop.message;
+  EXPECT_FALSE(sql::FileHeld(drop));
+  EXPECT_EQ(db.HeldFailure(), nullptr);
+  EXPECT_EQ(Read(), sql::Statement::Step::Row);
+  EXPECT_EQ(waits, 0);
+}
+
+// A try that does not wait fails at once on a held file without ending the scope's use of the
+// connection, and the wait comes back after it.
+TEST_F(HeldFileScopeTest, ATryWithoutWaitingLeavesTheScopeFree) {
+  ASSERT_TRUE(other.Execute("BEGIN EXCLUSIVE;"));
+  sql::HeldFileScope scope(db);
+  {
+    const sql::NoWaitScope noWait(db);
+    EXPECT_EQ(Read(), sql::Statement::Step::Error);
+    EXPECT_TRUE(sql::FileHeld(last));
+  }
+  EXPECT_EQ(waits, 0);
+  EXPECT_EQ(db.HeldFailure(), nullptr);
+  EXPECT_EQ(Read(), sql::Statement::Step::Error);
+  EXPECT_EQ(waits, 1);
+  // Asked to try again, the scope waits once more.
+  ASSERT_NE(db.HeldFailure(), nullptr);
+  db.TryHeldFileAgain();
+  ASSERT_TRUE(other.Execute("COMMIT;"));
   EXPECT_EQ(Read(), sql::Statement::Step::Row);
 }
 

@@ -9,6 +9,7 @@
 #include "shell/design_grid.h"
 #include "shell/gadget_helpers.h"
 #include "shell/hover_help.h"
+#include "store/incident_choices.h"
 #include "store/store_globals.h"
 
 namespace {
@@ -71,19 +72,12 @@ void BuildSavedBanner(const ModuleDescription& m) {
   pf::HideGadget(*m.savedBanner, true);
 }
 
-// Adds "ALL ..." and the distinct non-empty values of an incidents column to each list cell that holds a
-// list, item 0 selected. A failing query (no incident saved yet, so no such column) leaves the ALL item.
-void FillCriteriaLists(const ModuleDescription& m, int row, const char* all, const char* sqlText) {
-  std::vector<std::string> values;
-  if (RecordDatabase.IsOpen()) {
-    sql::Statement query(RecordDatabase, sqlText);
-    while (query.Prepared() && query.Next() == sql::Statement::Step::Row) values.push_back(query.Text(0));
-  }
+// Starts each list cell of a criteria row with its "ALL ..." item, selected; the stored values follow.
+void StartCriteriaLists(const ModuleDescription& m, int row, const char* all) {
   for (int column = 1; column <= 2; ++column) {
     const int list = (*m.gadget)(6, row, column, 2);
     if (pf::GadgetKind(list) != pf::Kind::ListBox) continue;
     pf::AddGadgetItem(list, -1, all);
-    for (const auto& value : values) pf::AddGadgetItem(list, -1, value);
     pf::SetGadgetItemSelected(list, 0, true);
   }
 }
@@ -92,12 +86,9 @@ void RunEndSequence(const ModuleDescription& m) {
   for (int page = 1; page <= 8; ++page) pf::HideGadget((*m.pages)(page), true);
   pf::HideGadget(*m.footer, true);
   pf::HideGadget(*m.root, false);
-  FillCriteriaLists(m, 6, "ALL DEPARTMENTS",
-                    "select distinct departmentfield from incidents where departmentfield <> '' "
-                    "order by upper(departmentfield)");
-  FillCriteriaLists(m, 7, "ALL GROUPS",
-                    "select distinct occupationfield from incidents where occupationfield <> '' "
-                    "order by upper(occupationfield)");
+  StartCriteriaLists(m, 6, "ALL DEPARTMENTS");
+  StartCriteriaLists(m, 7, "ALL GROUPS");
+  FillIncidentChoices(m.recordKind);
   if (m.newRecord) m.newRecord();
 }
 
