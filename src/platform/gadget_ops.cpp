@@ -242,6 +242,20 @@ int GetGadgetFont(int gadget) {
   return g ? g->font : 0;
 }
 
+int TextGadgetHeight(int font, int width, const std::string& text) {
+  // A hidden label set up as a wrapping text control is, so the measure and the screen never disagree.
+  static QLabel* measure = nullptr;
+  if (!measure) {
+    measure = new QLabel;
+    measure->setWordWrap(true);
+    measure->setTextFormat(Qt::PlainText);
+  }
+  const QFont* f = detail::FindFont(font ? font : detail::Core().defaultFont);
+  measure->setFont(f ? *f : detail::DefaultGadgetFont());
+  measure->setText(detail::CaptionText(text));
+  return text.empty() ? 0 : measure->heightForWidth(std::max(1, width));
+}
+
 void HideGadget(int gadget, bool hide) {
   detail::Gadget* g = FindGadget(gadget);
   if (!g) return;

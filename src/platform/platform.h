@@ -163,6 +163,9 @@ std::int64_t GetGadgetColour(int gadget, int type);
 
 void SetGadgetFont(int gadget, int font);
 int GetGadgetFont(int gadget);
+// The height a static text in `font` that wraps at `width` needs to show all its lines, measured as a
+// text control lays them out (its line spacing is wider than a drawn text box's).
+int TextGadgetHeight(int font, int width, const std::string& text);
 
 void HideGadget(int gadget, bool hide);
 bool IsGadgetHidden(int gadget);               // its own flag

@@ -32,8 +32,8 @@ constexpr const char* kTeamLines[] = {
     "Principal Investigator: Dr. Lena Marchetti, Centre for Workplace Health Economics",
     "Project Co-ordinators: Owen Draycott and Priya Nandakumar, Workplace Safety Research Network",
     "Software Programmer: Tomas Varga, Varga Software Services",
-    "Co-investigators: Dr. Helen Ostrowski, Institute of Occupational Health; Dr. Samuel Achebe, School of "
-    "Business",
+    "Co-investigators: Dr. Helen Ostrowski, Provincial Institute of Occupational Health; "
+    "Dr. Samuel Achebe, School of Business and Economics",
 };
 
 // Long descriptions are wrapped into a picture, which keeps the lines where the paragraph engine puts them.

@@ -50,10 +50,7 @@ int TextWidthIn(int font, const std::string& text) {
 }
 
 int TextHeightIn(int font, int width, const std::string& text) {
-  if (!StartMeasuring(font)) return 0;
-  const int h = pf::TextBoxHeight(width, text);
-  pf::StopDrawing();
-  return h;
+  return pf::TextGadgetHeight(font, width, text);
 }
 
 namespace {

@@ -20,7 +20,8 @@ void SetGadgetColours(int gadget, Rgb back, Rgb text, int font);
 int GadgetBottom(int gadget);
 // The width of a one-line text in a numbered font, in pixels, as it is drawn and shown.
 int TextWidthIn(int font, const std::string& text);
-// The height of a text word-broken at a width (line breaks kept) in a numbered font, in pixels.
+// The height a text control in a numbered font needs to show a text word-broken at a width (line breaks
+// kept), in pixels.
 int TextHeightIn(int font, int width, const std::string& text);
 // The y just below the lowest shown control on a scroll area's canvas, at any depth (areas inside it
 // excepted), in canvas pixels.
