@@ -242,6 +242,18 @@ int GetGadgetFont(int gadget) {
   return g ? g->font : 0;
 }
 
+int GadgetTextWidth(int gadget) {
+  detail::Gadget* g = FindGadget(gadget);
+  if (!g) return 0;
+  // A static text shows "&&" as "&" and "\r" as a line break.
+  const QString text = g->kind == Kind::Text ? static_cast<QLabel*>(g->widget.data())->text()
+                                             : QString::fromStdString(GetGadgetText(gadget));
+  int widest = 0;
+  for (const QString& line : text.split(QLatin1Char('\n')))
+    widest = std::max(widest, g->widget->fontMetrics().horizontalAdvance(line));
+  return widest;
+}
+
 void HideGadget(int gadget, bool hide) {
   detail::Gadget* g = FindGadget(gadget);
   if (!g) return;

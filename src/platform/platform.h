@@ -163,6 +163,8 @@ std::int64_t GetGadgetColour(int gadget, int type);
 
 void SetGadgetFont(int gadget, int font);
 int GetGadgetFont(int gadget);
+// The width in pixels of a control's text in the control's own font (its widest line).
+int GadgetTextWidth(int gadget);
 
 void HideGadget(int gadget, bool hide);
 bool IsGadgetHidden(int gadget);               // its own flag
