@@ -457,6 +457,22 @@ void SetGadgetSelection(int gadget, int start, int end) {
   }
 }
 
+void GetGadgetAnchoredSelection(int gadget, int& anchor, int& caret) {
+  anchor = caret = 0;
+  detail::Gadget* g = FindGadget(gadget);
+  if (!g) return;
+  if (QLineEdit* e = LineEditOf(*g)) {
+    caret = e->cursorPosition();
+    anchor = !e->hasSelectedText()               ? caret
+             : caret == int(e->selectionStart()) ? int(e->selectionEnd())
+                                                 : int(e->selectionStart());
+  } else if (g->kind == Kind::Editor) {
+    const QTextCursor c = static_cast<QPlainTextEdit*>(g->widget.data())->textCursor();
+    anchor = c.anchor();
+    caret = c.position();
+  }
+}
+
 void GetGadgetSelection(int gadget, int& start, int& end) {
   start = end = 0;
   detail::Gadget* g = FindGadget(gadget);

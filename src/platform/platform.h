@@ -198,6 +198,9 @@ bool IsTabStop(int gadget);
 // the end to 0 leaves the view at the text's start.
 void SetGadgetSelection(int gadget, int start, int end);
 void GetGadgetSelection(int gadget, int& start, int& end);
+// The selection as SetGadgetSelection gives it back, caret and view included: where it was begun, and
+// where the caret stands (at 0 for a text highlighted from its end).
+void GetGadgetAnchoredSelection(int gadget, int& anchor, int& caret);
 
 // Items of combos, list boxes and list views. Position -1 appends.
 void AddGadgetItem(int gadget, int position, const std::string& text, int data = 0);
