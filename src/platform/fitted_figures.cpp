@@ -79,10 +79,12 @@ DrawnLine DrawFittedFigure(QPainter& p, const QFont& font, const QString& text, 
   const int x = across & Qt::AlignRight     ? room.right() + 1 - width
                 : across & Qt::AlignHCenter ? room.left() + (room.width() - width) / 2
                                             : room.left();
+  // On the line the figure's own font would stand on, level with the marks and figures beside it.
+  const QFontMetrics own(font);
+  const int top = align & Qt::AlignVCenter ? room.top() + (room.height() - own.height()) / 2 : room.top();
   p.save();
   p.setFont(fit.font);
-  p.drawText(QRect(x, room.top(), width, room.height()), Qt::AlignLeft | (align & Qt::AlignVertical_Mask),
-             fit.text);
+  p.drawText(QPoint(x, top + own.ascent()), fit.text);
   p.restore();
   return DrawnLine{true, fit.text, fit.font, x, room};
 }

@@ -96,6 +96,21 @@ class WholeValues : public WorkAreaTest {
     return {left, top, right - left, bottom - top};
   }
 
+  // Where the view of the scroll area that holds a control ends at its end: the area's own view, or what
+  // shows that area. (Inside the area everything scrolls with the control.)
+  static int ReachBottom(int g) {
+    int bottom = 1 << 30;
+    bool inArea = false;
+    for (int p = pf::GadgetParent(g); p != 0; p = pf::GadgetParent(p)) {
+      const bool area = pf::GadgetKind(p) == pf::Kind::ScrollArea;
+      inArea = inArea || area;
+      if (inArea)
+        bottom =
+            std::min(bottom, area ? pf::test::ScrollViewRect(p).Bottom() : pf::GadgetScreenRect(p).Bottom());
+    }
+    return bottom;
+  }
+
   // Short static texts beside a value are its unit marks ("$", "hrs", "%", "/hour").
   static std::vector<int> MarksBeside(int value) {
     std::vector<int> marks;
@@ -141,8 +156,8 @@ class WholeValues : public WorkAreaTest {
     }
   }
 
-  // Across, a control (or a figure's text) stands inside what its containers show; where it shows at
-  // all, no scroll bar lies over it.
+  // A control (or a figure's text) stands across inside what its containers show, and can be scrolled
+  // into view; where it shows, no scroll bar lies over it.
   void CheckPlace(int g, const std::string& where) {
     const pf::Rect r = pf::GadgetScreenRect(g), seen = Seen(g);
     if (r.w == 0 || r.h == 0) return;
@@ -155,6 +170,8 @@ class WholeValues : public WorkAreaTest {
     SCOPED_TRACE(where + ": " + Name(g));
     EXPECT_GE(left, seen.x) << "cut at the left of what shows it";
     EXPECT_LE(right, seen.Right()) << "cut at the right of what shows it";
+    // Down, with every area at its end, nothing stays below what can be scrolled into view.
+    EXPECT_LE(r.Bottom(), ReachBottom(g)) << "out of scroll reach";
     const int top = std::max(r.y, seen.y), bottom = std::min(r.Bottom(), seen.Bottom());
     for (const pf::Rect& bar : bars) {
       if (Overlap(top, bottom, bar.y, bar.Bottom())) {
