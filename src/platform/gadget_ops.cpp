@@ -214,6 +214,17 @@ void SetMaxLength(int gadget, int characters) {
   if (auto* field = dynamic_cast<detail::FieldEdit*>(g->widget.data())) field->SetTypingLimit(characters);
 }
 
+void SetFieldTextInset(int gadget, int left, int right) {
+  detail::Gadget* g = FindGadget(gadget);
+  auto* field = g ? dynamic_cast<detail::FieldEdit*>(g->widget.data()) : nullptr;
+  if (!field) return;
+  // Measured from where the field lays its text out without margins.
+  field->setTextMargins(0, 0, 0, 0);
+  const QRect room = field->TextRoom();
+  const int fromRight = field->width() - 1 - room.right();
+  field->setTextMargins(std::max(0, left - room.left()), 0, std::max(0, right - fromRight), 0);
+}
+
 void SetGadgetColour(int gadget, int type, Rgb colour) {
   detail::Gadget* g = FindGadget(gadget);
   if (!g || (type != kFrontColour && type != kBackColour)) return;

@@ -154,6 +154,9 @@ std::string GetGadgetText(
     int gadget);  // fields, editors, combos (their edit text or the selected item), texts, buttons
 void SetGadgetText(int gadget, const std::string& text);  // a field raises a Change event (program origin)
 void SetMaxLength(int gadget, int characters);
+// A single-line field's text keeps at least `left` and `right` pixels from the field's edges (a mark
+// drawn over one end of the field stays clear of it).
+void SetFieldTextInset(int gadget, int left, int right);
 
 // Colours: type 1 front (text), 2 back. Read back exactly as set; -1 when never set.
 constexpr int kFrontColour = 1;

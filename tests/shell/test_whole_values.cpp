@@ -217,8 +217,15 @@ class WholeValues : public WorkAreaTest {
     }
   }
 
-  // Types a figure into a field as the user does, and leaves the field.
+  // Types a figure into a field as the user does, turning the wheel to it first, and leaves the field.
   void TypeInto(int field, const std::string& figure) {
+    int area = pf::GadgetParent(field);
+    while (area && pf::GadgetKind(area) != pf::Kind::ScrollArea) area = pf::GadgetParent(area);
+    for (int turn = 0; area && turn < 30 && pf::GadgetScreenRect(field).Bottom() > Seen(field).Bottom();
+         ++turn) {
+      pf::test::Wheel(area, -120);
+      Pump();
+    }
     Click(field);
     pf::test::KeyPress(pf::vk::kEnd);
     for (std::size_t i = 0; i < pf::GetGadgetText(field).size(); ++i) pf::test::KeyPress(pf::vk::kBack);
@@ -260,6 +267,8 @@ TEST_P(WholeValues, TwelveDigitRatesAndWhatIsComputedFromThem) {
   OpenAnalysisExample(3, BAExampleTile, BAExampleList);
   Click(ThirdTabGadget(7));
   TypeInto(BAGadget(7, 7, 1, 2), "123456789012");  // the regular wage rate
+  Click(ThirdTabGadget(2));
+  TypeInto(BAGadget(2, 14, 1, 2), "123456789012.99");  // a year's payroll, its "$" inside the field
   WalkAnalysis("before & after", true);
 }
 
