@@ -214,6 +214,17 @@ void SetMaxLength(int gadget, int characters) {
   if (auto* field = dynamic_cast<detail::FieldEdit*>(g->widget.data())) field->SetTypingLimit(characters);
 }
 
+void SetFieldTextInset(int gadget, int left, int right) {
+  detail::Gadget* g = FindGadget(gadget);
+  auto* field = g ? dynamic_cast<detail::FieldEdit*>(g->widget.data()) : nullptr;
+  if (!field) return;
+  // Measured from where the field lays its text out without margins.
+  field->setTextMargins(0, 0, 0, 0);
+  const QRect room = field->TextRoom();
+  const int fromRight = field->width() - 1 - room.right();
+  field->setTextMargins(std::max(0, left - room.left()), 0, std::max(0, right - fromRight), 0);
+}
+
 void SetGadgetColour(int gadget, int type, Rgb colour) {
   detail::Gadget* g = FindGadget(gadget);
   if (!g || (type != kFrontColour && type != kBackColour)) return;
@@ -254,6 +265,18 @@ int TextGadgetHeight(int font, int width, const std::string& text) {
   measure->setFont(f ? *f : detail::DefaultGadgetFont());
   measure->setText(detail::CaptionText(text));
   return text.empty() ? 0 : measure->heightForWidth(std::max(1, width));
+}
+
+int GadgetTextWidth(int gadget) {
+  detail::Gadget* g = FindGadget(gadget);
+  if (!g) return 0;
+  // A static text shows "&&" as "&" and "\r" as a line break.
+  const QString text = g->kind == Kind::Text ? static_cast<QLabel*>(g->widget.data())->text()
+                                             : QString::fromStdString(GetGadgetText(gadget));
+  int widest = 0;
+  for (const QString& line : text.split(QLatin1Char('\n')))
+    widest = std::max(widest, g->widget->fontMetrics().horizontalAdvance(line));
+  return widest;
 }
 
 void HideGadget(int gadget, bool hide) {
@@ -456,6 +479,22 @@ void SetGadgetSelection(int gadget, int start, int end) {
     c.setPosition(start < 0 ? len : std::clamp(start, 0, len));
     c.setPosition(end < 0 ? len : std::clamp(end, 0, len), QTextCursor::KeepAnchor);
     e->setTextCursor(c);
+  }
+}
+
+void GetGadgetAnchoredSelection(int gadget, int& anchor, int& caret) {
+  anchor = caret = 0;
+  detail::Gadget* g = FindGadget(gadget);
+  if (!g) return;
+  if (QLineEdit* e = LineEditOf(*g)) {
+    caret = e->cursorPosition();
+    anchor = !e->hasSelectedText()               ? caret
+             : caret == int(e->selectionStart()) ? int(e->selectionEnd())
+                                                 : int(e->selectionStart());
+  } else if (g->kind == Kind::Editor) {
+    const QTextCursor c = static_cast<QPlainTextEdit*>(g->widget.data())->textCursor();
+    anchor = c.anchor();
+    caret = c.position();
   }
 }
 

@@ -56,8 +56,9 @@ void FitOneLineText(QLabel* label) {
   const QRect given = GivenRect(label);
   QRect target = given;
   const QString text = label->text();
+  // A figure keeps its place, where the unit marks beside it expect it, and is fitted into it instead.
   if (!text.isEmpty() && !label->wordWrap() && (label->alignment() & Qt::AlignVCenter) &&
-      !text.contains(QLatin1Char('\n'))) {
+      !text.contains(QLatin1Char('\n')) && !IsFigure(text)) {
     const QFontMetrics fm(label->font());
     const int frame = label->frameWidth();
     // A framed label indents its text by half an "x" from the frame.
@@ -154,6 +155,7 @@ void FieldEdit::focusInEvent(QFocusEvent* e) {
 // one that is still too long for the field, that start can lie past the new text's end, and one paint then
 // shows the end with the caret out of sight; a second pass starts from there and brings the caret in.
 void FieldEdit::paintEvent(QPaintEvent* e) {
+  if (PaintFittedFigure()) return;
   QLineEdit::paintEvent(e);
   const int caret = cursorRect().center().x();
   if (caret < contentsRect().left() || caret > contentsRect().right()) QLineEdit::paintEvent(e);
@@ -255,6 +257,7 @@ DateField::DateField(QWidget* parent) : QDateEdit(parent) {
   // A date is taken whole, when the user is done with it, not at every digit on the way.
   setKeyboardTracking(false);
   lineEdit()->installEventFilter(this);
+  QObject::connect(lineEdit(), &QLineEdit::textChanged, this, [this] { FitText(); });
 }
 
 void DateField::SetLiteralText(const QString* text) {

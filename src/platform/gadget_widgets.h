@@ -12,18 +12,23 @@
 #include <functional>
 #include <optional>
 
+#include "platform/fitted_figures.h"
+
 class QToolButton;
 
 namespace pf::detail {
 
 // Static texts and picture controls: a clickable one raises a left click when the button is released over
-// it after being pressed on it.
+// it after being pressed on it. A figure wider than the text's room is fitted into it.
 class ClickLabel : public QLabel {
  public:
   ClickLabel(QWidget* parent, int number) : QLabel(parent), number_(number) {}
   bool clickable = false;
+  QRect TextRoom() const;  // inside the frame, the margin and the indent
+  const DrawnLine& Drawn() const { return drawn_; }
 
  protected:
+  void paintEvent(QPaintEvent* e) override;
   void changeEvent(QEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
@@ -32,6 +37,7 @@ class ClickLabel : public QLabel {
  private:
   int number_;
   bool pressed_ = false;
+  DrawnLine drawn_;
 };
 
 // A vertically centred one-line text wider than its control would be cut at the control's edge: the
@@ -56,7 +62,8 @@ class BorderedFrame : public QFrame {
 
 // Single-line fields: every way of pasting goes through the program's paste judge first, which may also
 // tidy the text; a paste goes in whole or not at all. A text the program puts into a field that the user
-// is not working in shows from its start, as it would had the user never entered the field.
+// is not working in shows from its start, as it would had the user never entered the field, and a figure
+// there is fitted into the field's room; the user works on it in the field's own font.
 class FieldEdit : public QLineEdit {
  public:
   FieldEdit(QWidget* parent, int number);
@@ -64,6 +71,8 @@ class FieldEdit : public QLineEdit {
   // The most characters the user can type or paste; the program's own writes are not cut.
   void SetTypingLimit(int characters) { typingLimit_ = characters; }
   void SetProgramText(const QString& text);
+  QRect TextRoom() const;  // where the toolkit lays the text out
+  const DrawnLine& Drawn() const { return drawn_; }
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -75,10 +84,12 @@ class FieldEdit : public QLineEdit {
 
  private:
   std::optional<QString> Judged(const QString& text) const;  // what goes in; none: refused
+  bool PaintFittedFigure();  // false: the text is drawn as the toolkit draws it
   int Room() const;  // characters the user may still add in place of the selection
   int number_;
   int typingLimit_ = 0;
   bool caretForView_ = false;  // the caret stands at the start only to show a program text from there
+  DrawnLine drawn_;
 };
 
 // Date fields. Tab leaves the field at once instead of walking its parts. Typing never changes the
@@ -86,7 +97,8 @@ class FieldEdit : public QLineEdit {
 // step the part under the caret (the month from its name, the literal text the mask opens with), and a
 // mask that is all literal text (a whole date written out) takes no typing at all. F4 or Alt+Down opens
 // the calendar, as a click on the arrow does. Typed text is taken when the field is left or Enter is
-// pressed; a text that reads as no date goes back to the date the field had.
+// pressed; a text that reads as no date goes back to the date the field had. A date wider than the
+// field is drawn in a narrower or smaller font, so that its year shows.
 class DateField : public QDateEdit {
  public:
   explicit DateField(QWidget* parent);
@@ -105,6 +117,8 @@ class DateField : public QDateEdit {
   void focusInEvent(QFocusEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void wheelEvent(QWheelEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void changeEvent(QEvent* e) override;
   StepEnabled stepEnabled() const override;
   void stepBy(int steps) override;
 
@@ -113,6 +127,7 @@ class DateField : public QDateEdit {
   void SelectLeadingText();
   void SelectPartAt(int position);
   void HandleKey(QKeyEvent* e);
+  void FitText();
   bool literal_ = false;
   QString literalText_;
   int leading_ = 0;

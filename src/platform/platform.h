@@ -154,6 +154,9 @@ std::string GetGadgetText(
     int gadget);  // fields, editors, combos (their edit text or the selected item), texts, buttons
 void SetGadgetText(int gadget, const std::string& text);  // a field raises a Change event (program origin)
 void SetMaxLength(int gadget, int characters);
+// A single-line field's text keeps at least `left` and `right` pixels from the field's edges (a mark
+// drawn over one end of the field stays clear of it).
+void SetFieldTextInset(int gadget, int left, int right);
 
 // Colours: type 1 front (text), 2 back. Read back exactly as set; -1 when never set.
 constexpr int kFrontColour = 1;
@@ -166,6 +169,8 @@ int GetGadgetFont(int gadget);
 // The height a static text in `font` that wraps at `width` needs to show all its lines, measured as a
 // text control lays them out (its line spacing is wider than a drawn text box's).
 int TextGadgetHeight(int font, int width, const std::string& text);
+// The width in pixels of a control's text in the control's own font (its widest line).
+int GadgetTextWidth(int gadget);
 
 void HideGadget(int gadget, bool hide);
 bool IsGadgetHidden(int gadget);               // its own flag
@@ -199,6 +204,9 @@ bool IsTabStop(int gadget);
 // the end to 0 leaves the view at the text's start.
 void SetGadgetSelection(int gadget, int start, int end);
 void GetGadgetSelection(int gadget, int& start, int& end);
+// The selection as SetGadgetSelection gives it back, caret and view included: where it was begun, and
+// where the caret stands (at 0 for a text highlighted from its end).
+void GetGadgetAnchoredSelection(int gadget, int& anchor, int& caret);
 
 // Items of combos, list boxes and list views. Position -1 appends.
 void AddGadgetItem(int gadget, int position, const std::string& text, int data = 0);

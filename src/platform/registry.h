@@ -74,6 +74,7 @@ void StorePicturesWhenDecoded(std::future<std::vector<std::pair<int, QImage>>> p
 const QFont* FindFont(int number);
 QFont DefaultGadgetFont();
 QFont MakeFont(const std::string& face, int pixelHeight, FontStyle style);
+void ChooseSmoothing(QFont& font);  // by family and pixel size
 QString InstalledFamily(const std::string& face);
 
 // Rich text (rich_text.cpp): fills a viewer's document from RTF.

@@ -114,6 +114,21 @@ int ShownTextWidth(int gadget);         // a static text's widest line in its fo
 bool AlignedRight(int gadget);          // a static text's or field's text stands at its right end
 // The part of a field's text that its view shows, as the field paints now ("" for other controls).
 std::string ShownFieldText(int gadget);
+// What a field, date field or one-line static text shows of its text as it paints now: the characters
+// (a figure fitted into too little room ends in a cut mark, "\u2026"), the font they are drawn in, the
+// screen x range they take in that font, and the range the control lets text stand in.
+struct ShownLine {
+  std::string text;
+  std::string family;
+  int pixels = 0;
+  int left = 0, right = 0;          // right: one past the last pixel
+  int roomLeft = 0, roomRight = 0;  // the same
+};
+ShownLine ShownValueLine(int gadget);
+// A scroll area's vertical bar on screen, where it shows one (w 0 otherwise), and the screen rectangle
+// its view shows the canvas in.
+Rect VerticalBarRect(int area);
+Rect ScrollViewRect(int area);
 bool HasFocus(int gadget);
 std::string ComboEditText(int gadget);
 std::vector<std::string> ViewerVisibleText(int gadget);  // lines as shown (hidden text left out)

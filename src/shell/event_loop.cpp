@@ -29,7 +29,8 @@ void KeepFocusAcrossWindows() {
     FocusLeftWindow = 0;
   } else if (mainActive && focused) {
     SavedFocusGadget = focused;
-    if (IsField(focused)) pf::GetGadgetSelection(focused, SavedSelectionStart, SavedSelectionEnd);
+    // With the side the caret stands on, so that a restored highlight shows what this one shows.
+    if (IsField(focused)) pf::GetGadgetAnchoredSelection(focused, SavedSelectionStart, SavedSelectionEnd);
   } else if (!mainActive) {
     FocusLeftWindow = 1;
   }

@@ -2,6 +2,7 @@
 // no target.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -300,6 +301,46 @@ TEST_F(DrawingTest, PictureReplacedWhileDrawingIsDrawnAsItIsNow) {
   pf::Box(15, 15, 2, 2, kRed);
   pf::StopDrawing();
   EXPECT_EQ(pf::PicturePixel(30, 16, 16), kRed);
+}
+
+// Zeros at the small sizes of fields and lists stand apart: across their middle no black line runs from
+// one zero into the next, so that "20000" never reads as struck through.
+TEST_F(DrawingTest, ZerosStandApartAtSmallSizes) {
+  struct Case {
+    const char* face;
+    int pixels;
+    bool bold;
+  };
+  const Case cases[] = {{"Arial", 10, true},
+                        {"Arial", 11, true},
+                        {"Arial", 12, false},
+                        {"Arial", 13, false},
+                        {"Arial", 16, false},
+                        {"Arial Narrow", 12, false},
+                        {"times new roman", 12, false},
+                        {"MS Shell Dlg", 11, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.face) + " " + std::to_string(c.pixels) + (c.bold ? " bold" : ""));
+    ASSERT_EQ(pf::LoadFontPixels(21, c.face, c.pixels, {.bold = c.bold}), 21);
+    Canvas(60, 40);
+    pf::DrawingMode(pf::DrawMode::Transparent);
+    pf::DrawingFont(21);
+    pf::FrontColour(kBlack);
+    pf::DrawText(5, 5, "000");
+    pf::StopDrawing();
+    const pf::Rect ink = InkBox(30, kWhite);
+    ASSERT_GT(ink.w, 0);
+    const auto black = [](int x, int y) {
+      const pf::Rgb p = pf::PicturePixel(30, x, y);
+      return (p >> 16) + (p >> 8 & 0xFF) + (p & 0xFF) < 3 * 64;
+    };
+    for (int y = ink.y + ink.h / 3; y < ink.y + ink.h - ink.h / 3; ++y) {
+      int run = 0, longest = 0;
+      for (int x = ink.x; x < ink.x + ink.w; ++x)
+        longest = std::max(longest, run = black(x, y) ? run + 1 : 0);
+      EXPECT_LE(longest, 2) << "row " << y - ink.y << " of " << ink.h;  // a stroke, not a line
+    }
+  }
 }
 
 }  // namespace

@@ -75,6 +75,37 @@ TEST_P(FilledFieldView, TheExampleShowsTheStartOfItsLongDetails) {
   EXPECT_TRUE(ShowsItsStart(Details(kPlanning))) << "planning";
 }
 
+// Another program takes the focus and gives it back: the field the step opened on keeps its whole
+// highlight, and its view still shows the start of its text. The window system gives the focus back
+// itself, or (as some hand the activation back before the focus) the program does.
+TEST_P(FilledFieldView, TheHighlightedFieldKeepsItsViewWhenAnotherProgramTookTheFocus) {
+  OpenBeforeAndAfter();
+  Click(BAExampleTile);
+  ClickRow(BAExampleList, 0);
+  ShowStep(4);
+  const int first = Details(3);
+  ASSERT_EQ(pf::GetActiveGadget(), first);
+  ASSERT_TRUE(ShowsItsStart(first));
+  for (const bool focusLater : {false, true}) {
+    SCOPED_TRACE(focusLater ? "the program gives the focus back" : "the window system gives it back");
+    pf::test::ActivateOther();
+    Pump();
+    pf::test::ActivateMain();
+    if (focusLater) pf::SetActiveGadget(0);
+    Pump();
+    ASSERT_EQ(pf::GetActiveGadget(), first);
+    int start = 0, end = 0;
+    pf::GetGadgetSelection(first, start, end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, int(pf::GetGadgetText(first).size()));
+    EXPECT_TRUE(ShowsItsStart(first));
+  }
+  // Typing still replaces the whole text.
+  pf::test::TypeText("chairs");
+  Pump();
+  EXPECT_EQ(pf::GetGadgetText(first), "chairs");
+}
+
 TEST_P(FilledFieldView, ASavedAnalysisOpensWithItsLongTextsFromTheirStart) {
   OpenBeforeAndAfter();
   Click(BAExampleTile);

@@ -11,12 +11,15 @@
 namespace {
 
 void MarkUnitBox(int field) {
-  for (int sibling : pf::GadgetChildren(pf::GadgetParent(field))) {
+  const int box = pf::GadgetParent(field);
+  for (int sibling : pf::GadgetChildren(box)) {
     if (pf::GadgetKind(sibling) != pf::Kind::Text) continue;
     const std::size_t length = pf::GetGadgetText(sibling).size();
     if (length >= 1 && length <= 3) {
       pf::SetGadgetColour(sibling, BackColourType, BlueGreyColour);
       pf::SetGadgetColour(sibling, FrontColourType, BlueColour);
+      // The box's ground too, which shows in the few pixels that keep the figure clear of its mark.
+      pf::SetGadgetColour(box, BackColourType, BlueGreyColour);
     }
     return;  // only the first static text beside the field is its unit box
   }

@@ -102,7 +102,6 @@ struct RowDescription {
   // Grid rows
   std::vector<std::pair<int, GridUnit>> gridCells{};
   int cellY = 7;
-  bool kind184 = false;  // the narrower "$" field of the PI wage rows
 
   // Sensitivity header: 0 breaks "Calculated" from "benefits less/plus 10%" onto its own line, 1 keeps
   // them on one line with a blank

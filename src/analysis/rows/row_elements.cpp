@@ -1,5 +1,7 @@
 // The elements that the row shapes share, and the shapes of the plain value rows: number pairs, computed
 // pairs, totals, cost and result rows, turnover rows and the step-8 pairs.
+#include <algorithm>
+
 #include "analysis/rows/row_frame.h"
 #include "shell/design_grid.h"
 #include "shell/gadget_helpers.h"
@@ -46,6 +48,21 @@ void NumberLook(int field, Rgb back) {
   pf::SetGadgetColour(field, BackColourType, back ? back : NumberFieldColour);
 }
 
+void KeepClearOfMark(int value, int mark, unsigned markAlign) {
+  constexpr int kGap = 2;  // pixels
+  const int markX = pf::GadgetX(mark), markW = pf::GadgetWidth(mark), text = pf::GadgetTextWidth(mark);
+  const int textLeft = markAlign & kRight    ? markX + markW - text
+                       : markAlign & kCentre ? markX + (markW - text) / 2
+                                             : markX;
+  const int x = pf::GadgetX(value), end = x + pf::GadgetWidth(value);
+  if (2 * textLeft + text < x + end) {  // the mark stands at the value's left
+    const int start = std::max(x, textLeft + text + kGap);
+    pf::ResizeGadget(value, start, IgnoreValue, end - start, IgnoreValue);
+  } else {
+    pf::ResizeGadget(value, IgnoreValue, IgnoreValue, std::min(end, textLeft - kGap) - x, IgnoreValue);
+  }
+}
+
 int BuildValuesRow(const RowCall& call, const RowDescription& spec) {
   const int panel = OpenRowPanel(call, spec.height, spec.border, call.colour);
   if (spec.label.style != LabelStyle::None) RowLabel(call, spec, call.colour);
@@ -66,9 +83,14 @@ int BuildValuesRow(const RowCall& call, const RowDescription& spec) {
     Record(call, v.column, 2, value);
     if (!v.units) continue;
     if (!call.suffix.empty())
-      RowText(v.x + v.w + 5, spec.suffixY, v.suffixW, 20, call.suffix, 0, call.colour, kBlack, unitFont);
+      KeepClearOfMark(
+          value,
+          RowText(v.x + v.w + 5, spec.suffixY, v.suffixW, 20, call.suffix, 0, call.colour, kBlack, unitFont),
+          0);
     if (!call.prefix.empty())
-      RowText(v.x + v.prefixDx, spec.prefixY, 10, 20, call.prefix, 0, call.colour, kBlack, unitFont);
+      KeepClearOfMark(
+          value,
+          RowText(v.x + v.prefixDx, spec.prefixY, 10, 20, call.prefix, 0, call.colour, kBlack, unitFont), 0);
     if (spec.requiredMark && call.required == 1 && !computed) {
       RowText(v.x + v.w + 45, 10, 20, 20, "*", 0, call.colour, pf::MakeRgb(255, 0, 0), 1);
       SetGadgetColours(value, RequiredFieldColour, kBlack, 32);

@@ -36,6 +36,10 @@ int OpenRowPanel(const RowCall& call, int designHeight, bool border, Rgb colour)
 int RowLabel(const RowCall& call, const RowDescription& spec, Rgb back, Rgb front = kBlack);
 // The numeric look of single-line fields: the back colour is what the keystroke filter reads.
 void NumberLook(int field, Rgb back = 0);
+// A value (a field or a computed text) that shares a stretch of its row with a unit mark gives way to the
+// mark's text, a few pixels clear of it, so that a figure never stands under its mark. `markAlign` is the
+// mark's alignment flag.
+void KeepClearOfMark(int value, int mark, unsigned markAlign);
 
 // Each shape builds its controls into its own row panel and returns that panel.
 int BuildValuesRow(const RowCall& call, const RowDescription& spec);

@@ -12,32 +12,48 @@ namespace {
 struct GridGeometry {
   int base[3];  // by column (index 0 unused)
   int cell, pitch;
+  int caption;  // the captions' width; they end where their boxes end
 };
 
 GridGeometry Geometry(Module m) {
-  if (m == Module::PI) return {{0, 160, 510}, 50, 55};
-  return {{0, 220, 625}, 59, 64};
+  // The boxes take their column's room but for a one-unit gap, for the figures they hold.
+  if (m == Module::PI) return {{0, 160, 510}, 54, 55, 50};
+  return {{0, 220, 625}, 59, 64, 59};
 }
 
+// A mark at the right stands at the box's right end, one at the left at its left end.
 struct UnitBoxLayout {
   const char* mark;
-  int markX, markY, markW;
-  unsigned markAlign;
-  int fieldX, fieldW;
+  int markY;
+  bool right;
 };
 
-UnitBoxLayout BoxLayout(Module m, GridUnit unit, bool narrowDollar) {
+UnitBoxLayout BoxLayout(Module m, GridUnit unit) {
   const bool pi = m == Module::PI;
   switch (unit) {
     case GridUnit::Hours:
-      return pi ? UnitBoxLayout{"hrs", 27, 3, 18, kRight, 0, 31}
-                : UnitBoxLayout{"hrs", 36, 0, 18, kRight, 0, 39};
+      return UnitBoxLayout{"hrs", pi ? 3 : 0, true};
     case GridUnit::Dollar:
-      return pi ? UnitBoxLayout{"$", 0, 0, 7, kCentre, 7, narrowDollar ? 41 : 40}
-                : UnitBoxLayout{"$", 0, 0, 7, kCentre, 7, 47};
+      return UnitBoxLayout{"$", 0, false};
     default:
-      return pi ? UnitBoxLayout{"%", 33, 3, 12, kRight, 0, 36} : UnitBoxLayout{"%", 42, 0, 12, kRight, 0, 45};
+      return UnitBoxLayout{"%", pi ? 3 : 0, true};
   }
+}
+
+// A bordered white box holding a unit mark and a number field: the field takes the box's room beside the
+// mark's text, which is drawn in the figure's font.
+int UnitBox(int x, int y, int w, const UnitBoxLayout& box, int font) {
+  const int holder = pf::ContainerGadget(AutoNumber, DX(x), DY(y), DX(w), DY(20), kBorder);
+  pf::SetGadgetColour(holder, BackColourType, kWhite);
+  pf::OpenGadgetList(holder);
+  const int inside = pf::GadgetWidth(holder) - 2;  // within its one-pixel lines
+  const int mark = RowText(0, box.markY, 20, 20, box.mark, 0, kWhite, kBlack, font);
+  const int markW = pf::GadgetTextWidth(mark);  // the mark hugs its text: never cut, never wider
+  pf::ResizeGadget(mark, box.right ? inside - 1 - markW : 0, IgnoreValue, markW, IgnoreValue);
+  const int field = pf::FieldGadget(AutoNumber, 0, 0, inside, DY(20), "", kRight);
+  KeepClearOfMark(field, mark, 0);
+  pf::CloseGadgetList();
+  return field;
 }
 
 const char* const kCaptions[2][6] = {
@@ -52,9 +68,9 @@ void BuildHeader(const RowCall& call, const GridGeometry& g) {
   const bool pi = call.module == Module::PI;
   for (int column = 1; column <= 2; ++column)
     for (int slot = 0; slot <= 5; ++slot)
-      RowText(g.base[column] + g.pitch * slot, pi && slot == 2 ? 0 : 10, g.cell, pi ? 70 : 65,
-              kCaptions[pi][slot], kRight, call.colour, kBlack, 55);
-  if (pi) RowText(855, 10, 160, 70, "\r\r\r\rJustification for the estimate", 0, call.colour, kBlack, 55);
+      RowText(g.base[column] + g.pitch * slot + g.cell - g.caption, pi && slot == 2 ? 0 : 10, g.caption,
+              pi ? 70 : 65, kCaptions[pi][slot], kRight, call.colour, kBlack, 55);
+  if (pi) RowText(855, 10, 145, 70, "\r\r\r\rJustification for the estimate", 0, call.colour, kBlack, 55);
 }
 
 }  // namespace
@@ -76,27 +92,15 @@ int BuildGridRow(const RowCall& call, const RowDescription& spec) {
       if (unit == GridUnit::Plain) {
         field = RowField(x, spec.cellY, g.cell, 20, kBorder | kRight);
       } else {
-        const UnitBoxLayout box = BoxLayout(call.module, unit, spec.kind184);
-        const int holder =
-            pf::ContainerGadget(AutoNumber, DX(x), DY(spec.cellY), DX(g.cell), DY(20), kBorder);
-        pf::SetGadgetColour(holder, BackColourType, kWhite);
-        pf::OpenGadgetList(holder);
-        // The mark comes first and stays drawn over the right or left end of the field.
-        const int mark =
-            RowText(box.markX, box.markY, box.markW, 20, box.mark, box.markAlign, kWhite, kBlack, -1);
-        // A mark at the right end covers the field's last units; the field stops where the mark starts, so
-        // its right-aligned number ends beside the mark instead of under it.
-        const int fieldW = box.markAlign == kRight ? std::min(box.fieldW, box.markX) : box.fieldW;
-        field = RowField(box.fieldX, 0, fieldW, 20, kRight);
-        pf::RaiseGadget(mark);
-        pf::CloseGadgetList();
+        field = UnitBox(x, spec.cellY, g.cell, BoxLayout(call.module, unit), pi && slot != 0 ? 57 : -1);
       }
       SetGadgetColours(field, NumberFieldColour, kBlack, pi && slot != 0 ? 57 : -1);
       Record(call, column, slot, field);
     }
   }
   if (pi) {
-    const int why = RowField(850, spec.cellY, 160, 20, kBorder);
+    // Ends clear of the bar that scrolls the step, which stands a fixed number of pixels from the edge.
+    const int why = RowField(850, spec.cellY, 150, 20, kBorder);
     pf::SetGadgetFont(why, 57);
     Record(call, 2, 6, why);
   }

@@ -176,7 +176,10 @@ int BuildRateBlock(const RowCall& call, const RowDescription&) {
     const int dollar = Prompt(552, y + 3, 10, 15, "$", 0);
     SetGadgetColours(dollar, kWhite, kBlack, -1);
     const int payroll = RowField(550, y, 100, 20, kBorder | kRight);
-    pf::RaiseGadget(dollar);  // made first, it stays visible inside the field's left end
+    // Made first, the mark stays visible inside the field's left end, and the field's figure clear of it.
+    pf::RaiseGadget(dollar);
+    pf::SetFieldTextInset(payroll,
+                          pf::GadgetX(dollar) + pf::GadgetTextWidth(dollar) + 2 - pf::GadgetX(payroll), 0);
     RecordAt(call, r + 5 + j, 1, 2, payroll);
     pf::SetGadgetColour(year, BackColourType, LightGreyColour);
     numberLook(payroll);

@@ -274,7 +274,6 @@ Table BuildPI() {
   t[168] = Totals(370, 730, 100, {.w = 500});
   t[169] = Totals(370, 730, 100, {.y = 3, .w = 270, .style = L::Wrapped});
   t[184] = WagesRow(Wrapped(3, 135));
-  t[184].kind184 = true;
   t[185] = ModifiedWork(Wrapped(3, 110));
   t[186] = Percent(52, Wrapped(4, 130), 15);
   t[187] = Step7(Shape::YearField);
