@@ -198,21 +198,17 @@ void PrintProductivity(const AnalysisReportKind& k) {
 
 // ---- Summary ----------------------------------------------------------------------------------------
 
-void PrintSensitivityLine(int& top) {
+// The line under a row of the table, and the table's lines from the row's top down to it.
+void PrintSensitivityLine(ReportPlace& top) {
   ReportAdvance(1.5, 10, ReportWidth);
   const int bottom = ReportLineHere();
   const int xs[] = {W(0.5), W(0.65), W(0.8)};
-  ReportVerticalLines(xs, top, bottom);
-  top = bottom;
+  ReportVerticalLines(xs, ReportPlaceY(top, bottom), bottom);
+  top = ReportPlaceAt(bottom);
   ReportAdvance(0.75, 10, ReportWidth);
 }
 
-// Keeps a row of the table whole; a row moved to a new page starts its cell there.
-void KeepSensitivityRow(int down, int& top) {
-  if (ReportKeepDown(down)) top = ReportCursorY();
-}
-
-void PrintSensitivityHeader(int& top) {
+void PrintSensitivityHeader(ReportPlace& top) {
   const std::array<std::array<const char*, 3>, 3> header = {{{"Calculated", "Calculated", "Calculated"},
                                                              {"benefits less", "value", "benefits plus"},
                                                              {"10%", "", "10%"}}};
@@ -224,21 +220,23 @@ void PrintSensitivityHeader(int& top) {
   PrintSensitivityLine(top);
 }
 
-void PrintSensitivityTable(const AnalysisReportKind& k, int top) {
+// The table's lines start under the bar of the last summary row; on a page its rows go on to, at the top
+// of the header repeated there.
+void PrintSensitivityTable(const AnalysisReportKind& k, ReportPlace top) {
   // The heading stays with the first row.
   ReportContinueWith(nullptr);
-  KeepSensitivityRow(ReportLineHeight() * 3 + ReportAdvanceHeight(1.5) + ReportAdvanceHeight(0.75) +
-                         (ReportLines(Label(k, 1, 18), 0, W(0.5)) - 1) * ReportLineHeight(),
-                     top);
-  top = std::min(top, ReportCursorY());  // a new page began since the table's first rule
+  if (ReportKeepDown(ReportLineHeight() * 3 + ReportAdvanceHeight(1.5) + ReportAdvanceHeight(0.75) +
+                     (ReportLines(Label(k, 1, 18), 0, W(0.5)) - 1) * ReportLineHeight()) ||
+      ReportPlaceY(top, -1) < 0)
+    top = ReportPlaceAt(ReportCursorY());
   PrintSensitivityHeader(top);
-  ReportContinueWith([] {
-    int top = ReportCursorY();
+  ReportContinueWith([&top] {
+    top = ReportPlaceAt(ReportCursorY());
     PrintSensitivityHeader(top);
   });
   for (const int row : {18, 19, 20}) {
     const std::string label = Label(k, 1, row);
-    KeepSensitivityRow((ReportLines(label, 0, W(0.5)) - 1) * ReportLineHeight(), top);
+    ReportKeepLines(ReportLines(label, 0, W(0.5)));
     const ReportValue values[] = {{AnalysisCell(k, 1, row, 1, 2) + " ", W(0.65)},
                                   {AnalysisCell(k, 1, row, 2, 1) + " ", W(0.8)},
                                   {AnalysisCell(k, 1, row, 2, 2) + " ", W(0.95)}};
@@ -246,6 +244,7 @@ void PrintSensitivityTable(const AnalysisReportKind& k, int top) {
     ReportText(label, 0, 0, W(0.5));
     PrintSensitivityLine(top);
   }
+  ReportContinueWith(nullptr);
 }
 
 void PrintSummary(const AnalysisReportKind& k) {
@@ -256,21 +255,21 @@ void PrintSummary(const AnalysisReportKind& k) {
   };
   headings();
   ReportContinueWith(headings);
-  int top = 0;
+  ReportPlace top;
   for (const auto& r : k.summaryRows) {
     if (r.heading) {
       const ReportHeading group;
       const std::string heading = Caps(k, Label(k, 1, r.row));
       ReportKeepLines(ReportLines(heading, 10, ReportWidth));
       ReportText(heading, 1.5, 10, ReportWidth);
-      top = ReportBar(2);
+      top = ReportPlaceAt(ReportBar(2));
       continue;
     }
     std::vector<ReportValue> values;
     if (!r.secondOnly) values.push_back({r.prefix + AnalysisCell(k, 1, r.row, 1, 2), W(0.65), r.suffix});
     values.push_back({r.prefix + AnalysisCell(k, 1, r.row, 2, 2), W(0.92), r.suffix});
     const int y = ReportValueRow(Label(k, 1, r.row), values, W(k.summaryLabelLimit), r.bar ? 2 : 0);
-    if (r.bar) top = y;  // the y below the bar
+    if (r.bar) top = ReportPlaceAt(y);  // the y below the bar
   }
   PrintSensitivityTable(k, top);
 }
@@ -290,7 +289,7 @@ bool ShowsSummaryApproach(const AnalysisReportKind& kind) {
 void PrintGridTop(ReportSeparators& seps) {
   const int y = ReportCursorY();
   seps.Start(y);
-  pf::Box(10, y, W(0.95) - 10, ReportBarHeight(2, ReportScale), kBlack);
+  ReportBox(10, y, W(0.95) - 10, ReportBarHeight(2, ReportScale), kBlack);
   SelectReportFont(ReportFont);
   ReportAdvance(1.5, 0, ReportWidth);
 }

@@ -16,19 +16,15 @@ constexpr const char* kBullet = "\xE2\x80\xA2 ";
 
 int ReportFontInUse = ReportFont;
 
+// What heads a page that the rows of the current block go on to.
 struct Continuation {
   std::string title;
   std::function<void()> headings;
   bool withTitle = true;
-  bool printing = false;  // rows drawn by the headings themselves are not moved again
 };
-Continuation& Continued() {
-  static Continuation c;
-  return c;
-}
 
-// The headings drawn since the last row: where they begin on their page and among its drawings.
-// A page they are taken to is headed as a page that a row moved to would have been when they began.
+// The headings drawn since the last row: where they begin on their page and among its drawings. A page
+// they are taken to is headed as a page that a row moved to would have been when they began.
 struct HeadingRun {
   int from = 0;
   int y = 0;
@@ -36,35 +32,85 @@ struct HeadingRun {
   bool opensSection = false;
   Continuation before;
 };
-std::optional<HeadingRun> Headings;
-int HeadingDepth = 0;  // inside a heading, keeps are the heading's own
 
-// Pages are counted so that a y kept from one page is never taken for a y on another. The last carry
-// says which y of the page before went where on this one.
-int PageSerial = 0;
-struct Carry {
-  int page = -1;
-  int fromY = 0;
-  int dy = 0;
+// Everything the frame keeps about where pages end; a report starts with it fresh.
+struct PageCarry {
+  Continuation continued;
+  bool heading = false;  // the continuation is being drawn: rows it draws itself are not moved again
+  std::optional<HeadingRun> run;
+  int headingDepth = 0;  // inside a heading, keeps are the heading's own
+  // Pages are counted so that a y kept from one page is never taken for a y on another. The last carry
+  // says which y of the page before went where on this one.
+  int page = 0;
+  struct {
+    int page = -1;
+    int fromY = 0;
+    int dy = 0;
+  } moved;
 };
-Carry LastCarry;
+PageCarry Carry;
+constexpr int kMeasuredPage = -2;
 
 void PageStarted() {
-  ++PageSerial;
-  Headings.reset();
+  ++Carry.page;
+  Carry.run.reset();
 }
 
 // Heads a page that a row was moved to; the row goes on with its own margins and font.
 void PrintContinuation(const Continuation& c) {
   const int left = PrintLeft, right = PrintRight, font = ReportFontInUse;
-  Continued().printing = true;
+  Carry.heading = true;
   SelectReportFont(ReportFont);
   if (c.withTitle && !c.title.empty())
     DrawParagraph(c.title + " (continued)", 1.5, 0, ReportWidth, -1, 0, -1, 0);
   if (c.headings) c.headings();
   SelectReportFont(font);
   ReportMoveTo(left, right, -1);
-  Continued().printing = false;
+  Carry.heading = false;
+}
+
+// How far down a page its continued headings reach.
+int ContinuationHeight(const Continuation& c) {
+  const int y = PrintY;
+  PrintY = 0;
+  const int height = ReportMeasure([&c] { PrintContinuation(c); });
+  PrintY = y;
+  return height;
+}
+
+// A row that does not fit goes on a new page under the headings of its block.
+void StartContinuedPage() {
+  pf::NewPrinterPage();
+  PageStarted();
+  ReportMoveTo(-1, -1, 0);
+  PrintContinuation(Carry.continued);
+}
+
+// Whether the headings drawn since the last row can go to the next page with the row whose last line
+// begins `down` below the cursor: they do not already open their page, and they and the row fit under
+// what heads the new page.
+bool RunCarries(const HeadingRun& run, int down) {
+  if (run.page != Carry.page || run.y <= 10) return false;
+  const int top = run.opensSection ? 10 : ContinuationHeight(run.before);
+  return top + (PrintY - run.y) + std::max(down, 0) <= LastLineTop();
+}
+
+// Takes the headings drawn since the last row, with the row, to a new page: a section taken there starts
+// where sections that begin a page start, other headings go under their section's continued title. Keeps
+// made inside a heading leave the run open, so the rest of the heading joins it. The run is taken by value:
+// the new page ends the one it was kept in.
+void CarryHeadingRun(HeadingRun run, bool row) {
+  const int y = PrintY;
+  pf::NewPrinterPageCarrying(run.from);
+  PageStarted();
+  ReportMoveTo(-1, -1, run.opensSection ? 10 : 0);
+  if (!run.opensSection) PrintContinuation(run.before);
+  const int top = PrintY, first = pf::PrinterPageDrawings();
+  const int dy = top - run.y;
+  pf::PlaceCarriedDrawings(dy);
+  Carry.moved = {Carry.page, run.y, dy};
+  PrintY = y + dy;
+  if (!row) Carry.run = HeadingRun{first, top, Carry.page, run.opensSection, run.before};
 }
 
 // Loads a smaller size of the font in use as the fitted font and selects it, the largest whose `text`
@@ -96,11 +142,10 @@ bool BeginReport() {
     return false;
   }
   pf::StartDrawingOnPrinter();
-  Headings.reset();
-  HeadingDepth = 0;
+  Carry = {};
   SetPageStartedHandler([] {
     PageStarted();
-    PrintContinuation(Continued());
+    PrintContinuation(Carry.continued);
   });
   ReportScale = pf::PrinterDpiY() > 0 ? pf::PrinterDpiY() / 96.0 : 1.0;
   pf::LoadFont(ReportFont, "Arial", ReportFontSize(12, ReportScale));
@@ -120,8 +165,7 @@ bool BeginReport() {
 }
 
 void EndReport() {
-  Continued() = {};
-  Headings.reset();
+  Carry = {};
   SetPageStartedHandler(nullptr);
   pf::StopDrawing();
   if (!pf::StopPrinting()) ReportPrintFailure();
@@ -139,67 +183,45 @@ void SelectReportFont(int font) {
 // The cursor is read as it stands: a cursor moved past the page's end by an advance starts the new page
 // here, with the row.
 bool ReportKeepDown(int down) {
-  const int y = PrintY;
-  const bool row = HeadingDepth == 0;
-  if (Continued().printing) return false;
+  if (Carry.heading || MeasuringParagraphs()) return false;
+  const bool row = Carry.headingDepth == 0;
   if (ReportFits(down)) {
-    if (row) Headings.reset();
+    if (row) Carry.run.reset();
     return false;
   }
-  // Headings above the row go with it, unless they already stand at the top of their page or would take
-  // up much of the next one.
-  const std::optional<HeadingRun> run = Headings;
-  const bool carry =
-      run && run->page == PageSerial && run->y > 10 && (y - run->y) + std::max(down, 0) <= LastLineTop() / 2;
-  if (carry) {
-    pf::NewPrinterPageCarrying(run->from);
+  if (Carry.run && RunCarries(*Carry.run, down)) {
+    CarryHeadingRun(*Carry.run, row);
   } else {
-    pf::NewPrinterPage();
-  }
-  PageStarted();
-  // A section taken to a new page starts where sections that begin a page start.
-  ReportMoveTo(-1, -1, carry && run->opensSection ? 10 : 0);
-  if (!carry) {
-    PrintContinuation(Continued());
-  } else if (!run->opensSection) {
-    PrintContinuation(run->before);
-  }
-  if (carry) {
-    const int top = PrintY, first = pf::PrinterPageDrawings();
-    const int dy = top - run->y;
-    pf::PlaceCarriedDrawings(dy);
-    LastCarry = {PageSerial, run->y, dy};
-    PrintY = y + dy;
-    if (!row) Headings = HeadingRun{first, top, PageSerial, run->opensSection, run->before};
+    StartContinuedPage();
   }
   return true;
 }
 
 bool ReportFits(int down) {
-  return Continued().printing || ReportPageHeight() <= 0 || PrintY <= 10 ||
+  return Carry.heading || MeasuringParagraphs() || ReportPageHeight() <= 0 || PrintY <= 10 ||
          PrintY + std::max(down, 0) <= LastLineTop();
 }
 
 ReportHeading::ReportHeading(bool opensSection) {
-  if (!Continued().printing && !Headings)
-    Headings = HeadingRun{pf::PrinterPageDrawings(), PrintY, PageSerial, opensSection, Continued()};
-  ++HeadingDepth;
+  if (!Carry.heading && !Carry.run && !MeasuringParagraphs())
+    Carry.run = HeadingRun{pf::PrinterPageDrawings(), PrintY, Carry.page, opensSection, Carry.continued};
+  ++Carry.headingDepth;
 }
 
-ReportHeading::~ReportHeading() { --HeadingDepth; }
+ReportHeading::~ReportHeading() { --Carry.headingDepth; }
 
-ReportPlace ReportPlaceAt(int y) { return {y, PageSerial}; }
+ReportPlace ReportPlaceAt(int y) { return {y, Carry.page}; }
 
 int ReportPlaceY(const ReportPlace& place, int otherwise) {
-  if (place.page == PageSerial) return place.y;
-  if (LastCarry.page == PageSerial && place.page == PageSerial - 1 && place.y >= LastCarry.fromY)
-    return place.y + LastCarry.dy;
+  if (place.page == Carry.page) return place.y;
+  if (Carry.moved.page == Carry.page && place.page == Carry.page - 1 && place.y >= Carry.moved.fromY)
+    return place.y + Carry.moved.dy;
   return otherwise;
 }
 
 void ReportContinueWith(std::function<void()> headings, bool withTitle) {
-  Continued().headings = std::move(headings);
-  Continued().withTitle = withTitle;
+  Carry.continued.headings = std::move(headings);
+  Carry.continued.withTitle = withTitle;
 }
 
 bool ReportKeepLines(int lines) { return ReportKeepDown((lines - 1) * ReportLineHeight()); }
@@ -217,17 +239,39 @@ int ReportTextEnd(const std::string& text, int left, int right) {
 
 void ReportSectionHeading(const std::string& title, double advance) {
   // A title is not left alone at the foot of a page.
-  Continued() = {};
-  Headings.reset();
+  Carry.continued = {};
+  Carry.run.reset();
   const ReportHeading heading(true);
   ReportKeepDown(ReportLineHeight() + ReportBarHeight(3, ReportScale) + ReportAdvanceHeight(advance) +
                  2 * ReportLineHeight());
-  Continued().title = ReportUpper(title);
+  Carry.continued.title = ReportUpper(title);
   DrawParagraph(ReportUpper(title), 1, 0, -1, -1, 0, -1, 0);
   DrawParagraph("", advance, 0, -1, -1, 0, 7, ReportBarHeight(3, ReportScale));
 }
 
+// Places kept while a block is measured stand on no page, so that none is taken for a y of a real one.
+int ReportMeasure(const std::function<void()>& draw) {
+  const int x = PrintX, y = PrintY, left = PrintLeft, right = PrintRight, font = ReportFontInUse;
+  const int page = Carry.page;
+  Carry.page = kMeasuredPage;
+  int moved = 0;
+  {
+    const ParagraphMeasuring measuring;
+    draw();
+    moved = PrintY - y;
+  }
+  Carry.page = page;
+  PrintX = x, PrintY = y, PrintLeft = left, PrintRight = right;
+  SelectReportFont(font);
+  return moved;
+}
+
+void ReportBox(int x, int y, int w, int h, uint32_t colour) {
+  if (!MeasuringParagraphs()) pf::Box(x, y, w, h, colour);
+}
+
 void ReportNewPage() {
+  if (MeasuringParagraphs()) return;
   pf::NewPrinterPage();
   PageStarted();
   DrawParagraph("", 0, 0, ReportWidth, 10, 0, -1, 0);
@@ -249,7 +293,8 @@ int RowRule(int style, int height, double advance) {
   const int thickness = std::max(height, 1);
   if (ReportPageHeight() > 0 && y + thickness > ReportPageHeight())
     y = std::max(0, ReportPageHeight() - thickness);
-  if (style == 6) {
+  if (MeasuringParagraphs()) {
+  } else if (style == 6) {
     pf::LineXY(0, y, ReportWidth, y, kBlack);
   } else {
     pf::Box(0, y, ReportWidth, height, kBlack);
@@ -269,7 +314,7 @@ void OpenReportBand(double lines, int keepAfter) {
   const int height = RoundHalfEven(lines * pf::TextHeight("I"));
   ReportKeepDown(height + keepAfter * ReportLineHeight());
   const int top = ReportCursorY();
-  pf::Box(0, top, ReportWidth, height, kBandGrey);
+  ReportBox(0, top, ReportWidth, height, kBandGrey);
   pf::BackColour(kBandGrey);
   DrawParagraph("", 0.25, 0, -1, -1, 0, -1, 0);
 }
@@ -301,7 +346,7 @@ int ReportLineHere() {
 }
 
 void ReportVerticalLines(std::span<const int> xs, int top, int bottom) {
-  if (bottom < top) return;
+  if (bottom < top || MeasuringParagraphs()) return;
   for (const int x : xs) pf::Line(x, top, 0, bottom - top, kBlack);
 }
 
@@ -444,7 +489,7 @@ void ReportRightAligned(const std::string& text, int edge, int cellLeft) {
   SelectFittedFont(text, edge - cellLeft);
   const int fitted = pf::TextWidth(text);
   ReportMoveTo(edge - fitted, ReportWidth + 1, y);
-  pf::DrawText(edge - fitted, y + (height - pf::TextHeight("H")) / 2, text);
+  if (!MeasuringParagraphs()) pf::DrawText(edge - fitted, y + (height - pf::TextHeight("H")) / 2, text);
   SelectReportFont(font);
   PrintX = edge;
 }
@@ -485,6 +530,6 @@ void ReportHeadings(std::span<const ReportValue> headings, int font, double adva
 void ReportSeparators::Down(int y2) {
   const int y1 = ReportPlaceY(top, 0);  // from the page's top when a new page began inside the row
   const int w = ReportBarHeight(2, ReportScale);
-  for (const int x : xs) pf::Box(x, y1, w, y2 - y1, kBlack);
+  for (const int x : xs) ReportBox(x, y1, w, y2 - y1, kBlack);
   Start(y2);
 }

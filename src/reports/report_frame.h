@@ -5,6 +5,7 @@
 #pragma once
 
 #include <climits>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <span>
@@ -87,6 +88,12 @@ int ReportTextEnd(const std::string& text, int left, int right);
 // them when it ends. Without the title the headings name themselves continued. A block that has headings
 // of its own (a group, a grid) clears those of the block before it as it begins.
 void ReportContinueWith(std::function<void()> headings, bool withTitle = true);
+
+// How far the cursor moves down while `draw` lays out what it would draw; nothing is drawn and no page is
+// started, and the cursor, its margins and the font are as before afterwards.
+int ReportMeasure(const std::function<void()>& draw);
+// A filled box, drawn unless a block is being measured.
+void ReportBox(int x, int y, int w, int h, uint32_t colour);
 
 // Reads the cursor y without moving it.
 int ReportCursorY();

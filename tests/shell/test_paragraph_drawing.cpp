@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -285,6 +286,28 @@ TEST_F(ParagraphTest, ANewPageStartsBeforeAnyLinePastNinetyEightPercent) {
   EXPECT_EQ(third[0].text, "cccc ");
   EXPECT_EQ(third[0].y, 0);
   EXPECT_EQ(third[0].x, 10);
+}
+
+// A block is measured by laying it out: the cursor moves as drawing moves it, past the page's end too,
+// while nothing is drawn and no page begins.
+TEST_F(ParagraphTest, MeasuringABlockMovesTheCursorAsDrawingWithoutDrawingOrStartingAPage) {
+  const int right = 10 + pf::TextWidth("aaaa ") + 1;
+  const auto block = [&] {
+    DrawParagraph("aaaa bbbb cccc", 1.0, 10, right, 980 - lineHeight_, 0, -1, 0);
+    DrawParagraph("", 0.5, -1, -1, -1, 0, 7, 20);
+    return PrintY;
+  };
+  int measured = 0;
+  {
+    const ParagraphMeasuring measuring;
+    EXPECT_TRUE(MeasuringParagraphs());
+    measured = block();
+  }
+  EXPECT_FALSE(MeasuringParagraphs());
+  const auto pages = Pages();
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_TRUE(pages[0].ops.empty());
+  EXPECT_EQ(measured, 980 - lineHeight_ + 3 * lineHeight_ + 20 + int(std::lround(0.5 * lineHeight_)));
 }
 
 TEST_F(ParagraphTest, PicturesAreNeverCutIntoPagesEvenAfterPrinting) {
