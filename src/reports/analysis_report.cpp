@@ -96,13 +96,14 @@ void PrintWorkTime(const AnalysisReportKind& k) {
     PrintMainHeadings(k, 0.65, 0.85);
     ReportContinueWith([&k] { PrintMainHeadings(k, 0.65, 0.85); });
   }
+  // A date is words: one wider than its cell wraps there.
   for (const int row : {2, 3}) {
     if (k.twoDates) {
-      const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65)},
-                                    {AnalysisCell(k, 7, row, 2, 2), W(0.85)}};
+      const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65), "", true},
+                                    {AnalysisCell(k, 7, row, 2, 2), W(0.85), "", true}};
       ReportValueRow(Label(k, 7, row), values, W(0.6));
     } else {
-      const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65)}};
+      const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65), "", true}};
       ReportValueRow(Label(k, 7, row), values, W(0.6));
     }
   }
@@ -208,14 +209,32 @@ void PrintSensitivityLine(ReportPlace& top) {
   ReportAdvance(0.75, 10, ReportWidth);
 }
 
+// A header caption stands between the table's lines: from a little right of the line before it, or as
+// far left as its widest word needs to end before the next line. Only a word wider than the whole cell
+// is broken.
+ReportCaption SensitivityCaption(const char* text, double line, double nextLine) {
+  const int left = W(line), right = W(nextLine);
+  const int widest = ReportWidestWord(text);
+  const int margin = std::clamp((right - left - widest) / 2, 1, pf::TextWidth(" "));
+  const int start = std::max(left + margin, std::min(W(line + 0.01), right - margin - widest - 1));
+  return {text, start, right - margin};
+}
+
+// Each line of the header starts below the lowest caption of the line before, which may have wrapped in
+// its cell.
 void PrintSensitivityHeader(ReportPlace& top) {
   const std::array<std::array<const char*, 3>, 3> header = {{{"Calculated", "Calculated", "Calculated"},
                                                              {"benefits less", "value", "benefits plus"},
                                                              {"10%", "", "10%"}}};
   for (const auto& line : header) {
-    ReportText(line[0], 0, W(0.51), W(0.66));
-    ReportText(line[1], 0, W(0.66), W(0.81));
-    ReportText(line[2], 1, W(0.81), W(0.96));
+    const int lineY = ReportCursorY();
+    int lowest = lineY;
+    for (int column = 0; column < 3; ++column) {
+      const ReportCaption c = SensitivityCaption(line[column], 0.5 + 0.15 * column, 0.65 + 0.15 * column);
+      lowest = std::max(lowest, DrawParagraph(c.text, 0, c.left, c.right, lineY, 0, -1, 0));
+    }
+    ReportMoveTo(-1, -1, lowest);
+    ReportAdvance(1, W(0.51));
   }
   PrintSensitivityLine(top);
 }
@@ -223,10 +242,13 @@ void PrintSensitivityHeader(ReportPlace& top) {
 // The table's lines start under the bar of the last summary row; on a page its rows go on to, at the top
 // of the header repeated there.
 void PrintSensitivityTable(const AnalysisReportKind& k, ReportPlace top) {
-  // The heading stays with the first row.
+  // The header, as many lines as its captions wrap to, stays with the first row.
   ReportContinueWith(nullptr);
-  if (ReportKeepDown(ReportLineHeight() * 3 + ReportAdvanceHeight(1.5) + ReportAdvanceHeight(0.75) +
-                     (ReportLines(Label(k, 1, 18), 0, W(0.5)) - 1) * ReportLineHeight()) ||
+  const int header = ReportMeasure([] {
+    ReportPlace measured;
+    PrintSensitivityHeader(measured);
+  });
+  if (ReportKeepDown(header + (ReportLines(Label(k, 1, 18), 0, W(0.5)) - 1) * ReportLineHeight()) ||
       ReportPlaceY(top, -1) < 0)
     top = ReportPlaceAt(ReportCursorY());
   PrintSensitivityHeader(top);

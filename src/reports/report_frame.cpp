@@ -12,7 +12,6 @@
 namespace {
 
 constexpr pf::Rgb kBandGrey = pf::MakeRgb(220, 220, 220);
-constexpr const char* kBullet = "\xE2\x80\xA2 ";
 
 int ReportFontInUse = ReportFont;
 
@@ -113,22 +112,6 @@ void CarryHeadingRun(HeadingRun run, bool row) {
   if (!row) Carry.run = HeadingRun{first, top, Carry.page, run.opensSection, run.before};
 }
 
-// Loads a smaller size of the font in use as the fitted font and selects it, the largest whose `text`
-// is at most `room` wide.
-void SelectFittedFont(const std::string& text, int room) {
-  const bool small = ReportFontInUse == ReportSmallFont;
-  const pf::FontStyle style{.bold = ReportFontInUse == ReportBoldFont,
-                            .underline = ReportFontInUse == ReportUnderlineFont};
-  const int width = std::max(1, pf::TextWidth(text));
-  int size = ReportFontSize(small ? 10 : 12, ReportScale);
-  size = std::clamp(int(size * double(std::max(room, 0)) / width), 1, size);
-  for (;; --size) {
-    pf::LoadFont(ReportFittedFont, "Arial", size, style);
-    pf::DrawingFont(ReportFittedFont);
-    if (size == 1 || pf::TextWidth(text) <= room) return;
-  }
-}
-
 void ReportPrintFailure() {
   pf::MessageRequester("Print", "The report could not be printed. Please check the printer and try again.");
 }
@@ -180,6 +163,8 @@ void SelectReportFont(int font) {
   pf::DrawingFont(font);
 }
 
+int ReportFontSelected() { return ReportFontInUse; }
+
 // The cursor is read as it stands: a cursor moved past the page's end by an advance starts the new page
 // here, with the row.
 bool ReportKeepDown(int down) {
@@ -197,9 +182,13 @@ bool ReportKeepDown(int down) {
   return true;
 }
 
+// A row's last line leaves room under it for the row's rule at its usual distance: the widest rule a row
+// closes with, a bar of 2 one and a half lines below the line.
 bool ReportFits(int down) {
-  return Carry.heading || MeasuringParagraphs() || ReportPageHeight() <= 0 || PrintY <= 10 ||
-         PrintY + std::max(down, 0) <= LastLineTop();
+  if (Carry.heading || MeasuringParagraphs() || ReportPageHeight() <= 0 || PrintY <= 10) return true;
+  const int lastLine = PrintY + std::max(down, 0);
+  return lastLine <= LastLineTop() &&
+         lastLine + ReportAdvanceHeight(1.5) + ReportBarHeight(2, ReportScale) <= ReportPageHeight();
 }
 
 ReportHeading::ReportHeading(bool opensSection) {
@@ -348,183 +337,6 @@ int ReportLineHere() {
 void ReportVerticalLines(std::span<const int> xs, int top, int bottom) {
   if (bottom < top || MeasuringParagraphs()) return;
   for (const int x : xs) pf::Line(x, top, 0, bottom - top, kBlack);
-}
-
-// The group number, the caption and the occupation name stand side by side, each clear of the one before
-// it; a name wider than its room wraps, and the band grows to hold it.
-void ReportGroupBand(int group, const std::string& occupation, int a, int b, bool continued) {
-  if (group > 1 && !continued) ReportSectionBreak();
-  std::optional<ReportHeading> heading;
-  if (!continued) {
-    ReportContinueWith(nullptr);
-    heading.emplace();
-  }
-  const std::string number =
-      "Occupational group number: " + std::to_string(group) + (continued ? " (continued)" : "");
-  const std::string caption = std::string(kBullet) + "Occupation of workers:";
-  const int gap = pf::TextWidth("  ");
-  const int captionLeft = std::max(ReportColumn(0.5) - pf::TextWidth(caption), pf::TextWidth(number) + gap);
-  const std::string name = ReportUpper(occupation);
-  const int nameWidth = pf::TextWidth(name);
-  const int centred = a + ((b - a) - nameWidth) / 2;
-  const int nameLeft =
-      std::max(std::min(centred, ReportWidth - nameWidth - 1), captionLeft + pf::TextWidth(caption) + gap);
-  const int nameLines = ReportLines(name, nameLeft, ReportWidth);
-  OpenReportBand(1.5 + (nameLines - 1), 4);
-  const int lineY = ReportCursorY();
-  DrawParagraph(number, 0, 0, -1, -1, 0, -1, 0);
-  DrawParagraph(caption, 0, captionLeft, -1, lineY, 0, -1, 0);
-  DrawParagraph(name, 2, nameLeft, ReportWidth, lineY, 0, -1, 0);
-  pf::BackColour(kWhite);
-}
-
-void ReportTotalsBand() {
-  ReportContinueWith(nullptr);
-  const ReportHeading heading;
-  OpenReportBand(1.5, 4);
-  DrawParagraph("OCCUPATIONAL GROUP TOTALS", 2, 0, -1, -1, 0, -1, 0);
-  pf::BackColour(kWhite);
-}
-
-int ReportBullet(const std::string& text, double lineFactor, int left, int right, int y) {
-  return DrawParagraph(kBullet + text, lineFactor, left, right, y, 2, -1, 0);
-}
-
-int ReportBulletLines(const std::string& text, int left, int right) {
-  return ReportLines(kBullet + text, left, right, 2);
-}
-
-int ReportLabelEndingAt(const std::string& label, int edge) {
-  const int right = PrintRight;
-  const int lastLine = DrawParagraph(label, 0, std::max(10, edge - pf::TextWidth(label)), edge, -1, 0, -1, 0);
-  PrintRight = right;
-  return lastLine;
-}
-
-void ReportDescriptionLine(const std::string& label, const std::string& value, int a, int b, double f) {
-  const std::string text = label + ":";
-  // The value begins on the label's last line; the two stand on one page.
-  ReportKeepLines(ReportLines(text, std::max(10, a - pf::TextWidth(text)), a) - 1 +
-                  ReportLines(value, b, PrintRight));
-  ReportLabelEndingAt(text, a);
-  DrawParagraph(value, f, b, -1, -1, 0, -1, 0);
-}
-
-namespace {
-
-// The first `count` bytes of `word` that fit in `room`, whole UTF-8 characters and at least one.
-std::size_t FittingPrefix(const std::string& word, int room) {
-  std::size_t fits = 0;
-  for (std::size_t end = 1; end <= word.size(); ++end) {
-    if (end < word.size() && (static_cast<unsigned char>(word[end]) & 0xC0) == 0x80) continue;
-    if (fits > 0 && pf::TextWidth(word.substr(0, end)) > room) break;
-    fits = end;
-  }
-  return fits;
-}
-
-// The lines of a text wrapped greedily at its spaces to `room`.
-std::vector<std::string> WrappedLines(const std::string& text, int room) {
-  std::vector<std::string> lines;
-  std::string line;
-  std::size_t at = 0;
-  while (at <= text.size()) {
-    const std::size_t space = std::min(text.find(' ', at), text.size());
-    std::string word = text.substr(at, space - at);
-    at = space + 1;
-    const std::string joined = line.empty() ? word : line + " " + word;
-    if (pf::TextWidth(joined) <= room) {
-      line = joined;
-      continue;
-    }
-    if (!line.empty()) lines.push_back(line);
-    while (word.size() > 1 && pf::TextWidth(word) > room) {
-      const std::size_t cut = FittingPrefix(word, room);
-      lines.push_back(word.substr(0, cut));
-      word.erase(0, cut);
-    }
-    line = word;
-  }
-  if (!line.empty() || lines.empty()) lines.push_back(line);
-  return lines;
-}
-
-// A text's trailing blanks keep it clear of the edge: every wrapped line ends with them.
-std::vector<std::string> RightAlignedLines(const std::string& text, int edge, int cellLeft) {
-  const std::size_t end = text.find_last_not_of(' ');
-  const std::string trail = end == std::string::npos ? "" : text.substr(end + 1);
-  auto lines =
-      WrappedLines(text.substr(0, text.size() - trail.size()), edge - pf::TextWidth(trail) - cellLeft);
-  for (auto& line : lines) line += trail;
-  return lines;
-}
-
-}  // namespace
-
-int ReportRightAlignedLines(const std::string& text, int edge, int cellLeft) {
-  return int(RightAlignedLines(text, edge, cellLeft).size());
-}
-
-int ReportRightAlignedText(const std::string& text, int edge, int cellLeft, int y) {
-  int lineY = y - ReportLineHeight();
-  for (const auto& line : RightAlignedLines(text, edge, cellLeft)) {
-    lineY += ReportLineHeight();
-    ReportMoveTo(-1, -1, lineY);
-    ReportRightAligned(line, edge);
-  }
-  return lineY;
-}
-
-void ReportRightAligned(const std::string& text, int edge, int cellLeft) {
-  const int width = pf::TextWidth(text);
-  if (edge - width >= cellLeft || text.empty()) {
-    // The right limit is opened to the page so that the text never wraps; it ends exactly at its edge.
-    DrawParagraph(text, 0, edge - width, ReportWidth + 1, -1, 0, -1, 0);
-    return;
-  }
-  // Centred on the line in a smaller size; drawn where it stands, since a smaller text cannot need a page.
-  const int y = ReportCursorY();
-  const int font = ReportFontInUse;
-  const int height = pf::TextHeight("H");
-  SelectFittedFont(text, edge - cellLeft);
-  const int fitted = pf::TextWidth(text);
-  ReportMoveTo(edge - fitted, ReportWidth + 1, y);
-  if (!MeasuringParagraphs()) pf::DrawText(edge - fitted, y + (height - pf::TextHeight("H")) / 2, text);
-  SelectReportFont(font);
-  PrintX = edge;
-}
-
-void ReportValuesOnLine(std::span<const ReportValue> values, int columnEnd, int y) {
-  const int gap = pf::TextWidth(" ");
-  int cellLeft = columnEnd + gap;
-  for (const auto& v : values) {
-    DrawParagraph("", 0, -1, -1, y, 0, -1, 0);
-    ReportRightAligned(v.text, v.edge, cellLeft);
-    if (!v.unmeasured.empty()) DrawParagraph(v.unmeasured, 0, -1, -1, -1, 0, -1, 0);
-    cellLeft = v.edge + pf::TextWidth(v.unmeasured) + gap;
-  }
-}
-
-int ReportValueRow(const std::string& label, std::span<const ReportValue> values, int right, double bar,
-                   double ruleAdvance, int labelLeft) {
-  ReportKeepLines(ReportLines(label, labelLeft, right));
-  const int lineY = ReportCursorY();
-  ReportValuesOnLine(values, ReportTextEnd(label, labelLeft, right), lineY);
-  DrawParagraph(label, 0, labelLeft, right, lineY, 0, -1, 0);
-  DrawParagraph("", 1.5, 10, ReportWidth, -1, 0, -1, 0);
-  return bar > 0 ? ReportBar(bar, ruleAdvance) : ReportRule(ruleAdvance);
-}
-
-void ReportHeadings(std::span<const ReportValue> headings, int font, double advance) {
-  SelectReportFont(font);
-  const int lineY = ReportCursorY();
-  int cellLeft = 10, lastLine = lineY;
-  for (const auto& h : headings) {
-    lastLine = std::max(lastLine, ReportRightAlignedText(h.text, h.edge, cellLeft, lineY));
-    cellLeft = h.edge + pf::TextWidth(" ");
-  }
-  DrawParagraph("", advance, 0, -1, lastLine, 0, -1, 0);
-  SelectReportFont(ReportFont);
 }
 
 void ReportSeparators::Down(int y2) {

@@ -164,7 +164,8 @@ std::string DrawWrapped(std::string text, int hang) {
     const std::string piece = text.substr(0, i);
     DrawPiece(piece);
     freshLine = false;
-    if (i == text.size()) return piece;
+    // A broken word that ends at the edge leaves only the closing blank: no line is begun for it.
+    if (text.find_first_not_of(' ', i) == std::string::npos) return piece;
     text.erase(0, i);
     // After no more than the indent (a bullet), a new line would give the rest no more room.
     const int after = PrintX + pf::TextWidth(piece);

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -35,10 +36,12 @@ struct Geometry {
 };
 // A letter page without margins at 600 dpi, and the printable areas of real printers: letter and A4 pages
 // less their usual margins, and an A4 page printed to its edges.
-constexpr Geometry kGeometries[] = {{"Page600", 5100, 6600, 600},        {"Letter300", 2466, 3216, 300},
-                                    {"Letter600", 4932, 6432, 600},      {"Printer1200", 9866, 12866, 1200},
-                                    {"A4Margins300", 2380, 3408, 300},   {"A4Edges600", 4960, 7016, 600},
-                                    {"A4Margins1200", 9520, 13632, 1200}};
+constexpr Geometry kGeometries[] = {{"Page600", 5100, 6600, 600},         {"Letter300", 2466, 3216, 300},
+                                    {"Letter600", 4932, 6432, 600},       {"Printer1200", 9866, 12866, 1200},
+                                    {"A4Margins300", 2380, 3408, 300},    {"A4Edges600", 4960, 7016, 600},
+                                    {"A4Margins1200", 9520, 13632, 1200}, {"A5Edges600", 3496, 4961, 600},
+                                    {"A5Margins600", 3196, 4661, 600},    {"Narrow600", 4200, 5100, 600},
+                                    {"NarrowShort600", 4200, 2600, 600}};
 
 enum class Sheet { Incident, BA, CG, PI };
 
@@ -58,12 +61,14 @@ const std::string kLongWord =
 const std::string kLongName =
     "maintenance electricians and instrumentation technicians of the north plant night shift";
 
-constexpr int kFittedFont = 105;  // the size a report draws a figure in when it is wider than its cell
+constexpr int kFittedFont = 105;
+constexpr int kTallPage = 60000;  // a page on which no row of a report is carried over  // the size a report
+                                  // draws a figure in when it is wider than its cell
 
 // A figure as a report prints it: digits with its currency, separators and sign, and a unit.
 bool IsFigure(std::string text) {
   for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
-  for (const char* unit : {"hrs", "/hr", "days", "hours", "/day"})
+  for (const char* unit : {"hrs", "/hr", "days", "hours", "/day", "months"})
     for (auto at = text.find(unit); at != std::string::npos; at = text.find(unit))
       text.erase(at, strlen(unit));
   return text.find_first_not_of("0123456789$,.-% ") == std::string::npos;
@@ -176,6 +181,17 @@ class ReportPrinting : public ProgramTest {
     return h;
   }
 
+  // Words no page may break: the captions of the columns, and the names of the occupational groups.
+  static std::set<std::string> WholeWords(Sheet sheet) {
+    std::set<std::string> words = Headings(sheet).columnCaptions;
+    if (sheet == Sheet::Incident) return words;
+    auto& labour = sheet == Sheet::BA ? BALabour : sheet == Sheet::CG ? CGLabour : PILabour;
+    // A pasted path is wider than a narrow page's line and may be broken.
+    for (int group = 1; group <= 10; ++group)
+      if (labour(group, 0, 0).size() < 40) words.insert(labour(group, 0, 0));
+    return words;
+  }
+
   // Presses the worksheet's print button with a recording printer of the geometry; the job's pages. With
   // QM_REPORT_PDF_DIR set, the pages are also written there as a PDF file to look at.
   std::vector<pf::test::PrintedPage> Print(Sheet sheet, const Geometry& g, const std::string& name) {
@@ -184,6 +200,7 @@ class ReportPrinting : public ProgramTest {
       std::filesystem::create_directories(dir);
       pdf = (std::filesystem::path(dir) / (name + ".pdf")).string();
     }
+    if (name.empty()) pdf.clear();
     pf::test::ScriptPrinter(g.width, g.height, g.dpi, pdf);
     const int button = sheet == Sheet::Incident ? IncidentPrintButton
                        : sheet == Sheet::BA     ? BAPrintButton
@@ -197,7 +214,9 @@ class ReportPrinting : public ProgramTest {
   }
 
   // Prints and checks the report at one page geometry.
-  void PrintAndCheck(const LayoutCase& c, const Geometry& g, const std::string& name) {
+  // `tall` is the report printed on one tall page of the same width, when it was printed already.
+  void PrintAndCheck(const LayoutCase& c, const Geometry& g, const std::string& name,
+                     const std::vector<pf::test::PrintedPage>* tall = nullptr) {
     const auto pages = Print(c.sheet, g, name);
     ASSERT_FALSE(pages.empty()) << "no report printed";
     const auto texts = VisibleTexts(pages);
@@ -206,6 +225,12 @@ class ReportPrinting : public ProgramTest {
     ExpectRowsWhole(pages);
     ExpectEveryPageHeaded(pages);
     ExpectEveryHeadingOverItsRows(pages, g.width, Headings(c.sheet));
+    ExpectNoLineTwiceInARow(texts);
+    ExpectRulesClearOfText(pages, texts, g.width);
+    ExpectWordsWhole(pages, WholeWords(c.sheet));
+    // Printed whole on one tall page, the report shows every word a reader must find on the real pages.
+    const auto onePage = tall ? *tall : Print(c.sheet, {g.name, g.width, kTallPage, g.dpi}, "");
+    ExpectSameWordsAsOnOneTallPage(pages, onePage, g.width, Headings(c.sheet));
     if (c.sheet == Sheet::PI) ExpectBreakdownHeadedOnEveryPage(texts);
     // The captions' escaped ampersand prints as the screen shows it; only figures are drawn smaller to fit
     // their cells, words wrap.
@@ -228,16 +253,22 @@ TEST_P(PrintedLayout, EveryTextWholeInsideThePageAndClearOfEveryOther) {
   PrintAndCheck(c, g, std::string(c.name) + "-" + g.name);
 }
 
-// Page heights a few lines apart put the page's end at every heading and row of the report.
+// Page heights a little more than a line apart put the page's end at every heading and row of the report,
+// on pages as narrow as A5 less its margins, of a middle width and of letter width.
 class PageSweep : public ReportPrinting, public ::testing::WithParamInterface<LayoutCase> {};
 
 TEST_P(PageSweep, EveryHeadingStandsOverItsRowsWhereverThePageEnds) {
   const LayoutCase& c = GetParam();
   ChooseExample(c.sheet, c.example);
   if (c.edit) c.edit(*this);
-  for (int height = 2600; height <= 7400; height += 200) {
-    SCOPED_TRACE("page height " + std::to_string(height));
-    PrintAndCheck(c, {"Sweep", 5100, height, 600}, std::string(c.name) + "-" + std::to_string(height));
+  for (const int width : {3196, 4200, 5100}) {
+    const auto tall = Print(c.sheet, {"Tall", width, kTallPage, 600}, "");
+    for (int height = 2600; height <= 7400; height += 150) {
+      SCOPED_TRACE("page " + std::to_string(width) + " x " + std::to_string(height));
+      const std::string name =
+          std::string(c.name) + "-" + std::to_string(width) + "x" + std::to_string(height);
+      PrintAndCheck(c, {"Sweep", width, height, 600}, name, &tall);
+    }
   }
 }
 

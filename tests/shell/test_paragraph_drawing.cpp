@@ -105,6 +105,9 @@ TEST_F(ParagraphTest, AWordTooWideForAnyLineStartsALineOfItsOwnAndBreaksAtTheEdg
   DrawParagraph("yyyyy", 1.0, -1, -1, -1, 0, -1, 0);
   // After a bullet the long word starts on the bullet's line; its pieces go on under the text.
   DrawParagraph("- overlongwordhere", 1.0, 20, right, 7 * lineHeight_, 2, -1, 0);
+  // A word whose last piece fills its line ends the paragraph there: no line is left for its blank.
+  DrawParagraph("overlongword", 1.0, 20, right, 12 * lineHeight_, 0, -1, 0);
+  DrawParagraph("next", 1.0, -1, -1, -1, 0, -1, 0);
 
   const auto texts = Texts(Pages().at(0));
   const struct {
@@ -112,7 +115,8 @@ TEST_F(ParagraphTest, AWordTooWideForAnyLineStartsALineOfItsOwnAndBreaksAtTheEdg
     int line, x;
   } expected[] = {{"aa ", 0, 20},     {"overlo", 1, 20},  {"ngword", 2, 20},  {"here ", 3, 20},
                   {"bb ", 4, 20},     {"xx", 5, 20},      {"yyyyy ", 6, 20},  {"- ", 7, 20},
-                  {"over", 7, under}, {"long", 8, under}, {"word", 9, under}, {"here ", 10, 20}};
+                  {"over", 7, under}, {"long", 8, under}, {"word", 9, under}, {"here ", 10, 20},
+                  {"overlo", 12, 20}, {"ngword", 13, 20}, {"next", 14, 20}};
   ASSERT_EQ(texts.size(), std::size(expected));
   for (std::size_t i = 0; i < texts.size(); ++i) {
     EXPECT_EQ(texts[i].text, expected[i].text) << i;
