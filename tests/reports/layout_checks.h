@@ -131,9 +131,29 @@ inline std::vector<PrintedLine> PrintedLines(const std::vector<PageText>& texts)
   return lines;
 }
 
-// A row or heading is read once where it stands: no line repeats the line above it.
-inline void ExpectNoLineTwiceInARow(const std::vector<PageText>& texts) {
-  const auto lines = PrintedLines(texts);
+// Every text of the pages, as a reader of the file finds them: those a box was painted over too.
+inline std::vector<PageText> AllTexts(const std::vector<pf::test::PrintedPage>& pages) {
+  std::vector<PageText> texts;
+  for (std::size_t p = 0; p < pages.size(); ++p)
+    for (const auto& op : pages[p].ops)
+      if (op.type == Op::Type::Text) texts.push_back({&op, int(p)});
+  return texts;
+}
+
+// The file holds no text the paper does not show: a reader who searches or copies it finds each text where
+// it is printed, none under a box painted over it.
+inline void ExpectNoTextHidden(const std::vector<pf::test::PrintedPage>& pages) {
+  const auto visible = VisibleTexts(pages);
+  std::set<const Op*> shown;
+  for (const auto& t : visible) shown.insert(t.op);
+  for (const auto& t : AllTexts(pages))
+    if (!shown.count(t.op)) ADD_FAILURE() << Where(t) << " is hidden under a box";
+}
+
+// A row or heading is read once where it stands: no line of the file repeats the line above it, not even
+// one hidden under a box.
+inline void ExpectNoLineTwiceInARow(const std::vector<pf::test::PrintedPage>& pages) {
+  const auto lines = PrintedLines(AllTexts(pages));
   for (std::size_t i = 1; i < lines.size(); ++i)
     if (lines[i].page == lines[i - 1].page && lines[i].text == lines[i - 1].text)
       ADD_FAILURE() << "\"" << lines[i].text << "\" on page " << lines[i].page + 1 << " at y " << lines[i].y

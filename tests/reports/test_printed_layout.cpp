@@ -225,7 +225,8 @@ class ReportPrinting : public ProgramTest {
     ExpectRowsWhole(pages);
     ExpectEveryPageHeaded(pages);
     ExpectEveryHeadingOverItsRows(pages, g.width, Headings(c.sheet));
-    ExpectNoLineTwiceInARow(texts);
+    ExpectNoLineTwiceInARow(pages);
+    ExpectNoTextHidden(pages);
     ExpectRulesClearOfText(pages, texts, g.width);
     ExpectWordsWhole(pages, WholeWords(c.sheet));
     // Printed whole on one tall page, the report shows every word a reader must find on the real pages.
