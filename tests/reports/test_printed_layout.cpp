@@ -298,6 +298,12 @@ void PILongNames(ReportPrinting& t) {
   t.PasteInto(Sheet::PI, 6, PIGadget(3, 4, 2, 2), kLongWord);
 }
 
+// The first group of the example named at length: its band is repeated on every page its rows go on to.
+template <Sheet sheet>
+void LongOccupationName(ReportPrinting& t) {
+  t.PasteInto(sheet, 2, ReportPrinting::Gadgets(sheet)(7, 4, 2, 2), kLongName);
+}
+
 // Every item of every criteria list chosen, in both columns: the lists run over pages.
 void SelectEveryCriterion(decltype(BAGadget)& gadget) {
   for (const int row : {4, 5, 6, 7, 9, 10, 11, 14})
@@ -321,6 +327,8 @@ void TenGroups(ReportPrinting& t) {
   }
 }
 
+// The built-in examples first, as they are, then the worksheets the user changed.
+constexpr std::size_t kExampleCases = 9;
 const LayoutCase kCases[] = {
     {"Incident1", Sheet::Incident, 0},
     {"Incident2", Sheet::Incident, 1},
@@ -335,6 +343,8 @@ const LayoutCase kCases[] = {
     {"IncidentHugeFigures", Sheet::Incident, 0, IncidentHugeFigures},
     {"BeforeAfterLongWords", Sheet::BA, 0, BALongWords},
     {"PotentialInterventionLongNames", Sheet::PI, 0, PILongNames},
+    {"BeforeAfterLongName", Sheet::BA, 0, LongOccupationName<Sheet::BA>},
+    {"ConcurrentGroupsLongName", Sheet::CG, 0, LongOccupationName<Sheet::CG>},
     {"BeforeAfterManyCriteria", Sheet::BA, 0, BAManyCriteria},
     {"ConcurrentGroupsManyCriteria", Sheet::CG, 0, CGManyCriteria},
     {"BeforeAfterTenGroups", Sheet::BA, 0, TenGroups<Sheet::BA>},
@@ -344,6 +354,27 @@ const LayoutCase kCases[] = {
     {"NewConcurrentGroups", Sheet::CG, -1},
     {"NewPotentialIntervention", Sheet::PI, -1},
 };
+
+// The printable areas at which the examples were first seen to print a total twice, a bar over its row or
+// captions over each other.
+constexpr Geometry kReportedAreas[] = {
+    {"5100x2850", 5100, 2850, 600}, {"5100x2950", 5100, 2950, 600}, {"5100x3100", 5100, 3100, 600},
+    {"4200x3100", 4200, 3100, 600}, {"4700x3100", 4700, 3100, 600}, {"6600x2600", 6600, 2600, 600},
+    {"6600x5600", 6600, 5600, 600}, {"5100x4850", 5100, 4850, 600}, {"4200x3600", 4200, 3600, 600}};
+
+class ReportedAreas : public ReportPrinting, public ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(ReportedAreas, EveryRowOnceAndEveryTextClearOfTheOthers) {
+  const LayoutCase& c = GetParam();
+  ChooseExample(c.sheet, c.example);
+  for (const auto& g : kReportedAreas) {
+    SCOPED_TRACE(g.name);
+    PrintAndCheck(c, g, std::string(c.name) + "-" + g.name);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Reports, ReportedAreas, ::testing::ValuesIn(kCases, kCases + kExampleCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Reports, PrintedLayout,
                          ::testing::Combine(::testing::ValuesIn(kCases), ::testing::ValuesIn(kGeometries)),
