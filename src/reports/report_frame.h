@@ -140,7 +140,8 @@ struct ReportValue {
 // Values right-aligned at their edges on the label's first line, the label at 10..right, 1.5 lines below
 // the lower of the label's and the values' last lines, then the row's rule: a thin rule, or a bar of `bar`
 // when bar > 0. Returns what the rule's drawing returned. Each value's cell begins after the label's column
-// or after the value (and unit) before it; the row is kept on one page.
+// or after the value (and unit) before it; the row is kept on one page. A label beside words (a date)
+// wraps sooner where that lets them stand whole.
 int ReportValueRow(const std::string& label, std::span<const ReportValue> values, int right, double bar = 0,
                    double ruleAdvance = 0.75, int labelLeft = 10);
 // Values right-aligned at their edges on the line at y, staying on it; the first value's cell begins where

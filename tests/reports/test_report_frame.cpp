@@ -300,6 +300,29 @@ TEST_F(ReportFrameTest, CaptionsWrapInTheirColumnsAndAWideWordPushesTheNextAlong
   EXPECT_EQ(last, y + lineHeight);
 }
 
+// A date is words: beside a label that reaches its column's end it stands whole, the label wrapping
+// sooner; one wider than all the room left wraps at its blanks, never inside a word.
+TEST_F(ReportFrameTest, ADateBesideALongLabelStandsWholeAndTheLabelWrapsSooner) {
+  pf::test::ScriptPrinter(kA5Width, kA5Height, 600);
+  ASSERT_TRUE(BeginReport());
+  const std::string label = "Start date of the 'before' and 'after' periods";
+  const int edge = ReportColumn(0.65), y = ReportCursorY();
+  const ReportValue dates[] = {{"January 01, 2006", edge, "", true},
+                               {"December 31, 2006", ReportColumn(0.85), "", true}};
+  ReportValueRow(label, dates, ReportColumn(0.6));
+  EndReport();
+
+  const auto jobs = pf::test::TakePrintJobs();
+  ASSERT_EQ(jobs.size(), 1u);
+  std::vector<std::string> onFirstLine;
+  for (const auto& t : TextsOf(jobs[0].pages[0]))
+    if (t.y == y) onFirstLine.push_back(Trim(t.text));
+  EXPECT_NE(std::find(onFirstLine.begin(), onFirstLine.end(), "January 01, 2006"), onFirstLine.end());
+  EXPECT_NE(std::find(onFirstLine.begin(), onFirstLine.end(), "December"), onFirstLine.end())
+      << ::testing::PrintToString(onFirstLine);
+  EXPECT_EQ(std::find(onFirstLine.begin(), onFirstLine.end(), label), onFirstLine.end());
+}
+
 // A row low on a short page goes to the next page rather than have its bar drawn over its text.
 TEST_F(ReportFrameTest, ARowsBarKeepsItsDistanceBelowTheRowAtThePagesFoot) {
   pf::test::ScriptPrinter(5100, 2800, 600);
