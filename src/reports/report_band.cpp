@@ -44,13 +44,14 @@ BandLayout LayOutGroupBand(int group, const std::string& occupation, int a, int 
   band.texts.push_back({caption, captionLeft, width, captionLine});
 
   std::string name = ReportUpper(occupation);
+  const int nameWidth = pf::TextWidth(name);
   const auto centredIn = [&](int low, const std::string& text) {
-    const int w = pf::TextWidth(text);
+    const int w = text == name ? nameWidth : pf::TextWidth(text);
     return Clamped(a + ((b - a) - w) / 2, low, width - w - 1);
   };
   const int besideCaption = captionLeft + captionWidth + gap;
   const int underCaption = captionLeft + pf::TextWidth("\xE2\x80\xA2 ");
-  if (pf::TextWidth(name) < width - besideCaption) {
+  if (nameWidth < width - besideCaption) {
     band.texts.push_back({name, centredIn(besideCaption, name), width, captionLine});
   } else if (continued && captionLine == 1) {
     name = ReportShortened(name, width - besideCaption - 1);
@@ -58,13 +59,14 @@ BandLayout LayOutGroupBand(int group, const std::string& occupation, int a, int 
   } else if (continued) {
     name = ReportShortened(name, width - underCaption - 1);
     band.texts.push_back({name, centredIn(underCaption, name), width, 1});
-  } else if (pf::TextWidth(name) < width - underCaption) {
+  } else if (nameWidth < width - underCaption) {
     band.texts.push_back({name, centredIn(underCaption, name), width, captionLine + 1});
   } else {
+    // Only a name wider than all the room under the caption takes more than one line.
     band.texts.push_back({name, underCaption, width, captionLine + 1});
+    band.lines = captionLine + 1 + ReportLines(name, underCaption, width);
   }
-  for (const auto& t : band.texts)
-    band.lines = std::max(band.lines, t.line + ReportLines(t.text, t.left, t.right));
+  band.lines = std::max(band.lines, band.texts.back().line + 1);
   return band;
 }
 

@@ -90,8 +90,12 @@ void StartContinuedPage() {
 // what heads the new page.
 bool RunCarries(const HeadingRun& run, int down) {
   if (run.page != Carry.page || run.y <= 10) return false;
-  const int top = run.opensSection ? 10 : ContinuationHeight(run.before);
-  return top + (PrintY - run.y) + std::max(down, 0) <= LastLineTop();
+  const int span = (PrintY - run.y) + std::max(down, 0), room = LastLineTop();
+  // Headings and a row that take no more than half a page fit under any page's continued headings; only
+  // a taller run is measured against them.
+  if (span + 10 > room) return false;
+  if (run.opensSection || span <= room / 2) return true;
+  return ContinuationHeight(run.before) + span <= room;
 }
 
 // Takes the headings drawn since the last row, with the row, to a new page: a section taken there starts
@@ -186,9 +190,11 @@ bool ReportKeepDown(int down) {
 // closes with, a bar of 2 one and a half lines below the line.
 bool ReportFits(int down) {
   if (Carry.heading || MeasuringParagraphs() || ReportPageHeight() <= 0 || PrintY <= 10) return true;
-  const int lastLine = PrintY + std::max(down, 0);
-  return lastLine <= LastLineTop() &&
-         lastLine + ReportAdvanceHeight(1.5) + ReportBarHeight(2, ReportScale) <= ReportPageHeight();
+  const int lastLine = PrintY + std::max(down, 0), height = ReportPageHeight();
+  const int lineHeight = ReportLineHeight();  // every text of a font is as high
+  const int lastLineTop = std::min(int(std::lround(height * 0.98)), height - lineHeight);
+  return lastLine <= lastLineTop &&
+         lastLine + int(std::lround(1.5 * lineHeight)) + ReportBarHeight(2, ReportScale) <= height;
 }
 
 ReportHeading::ReportHeading(bool opensSection) {

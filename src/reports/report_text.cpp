@@ -150,7 +150,7 @@ std::vector<int> ValueCells(std::span<const ReportValue> values, int columnEnd) 
   int cellLeft = columnEnd + gap;
   for (const auto& v : values) {
     cells.push_back(cellLeft);
-    cellLeft = v.edge + pf::TextWidth(v.unmeasured) + gap;
+    cellLeft = v.edge + (v.unmeasured.empty() ? 0 : pf::TextWidth(v.unmeasured)) + gap;
   }
   return cells;
 }
@@ -158,6 +158,7 @@ std::vector<int> ValueCells(std::span<const ReportValue> values, int columnEnd) 
 }  // namespace
 
 int ReportValueLines(std::span<const ReportValue> values, int columnEnd) {
+  if (std::none_of(values.begin(), values.end(), [](const ReportValue& v) { return v.words; })) return 1;
   const auto cells = ValueCells(values, columnEnd);
   int lines = 1;
   for (std::size_t i = 0; i < values.size(); ++i)

@@ -71,16 +71,15 @@ void DrawPiece(const std::string& piece) {
 
 // Draws the mark of a style and returns the new hanging indent.
 int DrawMark(int style, int barHeight, int hang) {
+  if (style == -1) return hang;
   const int h = pf::TextHeight("H");
   const int r = h / 4;
   const int bar = std::abs(barHeight);
-  if (MeasureDepth > 0 && style != -1) {
+  if (MeasureDepth > 0) {
     if (style == 7 || style == 8) PrintY += bar;
     style = 0;  // the cursor moves as the mark would move it; nothing is drawn
   }
   switch (style) {
-    case -1:
-      return hang;
     case 1:
       pf::Circle(PrintX + r, PrintY + 2 * r, r, pf::CurrentFrontColour());
       break;
@@ -239,7 +238,7 @@ int DrawParagraph(const std::string& paragraph, double lineFactor, int left, int
     last = DrawWrapped(text, hang);
   }
   const int lastLineY = PrintY;
-  PrintX += pf::TextWidth(last);
+  if (!last.empty()) PrintX += pf::TextWidth(last);
   if (lineFactor != 0) {
     PrintX = PrintLeft;
     PrintY += static_cast<int>(std::lround(pf::TextHeight(last.empty() ? "L" : last) * lineFactor));
