@@ -1,5 +1,7 @@
-// Checks on what a report drew, read from the recorded operations of its pages: every text inside the page,
-// no text over another, every row on one page, and every page under a heading.
+// Checks on what a report drew, read from the recorded operations of its pages as a reader reads the paper
+// and the file: every text inside the page, no text over another or hidden, no rule across a text, no line
+// twice in a row, no word broken that fits its room, every row on one page, every page under a heading,
+// and the same words as the report printed on one tall page.
 #pragma once
 
 #include <gtest/gtest.h>

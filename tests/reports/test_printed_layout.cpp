@@ -1,8 +1,10 @@
 // Every example incident and analysis, and worksheets with long words, long names, huge figures, many
-// criteria, ten occupational groups and nothing at all, printed at real printers' printable areas and at
-// a sweep of page heights, checked from what was drawn: every text inside the page, no text over another,
-// every row on one page, every page and every carried-over block under its heading, and every heading
-// over a row of its own.
+// criteria, ten occupational groups and nothing at all, printed at real printers' printable areas down to
+// A5 less its margins and at a sweep of page widths and heights, checked from what was drawn: every text
+// inside the page, no text over another or hidden under a box, no rule across a text, no line twice in a
+// row, no caption or name broken, every row on one page, every page and every carried-over block under its
+// heading, every heading over a row of its own, and every word of the report on one tall page printed on
+// the real pages, no row's word more often.
 #include <gtest/gtest.h>
 
 #include <cctype>
