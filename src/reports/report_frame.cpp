@@ -190,11 +190,11 @@ bool ReportKeepDown(int down) {
 // closes with, a bar of 2 one and a half lines below the line.
 bool ReportFits(int down) {
   if (Carry.heading || MeasuringParagraphs() || ReportPageHeight() <= 0 || PrintY <= 10) return true;
-  const int lastLine = PrintY + std::max(down, 0), height = ReportPageHeight();
+  const int lastLine = PrintY + std::max(down, 0);
   const int lineHeight = ReportLineHeight();  // every text of a font is as high
-  const int lastLineTop = std::min(int(std::lround(height * 0.98)), height - lineHeight);
-  return lastLine <= lastLineTop &&
-         lastLine + int(std::lround(1.5 * lineHeight)) + ReportBarHeight(2, ReportScale) <= height;
+  return lastLine <= LastLineTop(lineHeight) &&
+         lastLine + int(std::lround(1.5 * lineHeight)) + ReportBarHeight(2, ReportScale) <=
+             ReportPageHeight();
 }
 
 ReportHeading::ReportHeading(bool opensSection) {

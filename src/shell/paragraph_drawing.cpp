@@ -195,9 +195,11 @@ void SetPageStartedHandler(std::function<void()> handler) { PageStarted() = std:
 
 // No line begins below 98 % of the page, nor so low that the line would reach past the page's end (on a
 // page short for its font).
-int LastLineTop() {
+int LastLineTop() { return LastLineTop(pf::TextHeight("H")); }
+
+int LastLineTop(int lineHeight) {
   const int height = pf::PrinterPageHeight();
-  return std::min(int(std::lround(height * 0.98)), height - pf::TextHeight("H"));
+  return std::min(int(std::lround(height * 0.98)), height - lineHeight);
 }
 
 int ParagraphLines(const std::string& paragraph, int x, int left, int right, int hang) {

@@ -25,6 +25,7 @@ void SetPageStartedHandler(std::function<void()> handler);
 // The lowest y at which a line may begin on the printer page: 98 % of its height, or higher where the
 // current font's line would otherwise reach past the page's end.
 int LastLineTop();
+int LastLineTop(int lineHeight);  // the same for a font whose line height the caller has measured
 // How many lines `text` takes when drawn from x with the margins left and right and a hanging indent of
 // `hang` characters, laid out as DrawParagraph lays it out; nothing is drawn and the cursor stays.
 int ParagraphLines(const std::string& text, int x, int left, int right, int hang = 0);
