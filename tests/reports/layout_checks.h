@@ -330,13 +330,17 @@ inline bool IsTitle(const std::vector<Op>& ops, const std::vector<int>& paragrap
          ops[last + 1].y == ops[last].y + ops[last].h;
 }
 
-// The text of a paragraph, its pieces joined.
-inline std::string ParagraphText(const std::vector<Op>& ops, const std::vector<int>& paragraphOf,
-                                 int paragraph) {
-  std::string text;
-  for (std::size_t j = 0; j < ops.size(); ++j)
-    if (paragraphOf[j] == paragraph) text += ops[j].text;
-  return FoldedText(text);
+// The text of each paragraph of a page, its pieces joined, as a reader compares captions.
+inline std::vector<std::string> ParagraphTexts(const std::vector<Op>& ops,
+                                               const std::vector<int>& paragraphOf) {
+  std::vector<std::string> texts;
+  for (std::size_t j = 0; j < ops.size(); ++j) {
+    if (paragraphOf[j] < 0) continue;
+    texts.resize(std::max(texts.size(), std::size_t(paragraphOf[j]) + 1));
+    texts[std::size_t(paragraphOf[j])] += ops[j].text;
+  }
+  for (auto& t : texts) t = FoldedText(t);
+  return texts;
 }
 
 // What each text is to a reader, and the units of the pages: a band with all its texts, a section's title,
@@ -344,11 +348,14 @@ inline std::string ParagraphText(const std::vector<Op>& ops, const std::vector<i
 inline std::vector<PageUnit> PageUnits(const std::vector<pf::test::PrintedPage>& pages, int pageWidth,
                                        const HeadingTexts& h, std::map<const Op*, Level>* levels = nullptr) {
   std::set<std::string> titles;  // found by their bars, so that a continued one is known anywhere
+  std::vector<std::vector<int>> paragraphsOf;
+  std::vector<std::vector<std::string>> paragraphTexts;
   for (const auto& page : pages) {
-    const auto paragraphOf = ParagraphOf(page.ops);
+    paragraphsOf.push_back(ParagraphOf(page.ops));
+    paragraphTexts.push_back(ParagraphTexts(page.ops, paragraphsOf.back()));
     for (std::size_t i = 0; i < page.ops.size(); ++i)
-      if (page.ops[i].type == Op::Type::Text && IsTitle(page.ops, paragraphOf, i, pageWidth))
-        titles.insert(ParagraphText(page.ops, paragraphOf, paragraphOf[i]));
+      if (page.ops[i].type == Op::Type::Text && IsTitle(page.ops, paragraphsOf.back(), i, pageWidth))
+        titles.insert(paragraphTexts.back()[std::size_t(paragraphsOf.back()[i])]);
   }
   std::set<std::string> captions, rows;
   for (const auto& c : h.columnCaptions) captions.insert(FoldedText(c));
@@ -359,7 +366,10 @@ inline std::vector<PageUnit> PageUnits(const std::vector<pf::test::PrintedPage>&
   const auto texts = VisibleTexts(pages);
   for (std::size_t p = 0; p < pages.size(); ++p) {
     const auto& ops = pages[p].ops;
-    const auto paragraphOf = ParagraphOf(ops);
+    const auto& paragraphOf = paragraphsOf[p];
+    const auto paragraphText = [&](std::size_t i) -> const std::string& {
+      return paragraphTexts[p][std::size_t(paragraphOf[i])];
+    };
     // The texts of the page by line; a band's texts are one unit, named by the band's box.
     std::map<int, std::vector<const Op*>> lines;
     std::map<const Op*, int> bandOf;
@@ -395,7 +405,7 @@ inline std::vector<PageUnit> PageUnits(const std::vector<pf::test::PrintedPage>&
       for (const Op* o : line) {
         const auto i = std::size_t(o - ops.data());
         // A caption or heading that wraps is known by its whole text.
-        const std::string paragraph = ParagraphText(ops, paragraphOf, paragraphOf[i]);
+        const std::string& paragraph = paragraphText(i);
         const std::string& folded = paragraph;
         const bool continuedTitle = paragraph.size() > continued.size() && paragraph.ends_with(continued) &&
                                     titles.count(paragraph.substr(0, paragraph.size() - continued.size()));
@@ -428,8 +438,7 @@ inline std::vector<PageUnit> PageUnits(const std::vector<pf::test::PrintedPage>&
         for (const Op* o : line) {
           // A label or title that goes on over a page repeats there, whatever line it stands on.
           const auto i = std::size_t(o - ops.data());
-          const bool repeated =
-              ParagraphText(ops, paragraphOf, paragraphOf[i]).find("(CONTINUED)") != std::string::npos;
+          const bool repeated = paragraphText(i).find("(CONTINUED)") != std::string::npos;
           (*levels)[o] = repeated && level == Level::Row ? Level::Heading : level;
         }
     }
@@ -483,9 +492,8 @@ inline WordCounts CountWords(const std::vector<pf::test::PrintedPage>& pages, in
 // width, and no row's word more often: nothing is lost where a page ends and nothing is printed twice; only
 // headings repeat on the page a block goes on to.
 inline void ExpectSameWordsAsOnOneTallPage(const std::vector<pf::test::PrintedPage>& pages,
-                                           const std::vector<pf::test::PrintedPage>& tallPages, int pageWidth,
-                                           const HeadingTexts& h) {
-  const WordCounts printed = CountWords(pages, pageWidth, h), tall = CountWords(tallPages, pageWidth, h);
+                                           const WordCounts& tall, int pageWidth, const HeadingTexts& h) {
+  const WordCounts printed = CountWords(pages, pageWidth, h);
   std::map<std::string, int> all = tall.rows;
   for (const auto& [word, n] : tall.headings) all[word] += n;
   for (const auto& [word, n] : all) {

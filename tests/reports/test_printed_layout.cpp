@@ -63,9 +63,8 @@ const std::string kLongWord =
 const std::string kLongName =
     "maintenance electricians and instrumentation technicians of the north plant night shift";
 
-constexpr int kFittedFont = 105;
-constexpr int kTallPage = 60000;  // a page on which no row of a report is carried over  // the size a report
-                                  // draws a figure in when it is wider than its cell
+constexpr int kFittedFont = 105;  // the size a report draws a figure in when it is wider than its cell
+constexpr int kTallPage = 60000;  // a page on which no row of a report is carried over
 
 // A figure as a report prints it: digits with its currency, separators and sign, and a unit.
 bool IsFigure(std::string text) {
@@ -215,10 +214,15 @@ class ReportPrinting : public ProgramTest {
     return jobs[0].pages;
   }
 
-  // Prints and checks the report at one page geometry.
-  // `tall` is the report printed on one tall page of the same width, when it was printed already.
+  // The words of the report printed on one tall page of a width.
+  WordCounts TallPageWords(const LayoutCase& c, int width, int dpi) {
+    return CountWords(Print(c.sheet, {"Tall", width, kTallPage, dpi}, ""), width, Headings(c.sheet));
+  }
+
+  // Prints and checks the report at one page geometry; `tall` holds the words of the report on one tall
+  // page of the same width, when they were counted already.
   void PrintAndCheck(const LayoutCase& c, const Geometry& g, const std::string& name,
-                     const std::vector<pf::test::PrintedPage>* tall = nullptr) {
+                     const WordCounts* tall = nullptr) {
     const auto pages = Print(c.sheet, g, name);
     ASSERT_FALSE(pages.empty()) << "no report printed";
     const auto texts = VisibleTexts(pages);
@@ -232,8 +236,8 @@ class ReportPrinting : public ProgramTest {
     ExpectRulesClearOfText(pages, texts, g.width);
     ExpectWordsWhole(pages, WholeWords(c.sheet));
     // Printed whole on one tall page, the report shows every word a reader must find on the real pages.
-    const auto onePage = tall ? *tall : Print(c.sheet, {g.name, g.width, kTallPage, g.dpi}, "");
-    ExpectSameWordsAsOnOneTallPage(pages, onePage, g.width, Headings(c.sheet));
+    ExpectSameWordsAsOnOneTallPage(pages, tall ? *tall : TallPageWords(c, g.width, g.dpi), g.width,
+                                   Headings(c.sheet));
     if (c.sheet == Sheet::PI) ExpectBreakdownHeadedOnEveryPage(texts);
     // The captions' escaped ampersand prints as the screen shows it; only figures are drawn smaller to fit
     // their cells, words wrap.
@@ -256,21 +260,24 @@ TEST_P(PrintedLayout, EveryTextWholeInsideThePageAndClearOfEveryOther) {
   PrintAndCheck(c, g, std::string(c.name) + "-" + g.name);
 }
 
-// Page heights a little more than a line apart put the page's end at every heading and row of the report,
-// on pages as narrow as A5 less its margins, of a middle width and of letter width.
+// Page heights less than two lines apart put the page's end at every heading and row of the report, on
+// pages as narrow as A5 less its margins, of a middle width and of letter width.
 class PageSweep : public ReportPrinting, public ::testing::WithParamInterface<LayoutCase> {};
 
 TEST_P(PageSweep, EveryHeadingStandsOverItsRowsWhereverThePageEnds) {
   const LayoutCase& c = GetParam();
   ChooseExample(c.sheet, c.example);
   if (c.edit) c.edit(*this);
-  for (const int width : {3196, 4200, 5100}) {
-    const auto tall = Print(c.sheet, {"Tall", width, kTallPage, 600}, "");
-    for (int height = 2600; height <= 7400; height += 150) {
-      SCOPED_TRACE("page " + std::to_string(width) + " x " + std::to_string(height));
+  // The middle width starts its heights between those of the others, so that together they put the
+  // page's end in more places.
+  const struct { int width, firstHeight; } sweeps[] = {{3196, 2600}, {4200, 2700}, {5100, 2600}};
+  for (const auto& sweep : sweeps) {
+    const WordCounts tall = TallPageWords(c, sweep.width, 600);
+    for (int height = sweep.firstHeight; height <= 7400; height += 200) {
+      SCOPED_TRACE("page " + std::to_string(sweep.width) + " x " + std::to_string(height));
       const std::string name =
-          std::string(c.name) + "-" + std::to_string(width) + "x" + std::to_string(height);
-      PrintAndCheck(c, {"Sweep", width, height, 600}, name, &tall);
+          std::string(c.name) + "-" + std::to_string(sweep.width) + "x" + std::to_string(height);
+      PrintAndCheck(c, {"Sweep", sweep.width, height, 600}, name, &tall);
     }
   }
 }
