@@ -268,9 +268,10 @@ int PrintAbsence() {
       top = ReportPlaceAt(ReportBar(2));
     }
   }
-  ReportContinueWith(nullptr);
-  // The sub-total's shading covers the bar under the last block.
+  // The sub-total's shading covers the bar under the last block. The grid's headings, which keep the
+  // place of its top, are no longer repeated once the section ends.
   const int lineY = PrintSubTotal(5, bottom, W(0.97), true);
+  ReportContinueWith(nullptr);
   return lineY;
 }
 
