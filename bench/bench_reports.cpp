@@ -1,5 +1,6 @@
-// The longest report, a Before & After analysis with all ten occupational groups and filled criteria
-// lists, printed to a PDF file: what the user waits for after pressing the print button.
+// Each report printed to a PDF file, what the user waits for after pressing the print button: the longest,
+// a Before & After analysis with all ten occupational groups and filled criteria lists, the other two
+// analyses filled the same way, and a filled incident.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -14,37 +15,48 @@ namespace {
 
 int Text(const std::string& text) { return pf::TextGadget(pf::kAutoNumber, 0, 0, 50, 10, text); }
 
-void FillLongestAnalysis() {
-  CompanyNameField = Text("Acme Works");
-  RecordTitleText = Text("Before & After analysis 12");
+// The potential intervention's step 3 has a field per incident type and a justification, and its own row
+// for the category of worker.
+void FillAnalysis(BoundedArray<int, 10, 40, 2, 10>& gadget, BoundedArray<std::string, 10, 2, 10>& labour,
+                  bool potential = false) {
+  const int lastSlot = potential ? 6 : 2;
   for (int page = 1; page <= 8; ++page)
     for (int row = 1; row <= 40; ++row) {
-      BAGadget(page, row, 1, 0) =
+      gadget(page, row, 1, 0) =
           Text("Row label of page " + std::to_string(page) + " row " + std::to_string(row));
       for (int column = 1; column <= 2; ++column)
-        for (int slot = 1; slot <= 2; ++slot) BAGadget(page, row, column, slot) = Text("1,234.56");
+        for (int slot = 1; slot <= lastSlot; ++slot) gadget(page, row, column, slot) = Text("1,234.56");
     }
   for (int row = 2; row <= 10; ++row)
     pf::SetGadgetText(
-        BAGadget(8, row, 1, 2),
+        gadget(8, row, 1, 2),
         "A description of several lines that the user typed to explain the intervention, its "
         "reasons and the departments and occupations it reaches, repeated to fill the page width.");
-  for (const int row : {4, 5, 9, 10, 7, 14, 6})
+  for (const int row : {4, 5, 9, 10, 7, potential ? 11 : 14, 6})
     for (int column = 1; column <= 2; ++column) {
       const int list = pf::ListBoxGadget(pf::kAutoNumber, 0, 0, 50, 50, pf::flags::kMultiSelect);
       for (int item = 0; item < 12; ++item) {
         pf::AddGadgetItem(list, -1, "Criteria item " + std::to_string(item));
         pf::SetGadgetItemSelected(list, item, item % 2 == 0);
       }
-      BAGadget(6, row, column, 2) = list;
+      gadget(6, row, column, 2) = list;
     }
   const char* fields[] = {"welders", "12", "1000", "20.00", "50", "30.00", "", "", "", "1050", "21500.00"};
   for (int group = 1; group <= 10; ++group)
     for (int column = 0; column <= 1; ++column)
-      for (int field = 0; field <= 10; ++field) BALabour(group, column, field) = fields[field];
+      for (int field = 0; field <= 10; ++field) labour(group, column, field) = fields[field];
 }
 
-void BM_LongestReportToPdf(benchmark::State& state) {
+void FillIncident() {
+  for (int step = 0; step <= 7; ++step)
+    for (int row = 1; row <= 30; ++row) {
+      IncidentGadget(step, row, 1) =
+          Text("Row label of step " + std::to_string(step) + " row " + std::to_string(row));
+      for (int column = 2; column <= 4; ++column) IncidentGadget(step, row, column) = Text("1,234.56");
+    }
+}
+
+void PrintToPdf(benchmark::State& state, void (*fill)(), void (*print)()) {
   static char arg0[] = "quillmark_bench";
   static char* argv[] = {arg0, nullptr};
   static int argc = 1;
@@ -52,12 +64,14 @@ void BM_LongestReportToPdf(benchmark::State& state) {
   pf::InitPlatform(argc, argv);
   pf::OpenMainWindow("Bench", 0, 0, 768, 531, true);
   pf::test::ScriptMessageBoxes(true);
-  FillLongestAnalysis();
+  CompanyNameField = Text("Acme Works");
+  RecordTitleText = Text("Report 12");
+  fill();
   const auto pdf = std::filesystem::temp_directory_path() / "bench_report.pdf";
   std::size_t pages = 0;
   for (auto _ : state) {
     pf::test::ScriptPrinter(5100, 6600, 600, pdf.string());
-    PrintBAReport();
+    print();
     state.PauseTiming();
     const auto jobs = pf::test::TakePrintJobs();
     pages = jobs.empty() ? 0 : jobs[0].pages.size();
@@ -65,9 +79,29 @@ void BM_LongestReportToPdf(benchmark::State& state) {
   }
   state.counters["pages"] = double(pages);
   std::filesystem::remove(pdf);
+  IncidentGadget.Clear(), BAGadget.Clear(), CGGadget.Clear(), PIGadget.Clear();
+  BALabour.Clear(), CGLabour.Clear(), PILabour.Clear();
   pf::ShutdownPlatform();
 }
+
+void BM_LongestReportToPdf(benchmark::State& state) {
+  PrintToPdf(
+      state, [] { FillAnalysis(BAGadget, BALabour); }, PrintBAReport);
+}
+void BM_ConcurrentGroupsReportToPdf(benchmark::State& state) {
+  PrintToPdf(
+      state, [] { FillAnalysis(CGGadget, CGLabour); }, PrintCGReport);
+}
+void BM_PotentialInterventionReportToPdf(benchmark::State& state) {
+  PrintToPdf(
+      state, [] { FillAnalysis(PIGadget, PILabour); }, PrintPIReport);
+}
+void BM_IncidentReportToPdf(benchmark::State& state) { PrintToPdf(state, FillIncident, PrintIncidentReport); }
+
 BENCHMARK(BM_LongestReportToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ConcurrentGroupsReportToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_PotentialInterventionReportToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_IncidentReportToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 BENCHMARK_MAIN();

@@ -1,6 +1,7 @@
 // Printing: the print dialog, the job on the chosen printer and its pages. A test can answer the dialog
-// with a recording printer: a page size in device pixels and a resolution, whose pages are painted into a
-// PDF (a file, or memory only) while every drawing call on them is recorded.
+// with a recording printer: a page size in device pixels and a resolution, whose every drawing call is
+// recorded, on pages that are a PDF device (painted into a file when the test names one) so that text
+// measures as it will on paper.
 #include <QBuffer>
 #include <QDialog>
 #include <QDir>
@@ -100,10 +101,11 @@ void OpenRecordingDevice(Job& job, const ScriptedPrinter& s, const std::string& 
   job.device = job.pdf.get();
 }
 
-// Paints the page's drawings (and records them for a recording printer); the page is then empty.
+// Paints the page's drawings (and records them for a recording printer); the page is then empty. A
+// recording printer without a file only measures on its pages: nobody reads what would be painted there.
 void FinishPage(Job& job) {
   for (const auto& d : job.page) {
-    PaintDrawing(job.painter, d);
+    if (!job.memory) PaintDrawing(job.painter, d);
     if (job.recorded) RecordPrinterOp(d.op);
   }
   job.page.clear();

@@ -96,13 +96,14 @@ void PrintWorkTime(const AnalysisReportKind& k) {
     PrintMainHeadings(k, 0.65, 0.85);
     ReportContinueWith([&k] { PrintMainHeadings(k, 0.65, 0.85); });
   }
+  // A date is words: one wider than its cell wraps there.
   for (const int row : {2, 3}) {
     if (k.twoDates) {
-      const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65)},
-                                    {AnalysisCell(k, 7, row, 2, 2), W(0.85)}};
+      const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65), "", true},
+                                    {AnalysisCell(k, 7, row, 2, 2), W(0.85), "", true}};
       ReportValueRow(Label(k, 7, row), values, W(0.6));
     } else {
-      const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65)}};
+      const ReportValue values[] = {{AnalysisCell(k, 7, row, 1, 2), W(0.65), "", true}};
       ReportValueRow(Label(k, 7, row), values, W(0.6));
     }
   }
@@ -198,47 +199,66 @@ void PrintProductivity(const AnalysisReportKind& k) {
 
 // ---- Summary ----------------------------------------------------------------------------------------
 
-void PrintSensitivityLine(int& top) {
+// The line under a row of the table, and the table's lines from the row's top down to it.
+void PrintSensitivityLine(ReportPlace& top) {
   ReportAdvance(1.5, 10, ReportWidth);
   const int bottom = ReportLineHere();
   const int xs[] = {W(0.5), W(0.65), W(0.8)};
-  ReportVerticalLines(xs, top, bottom);
-  top = bottom;
+  ReportVerticalLines(xs, ReportPlaceY(top, bottom), bottom);
+  top = ReportPlaceAt(bottom);
   ReportAdvance(0.75, 10, ReportWidth);
 }
 
-// Keeps a row of the table whole; a row moved to a new page starts its cell there.
-void KeepSensitivityRow(int down, int& top) {
-  if (ReportKeepDown(down)) top = ReportCursorY();
+// A header caption stands between the table's lines: from a little right of the line before it, or as
+// far left as its widest word needs to end before the next line. Only a word wider than the whole cell
+// is broken.
+ReportCaption SensitivityCaption(const char* text, double line, double nextLine) {
+  const int left = W(line), right = W(nextLine);
+  const int widest = ReportWidestWord(text);
+  const int margin = std::clamp((right - left - widest) / 2, 1, pf::TextWidth(" "));
+  const int start = std::max(left + margin, std::min(W(line + 0.01), right - margin - widest - 1));
+  return {text, start, right - margin};
 }
 
-void PrintSensitivityHeader(int& top) {
+// Each line of the header starts below the lowest caption of the line before, which may have wrapped in
+// its cell.
+void PrintSensitivityHeader(ReportPlace& top) {
   const std::array<std::array<const char*, 3>, 3> header = {{{"Calculated", "Calculated", "Calculated"},
                                                              {"benefits less", "value", "benefits plus"},
                                                              {"10%", "", "10%"}}};
   for (const auto& line : header) {
-    ReportText(line[0], 0, W(0.51), W(0.66));
-    ReportText(line[1], 0, W(0.66), W(0.81));
-    ReportText(line[2], 1, W(0.81), W(0.96));
+    const int lineY = ReportCursorY();
+    int lowest = lineY;
+    for (int column = 0; column < 3; ++column) {
+      const ReportCaption c = SensitivityCaption(line[column], 0.5 + 0.15 * column, 0.65 + 0.15 * column);
+      lowest = std::max(lowest, DrawParagraph(c.text, 0, c.left, c.right, lineY, 0, -1, 0));
+    }
+    ReportMoveTo(-1, -1, lowest);
+    ReportAdvance(1, W(0.51));
   }
   PrintSensitivityLine(top);
 }
 
-void PrintSensitivityTable(const AnalysisReportKind& k, int top) {
-  // The heading stays with the first row.
+// The table's lines start under the bar of the last summary row; on a page its rows go on to, at the top
+// of the header repeated there.
+void PrintSensitivityTable(const AnalysisReportKind& k, ReportPlace top) {
+  // The header, as many lines as its captions wrap to, stays with the first row.
   ReportContinueWith(nullptr);
-  KeepSensitivityRow(ReportLineHeight() * 3 + ReportAdvanceHeight(1.5) + ReportAdvanceHeight(0.75) +
-                         (ReportLines(Label(k, 1, 18), 0, W(0.5)) - 1) * ReportLineHeight(),
-                     top);
-  top = std::min(top, ReportCursorY());  // a new page began since the table's first rule
+  const int header = ReportMeasure([] {
+    ReportPlace measured;
+    PrintSensitivityHeader(measured);
+  });
+  if (ReportKeepDown(header + (ReportLines(Label(k, 1, 18), 0, W(0.5)) - 1) * ReportLineHeight()) ||
+      ReportPlaceY(top, -1) < 0)
+    top = ReportPlaceAt(ReportCursorY());
   PrintSensitivityHeader(top);
-  ReportContinueWith([] {
-    int top = ReportCursorY();
+  ReportContinueWith([&top] {
+    top = ReportPlaceAt(ReportCursorY());
     PrintSensitivityHeader(top);
   });
   for (const int row : {18, 19, 20}) {
     const std::string label = Label(k, 1, row);
-    KeepSensitivityRow((ReportLines(label, 0, W(0.5)) - 1) * ReportLineHeight(), top);
+    ReportKeepLines(ReportLines(label, 0, W(0.5)));
     const ReportValue values[] = {{AnalysisCell(k, 1, row, 1, 2) + " ", W(0.65)},
                                   {AnalysisCell(k, 1, row, 2, 1) + " ", W(0.8)},
                                   {AnalysisCell(k, 1, row, 2, 2) + " ", W(0.95)}};
@@ -246,6 +266,7 @@ void PrintSensitivityTable(const AnalysisReportKind& k, int top) {
     ReportText(label, 0, 0, W(0.5));
     PrintSensitivityLine(top);
   }
+  ReportContinueWith(nullptr);
 }
 
 void PrintSummary(const AnalysisReportKind& k) {
@@ -256,21 +277,21 @@ void PrintSummary(const AnalysisReportKind& k) {
   };
   headings();
   ReportContinueWith(headings);
-  int top = 0;
+  ReportPlace top;
   for (const auto& r : k.summaryRows) {
     if (r.heading) {
       const ReportHeading group;
       const std::string heading = Caps(k, Label(k, 1, r.row));
       ReportKeepLines(ReportLines(heading, 10, ReportWidth));
       ReportText(heading, 1.5, 10, ReportWidth);
-      top = ReportBar(2);
+      top = ReportPlaceAt(ReportBar(2));
       continue;
     }
     std::vector<ReportValue> values;
     if (!r.secondOnly) values.push_back({r.prefix + AnalysisCell(k, 1, r.row, 1, 2), W(0.65), r.suffix});
     values.push_back({r.prefix + AnalysisCell(k, 1, r.row, 2, 2), W(0.92), r.suffix});
     const int y = ReportValueRow(Label(k, 1, r.row), values, W(k.summaryLabelLimit), r.bar ? 2 : 0);
-    if (r.bar) top = y;  // the y below the bar
+    if (r.bar) top = ReportPlaceAt(y);  // the y below the bar
   }
   PrintSensitivityTable(k, top);
 }
@@ -290,7 +311,7 @@ bool ShowsSummaryApproach(const AnalysisReportKind& kind) {
 void PrintGridTop(ReportSeparators& seps) {
   const int y = ReportCursorY();
   seps.Start(y);
-  pf::Box(10, y, W(0.95) - 10, ReportBarHeight(2, ReportScale), kBlack);
+  ReportBox(10, y, W(0.95) - 10, ReportBarHeight(2, ReportScale), kBlack);
   SelectReportFont(ReportFont);
   ReportAdvance(1.5, 0, ReportWidth);
 }

@@ -146,7 +146,9 @@ constexpr ClaimsLine kClaimsLines[] = {
 void PrintClaimsBlock(const AnalysisReportKind& k) {
   const int e1 = W(k.claimsEdge1), e2 = W(k.claimsEdge2), cell2 = e1 + pf::TextWidth(" ");
   // The captions, their headings and the two totals stand together; a caption wider than its column
-  // wraps in it.
+  // wraps in it. They go to the next page with the first line of the inputs that does not fit, so that
+  // no caption ends a page even where the totals are still empty.
+  std::optional<ReportHeading> heading(std::in_place);
   const auto lines = [&](const std::string& first, const std::string& second) {
     return std::max(ReportRightAlignedLines(first, e1, 10), ReportRightAlignedLines(second, e2, cell2)) - 1;
   };
@@ -166,6 +168,7 @@ void PrintClaimsBlock(const AnalysisReportKind& k) {
   ReportValuesOnLine(totals, 0, ReportCursorY());
   ReportAdvance(1.5, 10, ReportWidth);
   ReportRule();
+  heading.reset();
   for (const auto& line : kClaimsLines) {
     if (line.labelOnly) {
       const ReportHeading group;

@@ -54,9 +54,11 @@ IncidentRows IncidentRowsShown(const AnalysisReportKind& k) {
   return {2, 3, {11, 12, 13}, true};
 }
 
+// Each caption wraps inside the column it heads.
 void PrintTwoColumnHeadings(const char* first, const char* second) {
-  ReportText(first, 0, W(0.3));
-  ReportText(second, 1, W(0.65));
+  const ReportCaption captions[] = {{first, W(0.3), W(0.6)}, {second, W(0.65), W(0.95)}};
+  ReportCaptionLine(captions, ReportCursorY());
+  ReportAdvance(1, W(0.65), ReportWidth);
 }
 
 void PrintBAIncidents(const AnalysisReportKind& k) {
@@ -127,17 +129,24 @@ constexpr const char* kIncidentTypes[] = {"Lost-time work injuries/illnesses",
                                           "No-lost-time work injuries/illnesses (including first aid)",
                                           "General sickness absences", "Near misses", "Other incidents"};
 
+// The title wraps left of the situations' captions and the justification's caption in its own column;
+// the band grows to hold their lines.
 void PrintBreakdownBand(bool continued) {
-  OpenReportBand(2.5);
+  const std::string title = continued ? "INCIDENTS BREAKDOWN (continued)" : "INCIDENTS BREAKDOWN";
+  const int titleRight = W(0.5) - pf::TextWidth("Situation") - pf::TextWidth(" ");
+  const int lines = std::max(ReportLines(title, 0, titleRight),
+                             ReportLines("Justification for Estimate", W(0.7), ReportWidth));
+  OpenReportBand(1.5 + lines);
   ReportRightAligned("Existing", W(0.5));
   ReportRightAligned("Potential", W(0.65));
   ReportAdvance(1);
   const int lineY = ReportCursorY();
   ReportRightAligned("Situation", W(0.5));
   ReportRightAligned("Scenario", W(0.65));
-  DrawParagraph(continued ? "INCIDENTS BREAKDOWN (continued)" : "INCIDENTS BREAKDOWN", 0, 0, -1, lineY, 0, -1,
-                0);
-  ReportText("Justification for Estimate", 1.25, W(0.7));
+  DrawParagraph(title, 0, 0, titleRight, lineY, 0, -1, 0);
+  DrawParagraph("Justification for Estimate", 0, W(0.7), ReportWidth, lineY, 0, -1, 0);
+  ReportMoveTo(0, ReportWidth, lineY + (lines - 1) * ReportLineHeight());
+  ReportAdvance(1.25);
   CloseReportBand();
 }
 
@@ -305,12 +314,16 @@ void PrintBAInsurance(const AnalysisReportKind& k) {
 }
 
 void PrintDisabilityHeadings() {
-  ReportText("Existing", 0, W(0.42));
-  ReportText("Potential", 1, W(0.6));
+  const int gap = pf::TextWidth(" ");
+  const ReportCaption first[] = {{"Existing", W(0.42), W(0.6) - gap}, {"Potential", W(0.6), W(0.7) - gap}};
+  ReportCaptionLine(first, ReportCursorY());
+  ReportAdvance(1, 0);
   SelectReportFont(ReportUnderlineFont);
-  ReportText("Situation", 0, W(0.42));
-  ReportText("Scenario", 0, W(0.6));
-  ReportText("Justification for Estimate", 1.5, W(0.7));
+  const ReportCaption second[] = {{"Situation", W(0.42), W(0.6) - gap},
+                                  {"Scenario", W(0.6), W(0.7) - gap},
+                                  {"Justification for Estimate", W(0.7), ReportWidth}};
+  ReportCaptionLine(second, ReportCursorY());
+  ReportAdvance(1.5, 0);
   SelectReportFont(ReportFont);
 }
 

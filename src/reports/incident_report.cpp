@@ -84,7 +84,7 @@ const CostStep kCostSteps[] = {
 // fit under the rule; returns the y of its line.
 int PrintSubTotal(int step, int ruleY, int costEdge, bool trailingBlank) {
   if (ReportKeepLines(1)) ruleY = ReportCursorY();
-  pf::Box(0, ruleY, ReportWidth, ReportBarHeight(30, ReportScale), kShade);
+  ReportBox(0, ruleY, ReportWidth, ReportBarHeight(30, ReportScale), kShade);
   pf::BackColour(kShade);
   const std::string caption = Cell(step, 12, 3) + ":";
   const int lineY = ReportText(caption, 0, W(0.55), ReportWidth);
@@ -201,8 +201,9 @@ std::vector<GridRow> AbsenceGrid() {
 }
 
 // A grid row: values on the label's first line, each in the cell its separators bound, then the row's
-// cell edges; returns the cell bottom. A row moved to a new page starts its cells there.
-int PrintGridRow(const GridRow& g, int& top) {
+// cell edges from the grid's top, which a row moved to a new page finds at the headings repeated there.
+// Returns the cell bottom, the next row's top.
+int PrintGridRow(const GridRow& g, ReportPlace& top) {
   std::string label = Label(5, g.row);
   if (g.otherCosts) label += " (" + Cell(5, g.row, 2) + ")";
   if (g.indent) label = "   " + label;
@@ -217,8 +218,9 @@ int PrintGridRow(const GridRow& g, int& top) {
   int lines = ReportLines(label, 0, W(0.4), g.hang);
   for (const auto& v : g.values)
     if (v.text) lines = std::max(lines, ReportRightAlignedLines(valueText(v), W(v.edge), cellLeft(v)));
-  if (ReportKeepLines(lines)) top = ReportCursorY();
+  ReportKeepLines(lines);
   const int lineY = ReportCursorY();
+  const int cellTop = ReportPlaceY(top, lineY);
   int lastLine = lineY;
   for (const auto& v : g.values) {
     ReportMoveTo(-1, -1, lineY);
@@ -233,14 +235,10 @@ int PrintGridRow(const GridRow& g, int& top) {
   ReportMoveTo(-1, -1, lastLine);
   ReportAdvance(1.5, 10, ReportWidth);
   const int bottom = ReportLineHere();
-  if (bottom < top) {
-    top = bottom;
-  } else {
-    std::vector<int> xs;
-    for (const double f : g.separators) xs.push_back(W(f));
-    ReportVerticalLines(xs, top, bottom);
-  }
-  top = bottom;
+  std::vector<int> xs;
+  for (const double f : g.separators) xs.push_back(W(f));
+  ReportVerticalLines(xs, cellTop, bottom);
+  top = ReportPlaceAt(bottom);
   ReportAdvance(0.75, 10, ReportWidth);
   return bottom;
 }
@@ -260,18 +258,20 @@ int PrintAbsenceHeadings() {
 
 int PrintAbsence() {
   ReportSectionHeading("ABSENCE, MODIFIED WORK AND DISABILITY MANAGEMENT COSTS", 2);
-  int top = PrintAbsenceHeadings();
-  ReportContinueWith(PrintAbsenceHeadings);
-  int bottom = top;
+  ReportPlace top = ReportPlaceAt(PrintAbsenceHeadings());
+  ReportContinueWith([&top] { top = ReportPlaceAt(PrintAbsenceHeadings()); });
+  int bottom = 0;
   for (const auto& g : AbsenceGrid()) {
     bottom = PrintGridRow(g, top);
     if (g.endsBlock) {
       ReportMoveTo(-1, -1, bottom);
-      top = ReportBar(2);
+      top = ReportPlaceAt(ReportBar(2));
     }
   }
-  // The sub-total's shading covers the bar under the last block.
+  // The sub-total's shading covers the bar under the last block. The grid's headings, which keep the
+  // place of its top, are no longer repeated once the section ends.
   const int lineY = PrintSubTotal(5, bottom, W(0.97), true);
+  ReportContinueWith(nullptr);
   return lineY;
 }
 
@@ -296,25 +296,36 @@ void PrintBusinessMeasures() {
 
 // ---- Summary ----------------------------------------------------------------------------------------
 
-// A heading or total on a shaded box exactly as tall as its texts: drawn once to find the box's height,
-// then again on the box.
-void PrintShaded(pf::Rgb colour, int& top, const std::function<void(int pass)>& draw, int lines = 2) {
-  const ReportPlace above = ReportPlaceAt(top);
-  if (ReportKeepLines(lines)) top = ReportPlaceY(above, ReportCursorY());
-  draw(1);
-  const int bottom = ReportCursorY();
-  if (bottom < top) top = bottom;
-  pf::Box(0, top, ReportWidth, bottom - top, colour);
+// A heading or total on a shaded box exactly as tall as its texts. The first pass only finds the box's
+// height, so it is laid out, not drawn; the second draws the texts on the box, from 0.75 line below its
+// top. The block stands whole on one page, so neither pass is parted from the other by a page's end.
+void PrintShaded(pf::Rgb colour, ReportPlace& top, const std::function<void(int pass)>& draw) {
+  const ReportPlace above = top;  // the passes may move the next block's top; measuring must not
+  const auto boxBottom = [&] { return ReportCursorY() + ReportMeasure([&] { draw(1); }); };
+  const int cursor = ReportCursorY(), boxTop = ReportPlaceY(above, cursor);
+  int drawnEnd = 0;
+  ReportMeasure([&] {
+    ReportMoveTo(10, ReportWidth, boxTop);
+    ReportAdvance(0.75);
+    draw(2);
+    drawnEnd = ReportCursorY();
+  });
+  top = above;
+  if (ReportKeepDown(std::max(boxBottom(), drawnEnd) - cursor - ReportLineHeight()))
+    top = ReportPlaceAt(ReportCursorY());
+  const int y = ReportPlaceY(top, ReportCursorY()), bottom = std::max(boxBottom(), y);
+  ReportBox(0, y, ReportWidth, bottom - y, colour);
   pf::BackColour(colour);
-  ReportMoveTo(10, ReportWidth, top);
+  ReportMoveTo(10, ReportWidth, y);
   ReportAdvance(0.75);
   draw(2);
   CloseReportBand();
 }
 
-void PrintBlockEnd(int& top) {
-  ReportMoveTo(-1, -1, top);
-  top = ReportBar(2);
+// A bar closes a block at the top of the next: from its foot the next block begins.
+void PrintBlockEnd(ReportPlace& top) {
+  ReportMoveTo(-1, -1, ReportPlaceY(top, ReportCursorY()));
+  top = ReportPlaceAt(ReportBar(2));
 }
 
 void PrintSummaryCost(int row, const std::string& label, double lines) {
@@ -325,35 +336,32 @@ void PrintSummaryCost(int row, const std::string& label, double lines) {
   ReportAdvance(lines, 0, ReportWidth);
 }
 
-void PrintSummaryHeading(int row, int& top, double endLines, double extra) {
+// Both passes wrap the heading at the second pass's margins, so its box holds every line drawn on it.
+void PrintSummaryHeading(int row, ReportPlace& top, double endLines, double extra) {
   const ReportHeading heading;
   const std::string label = ReportUpper(Label(7, row));
-  const int lines = ReportLines(label, 10, ReportWidth) + 1;
-  PrintShaded(
-      GreyColour, top,
-      [&](int pass) {
-        ReportText(label, 0, pass == 1 ? 0 : 10, ReportWidth);
-        ReportAdvance(pass == 1 ? 1.5 : endLines, 0, ReportWidth);
-      },
-      lines);
-  top = ReportCursorY();
+  PrintShaded(GreyColour, top, [&](int pass) {
+    ReportText(label, 0, 10, ReportWidth);
+    ReportAdvance(pass == 1 ? 1.5 : endLines, 0, ReportWidth);
+  });
+  top = ReportPlaceAt(ReportCursorY());
   if (extra > 0) ReportAdvance(extra);
 }
 
 void PrintIncidentSummary() {
   ReportSectionHeading("SUMMARY", 1);
   ReportAdvance(0.5, 0, ReportWidth);
-  int top = ReportLineHere();
+  ReportPlace top = ReportPlaceAt(ReportLineHere());
   ReportAdvance(0.75);
 
   PrintShaded(GreyColour, top, [](int pass) {
     ReportText(Label(7, 1), 0, 10, W(0.4));
     ReportAdvance(pass == 1 ? 1.5 : 2.25, 0, ReportWidth);
   });
-  top = ReportCursorY();
+  top = ReportPlaceAt(ReportCursorY());
   for (int row = 2; row <= 6; ++row) {
     const ReportValue value[] = {{"$" + Cell(7, row, 4), W(0.95)}};
-    top = ReportValueRow(Label(7, row), value, W(0.4), 0, 0);
+    top = ReportPlaceAt(ReportValueRow(Label(7, row), value, W(0.4), 0, 0));
     ReportAdvance(0.75);
   }
   PrintBlockEnd(top);
@@ -361,7 +369,7 @@ void PrintIncidentSummary() {
               [](int pass) { PrintSummaryCost(7, "Total Indirect Costs", pass == 1 ? 1.5 : 2.25); });
   for (const int row : {9, 21}) {
     const ReportValue value[] = {{"$" + Cell(7, row, 4), W(0.95)}};
-    top = ReportValueRow(Label(7, row), value, W(0.4));
+    top = ReportPlaceAt(ReportValueRow(Label(7, row), value, W(0.4)));
   }
   PrintBlockEnd(top);
   PrintShaded(kShade, top, [&](int pass) {
@@ -370,16 +378,16 @@ void PrintIncidentSummary() {
     if (pass == 1) {
       ReportLineHere();
     } else {
-      top = ReportRule();
+      top = ReportPlaceAt(ReportRule());
     }
   });
   PrintBlockEnd(top);
   PrintSummaryHeading(12, top, 1.5, 0.75);
   for (int row = 13; row <= 15; ++row) {
     const std::string label = Label(7, row);
-    const ReportPlace above = ReportPlaceAt(top);
-    if (ReportKeepLines(ReportLines(label, 0, W(0.4)))) top = ReportPlaceY(above, ReportCursorY());
+    ReportKeepLines(ReportLines(label, 0, W(0.4)));
     const int lineY = ReportCursorY();
+    const int cellTop = ReportPlaceY(top, lineY);
     const ReportValue values[] = {
         {Cell(7, row, 2) + " ", W(0.65)}, {Cell(7, row, 3) + " ", W(0.8)}, {Cell(7, row, 4) + " ", W(0.95)}};
     ReportValuesOnLine(values, ReportTextEnd(label, 0, W(0.4)), lineY);
@@ -387,8 +395,8 @@ void PrintIncidentSummary() {
     ReportAdvance(1.5, 10, ReportWidth);
     const int bottom = ReportLineHere();
     const int xs[] = {W(0.65), W(0.8)};
-    ReportVerticalLines(xs, top, bottom);
-    top = bottom;
+    ReportVerticalLines(xs, cellTop, bottom);
+    top = ReportPlaceAt(bottom);
     ReportAdvance(0.75, 10, ReportWidth);
   }
   PrintBlockEnd(top);

@@ -12,23 +12,18 @@
 namespace {
 
 constexpr pf::Rgb kBandGrey = pf::MakeRgb(220, 220, 220);
-constexpr const char* kBullet = "\xE2\x80\xA2 ";
 
 int ReportFontInUse = ReportFont;
 
+// What heads a page that the rows of the current block go on to.
 struct Continuation {
   std::string title;
   std::function<void()> headings;
   bool withTitle = true;
-  bool printing = false;  // rows drawn by the headings themselves are not moved again
 };
-Continuation& Continued() {
-  static Continuation c;
-  return c;
-}
 
-// The headings drawn since the last row: where they begin on their page and among its drawings.
-// A page they are taken to is headed as a page that a row moved to would have been when they began.
+// The headings drawn since the last row: where they begin on their page and among its drawings. A page
+// they are taken to is headed as a page that a row moved to would have been when they began.
 struct HeadingRun {
   int from = 0;
   int y = 0;
@@ -36,51 +31,89 @@ struct HeadingRun {
   bool opensSection = false;
   Continuation before;
 };
-std::optional<HeadingRun> Headings;
-int HeadingDepth = 0;  // inside a heading, keeps are the heading's own
 
-// Pages are counted so that a y kept from one page is never taken for a y on another. The last carry
-// says which y of the page before went where on this one.
-int PageSerial = 0;
-struct Carry {
-  int page = -1;
-  int fromY = 0;
-  int dy = 0;
+// Everything the frame keeps about where pages end; a report starts with it fresh.
+struct PageCarry {
+  Continuation continued;
+  bool heading = false;  // the continuation is being drawn: rows it draws itself are not moved again
+  std::optional<HeadingRun> run;
+  int headingDepth = 0;  // inside a heading, keeps are the heading's own
+  // Pages are counted so that a y kept from one page is never taken for a y on another. The last carry
+  // says which y of the page before went where on this one.
+  int page = 0;
+  struct {
+    int page = -1;
+    int fromY = 0;
+    int dy = 0;
+  } moved;
 };
-Carry LastCarry;
+PageCarry Carry;
+constexpr int kMeasuredPage = -2;
 
 void PageStarted() {
-  ++PageSerial;
-  Headings.reset();
+  ++Carry.page;
+  Carry.run.reset();
 }
 
 // Heads a page that a row was moved to; the row goes on with its own margins and font.
 void PrintContinuation(const Continuation& c) {
   const int left = PrintLeft, right = PrintRight, font = ReportFontInUse;
-  Continued().printing = true;
+  Carry.heading = true;
   SelectReportFont(ReportFont);
   if (c.withTitle && !c.title.empty())
     DrawParagraph(c.title + " (continued)", 1.5, 0, ReportWidth, -1, 0, -1, 0);
   if (c.headings) c.headings();
   SelectReportFont(font);
   ReportMoveTo(left, right, -1);
-  Continued().printing = false;
+  Carry.heading = false;
 }
 
-// Loads a smaller size of the font in use as the fitted font and selects it, the largest whose `text`
-// is at most `room` wide.
-void SelectFittedFont(const std::string& text, int room) {
-  const bool small = ReportFontInUse == ReportSmallFont;
-  const pf::FontStyle style{.bold = ReportFontInUse == ReportBoldFont,
-                            .underline = ReportFontInUse == ReportUnderlineFont};
-  const int width = std::max(1, pf::TextWidth(text));
-  int size = ReportFontSize(small ? 10 : 12, ReportScale);
-  size = std::clamp(int(size * double(std::max(room, 0)) / width), 1, size);
-  for (;; --size) {
-    pf::LoadFont(ReportFittedFont, "Arial", size, style);
-    pf::DrawingFont(ReportFittedFont);
-    if (size == 1 || pf::TextWidth(text) <= room) return;
-  }
+// How far down a page its continued headings reach.
+int ContinuationHeight(const Continuation& c) {
+  const int y = PrintY;
+  PrintY = 0;
+  const int height = ReportMeasure([&c] { PrintContinuation(c); });
+  PrintY = y;
+  return height;
+}
+
+// A row that does not fit goes on a new page under the headings of its block.
+void StartContinuedPage() {
+  pf::NewPrinterPage();
+  PageStarted();
+  ReportMoveTo(-1, -1, 0);
+  PrintContinuation(Carry.continued);
+}
+
+// Whether the headings drawn since the last row can go to the next page with the row whose last line
+// begins `down` below the cursor: they do not already open their page, and they and the row fit under
+// what heads the new page.
+bool RunCarries(const HeadingRun& run, int down) {
+  if (run.page != Carry.page || run.y <= 10) return false;
+  const int span = (PrintY - run.y) + std::max(down, 0), room = LastLineTop();
+  // Headings and a row that take no more than half a page fit under any page's continued headings; only
+  // a taller run is measured against them.
+  if (span + 10 > room) return false;
+  if (run.opensSection || span <= room / 2) return true;
+  return ContinuationHeight(run.before) + span <= room;
+}
+
+// Takes the headings drawn since the last row, with the row, to a new page: a section taken there starts
+// where sections that begin a page start, other headings go under their section's continued title. Keeps
+// made inside a heading leave the run open, so the rest of the heading joins it. The run is taken by value:
+// the new page ends the one it was kept in.
+void CarryHeadingRun(HeadingRun run, bool row) {
+  const int y = PrintY;
+  pf::NewPrinterPageCarrying(run.from);
+  PageStarted();
+  ReportMoveTo(-1, -1, run.opensSection ? 10 : 0);
+  if (!run.opensSection) PrintContinuation(run.before);
+  const int top = PrintY, first = pf::PrinterPageDrawings();
+  const int dy = top - run.y;
+  pf::PlaceCarriedDrawings(dy);
+  Carry.moved = {Carry.page, run.y, dy};
+  PrintY = y + dy;
+  if (!row) Carry.run = HeadingRun{first, top, Carry.page, run.opensSection, run.before};
 }
 
 void ReportPrintFailure() {
@@ -96,11 +129,10 @@ bool BeginReport() {
     return false;
   }
   pf::StartDrawingOnPrinter();
-  Headings.reset();
-  HeadingDepth = 0;
+  Carry = {};
   SetPageStartedHandler([] {
     PageStarted();
-    PrintContinuation(Continued());
+    PrintContinuation(Carry.continued);
   });
   ReportScale = pf::PrinterDpiY() > 0 ? pf::PrinterDpiY() / 96.0 : 1.0;
   pf::LoadFont(ReportFont, "Arial", ReportFontSize(12, ReportScale));
@@ -120,8 +152,7 @@ bool BeginReport() {
 }
 
 void EndReport() {
-  Continued() = {};
-  Headings.reset();
+  Carry = {};
   SetPageStartedHandler(nullptr);
   pf::StopDrawing();
   if (!pf::StopPrinting()) ReportPrintFailure();
@@ -136,70 +167,56 @@ void SelectReportFont(int font) {
   pf::DrawingFont(font);
 }
 
+int ReportFontSelected() { return ReportFontInUse; }
+
 // The cursor is read as it stands: a cursor moved past the page's end by an advance starts the new page
 // here, with the row.
 bool ReportKeepDown(int down) {
-  const int y = PrintY;
-  const bool row = HeadingDepth == 0;
-  if (Continued().printing) return false;
+  if (Carry.heading || MeasuringParagraphs()) return false;
+  const bool row = Carry.headingDepth == 0;
   if (ReportFits(down)) {
-    if (row) Headings.reset();
+    if (row) Carry.run.reset();
     return false;
   }
-  // Headings above the row go with it, unless they already stand at the top of their page or would take
-  // up much of the next one.
-  const std::optional<HeadingRun> run = Headings;
-  const bool carry =
-      run && run->page == PageSerial && run->y > 10 && (y - run->y) + std::max(down, 0) <= LastLineTop() / 2;
-  if (carry) {
-    pf::NewPrinterPageCarrying(run->from);
+  if (Carry.run && RunCarries(*Carry.run, down)) {
+    CarryHeadingRun(*Carry.run, row);
   } else {
-    pf::NewPrinterPage();
-  }
-  PageStarted();
-  // A section taken to a new page starts where sections that begin a page start.
-  ReportMoveTo(-1, -1, carry && run->opensSection ? 10 : 0);
-  if (!carry) {
-    PrintContinuation(Continued());
-  } else if (!run->opensSection) {
-    PrintContinuation(run->before);
-  }
-  if (carry) {
-    const int top = PrintY, first = pf::PrinterPageDrawings();
-    const int dy = top - run->y;
-    pf::PlaceCarriedDrawings(dy);
-    LastCarry = {PageSerial, run->y, dy};
-    PrintY = y + dy;
-    if (!row) Headings = HeadingRun{first, top, PageSerial, run->opensSection, run->before};
+    StartContinuedPage();
   }
   return true;
 }
 
+// A row's last line leaves room under it for the row's rule at its usual distance: the widest rule a row
+// closes with, a bar of 2 one and a half lines below the line.
 bool ReportFits(int down) {
-  return Continued().printing || ReportPageHeight() <= 0 || PrintY <= 10 ||
-         PrintY + std::max(down, 0) <= LastLineTop();
+  if (Carry.heading || MeasuringParagraphs() || ReportPageHeight() <= 0 || PrintY <= 10) return true;
+  const int lastLine = PrintY + std::max(down, 0);
+  const int lineHeight = ReportLineHeight();  // every text of a font is as high
+  return lastLine <= LastLineTop(lineHeight) &&
+         lastLine + int(std::lround(1.5 * lineHeight)) + ReportBarHeight(2, ReportScale) <=
+             ReportPageHeight();
 }
 
 ReportHeading::ReportHeading(bool opensSection) {
-  if (!Continued().printing && !Headings)
-    Headings = HeadingRun{pf::PrinterPageDrawings(), PrintY, PageSerial, opensSection, Continued()};
-  ++HeadingDepth;
+  if (!Carry.heading && !Carry.run && !MeasuringParagraphs())
+    Carry.run = HeadingRun{pf::PrinterPageDrawings(), PrintY, Carry.page, opensSection, Carry.continued};
+  ++Carry.headingDepth;
 }
 
-ReportHeading::~ReportHeading() { --HeadingDepth; }
+ReportHeading::~ReportHeading() { --Carry.headingDepth; }
 
-ReportPlace ReportPlaceAt(int y) { return {y, PageSerial}; }
+ReportPlace ReportPlaceAt(int y) { return {y, Carry.page}; }
 
 int ReportPlaceY(const ReportPlace& place, int otherwise) {
-  if (place.page == PageSerial) return place.y;
-  if (LastCarry.page == PageSerial && place.page == PageSerial - 1 && place.y >= LastCarry.fromY)
-    return place.y + LastCarry.dy;
+  if (place.page == Carry.page) return place.y;
+  if (Carry.moved.page == Carry.page && place.page == Carry.page - 1 && place.y >= Carry.moved.fromY)
+    return place.y + Carry.moved.dy;
   return otherwise;
 }
 
 void ReportContinueWith(std::function<void()> headings, bool withTitle) {
-  Continued().headings = std::move(headings);
-  Continued().withTitle = withTitle;
+  Carry.continued.headings = std::move(headings);
+  Carry.continued.withTitle = withTitle;
 }
 
 bool ReportKeepLines(int lines) { return ReportKeepDown((lines - 1) * ReportLineHeight()); }
@@ -217,17 +234,39 @@ int ReportTextEnd(const std::string& text, int left, int right) {
 
 void ReportSectionHeading(const std::string& title, double advance) {
   // A title is not left alone at the foot of a page.
-  Continued() = {};
-  Headings.reset();
+  Carry.continued = {};
+  Carry.run.reset();
   const ReportHeading heading(true);
   ReportKeepDown(ReportLineHeight() + ReportBarHeight(3, ReportScale) + ReportAdvanceHeight(advance) +
                  2 * ReportLineHeight());
-  Continued().title = ReportUpper(title);
+  Carry.continued.title = ReportUpper(title);
   DrawParagraph(ReportUpper(title), 1, 0, -1, -1, 0, -1, 0);
   DrawParagraph("", advance, 0, -1, -1, 0, 7, ReportBarHeight(3, ReportScale));
 }
 
+// Places kept while a block is measured stand on no page, so that none is taken for a y of a real one.
+int ReportMeasure(const std::function<void()>& draw) {
+  const int x = PrintX, y = PrintY, left = PrintLeft, right = PrintRight, font = ReportFontInUse;
+  const int page = Carry.page;
+  Carry.page = kMeasuredPage;
+  int moved = 0;
+  {
+    const ParagraphMeasuring measuring;
+    draw();
+    moved = PrintY - y;
+  }
+  Carry.page = page;
+  PrintX = x, PrintY = y, PrintLeft = left, PrintRight = right;
+  SelectReportFont(font);
+  return moved;
+}
+
+void ReportBox(int x, int y, int w, int h, uint32_t colour) {
+  if (!MeasuringParagraphs()) pf::Box(x, y, w, h, colour);
+}
+
 void ReportNewPage() {
+  if (MeasuringParagraphs()) return;
   pf::NewPrinterPage();
   PageStarted();
   DrawParagraph("", 0, 0, ReportWidth, 10, 0, -1, 0);
@@ -249,7 +288,8 @@ int RowRule(int style, int height, double advance) {
   const int thickness = std::max(height, 1);
   if (ReportPageHeight() > 0 && y + thickness > ReportPageHeight())
     y = std::max(0, ReportPageHeight() - thickness);
-  if (style == 6) {
+  if (MeasuringParagraphs()) {
+  } else if (style == 6) {
     pf::LineXY(0, y, ReportWidth, y, kBlack);
   } else {
     pf::Box(0, y, ReportWidth, height, kBlack);
@@ -269,7 +309,7 @@ void OpenReportBand(double lines, int keepAfter) {
   const int height = RoundHalfEven(lines * pf::TextHeight("I"));
   ReportKeepDown(height + keepAfter * ReportLineHeight());
   const int top = ReportCursorY();
-  pf::Box(0, top, ReportWidth, height, kBandGrey);
+  ReportBox(0, top, ReportWidth, height, kBandGrey);
   pf::BackColour(kBandGrey);
   DrawParagraph("", 0.25, 0, -1, -1, 0, -1, 0);
 }
@@ -301,190 +341,13 @@ int ReportLineHere() {
 }
 
 void ReportVerticalLines(std::span<const int> xs, int top, int bottom) {
-  if (bottom < top) return;
+  if (bottom < top || MeasuringParagraphs()) return;
   for (const int x : xs) pf::Line(x, top, 0, bottom - top, kBlack);
-}
-
-// The group number, the caption and the occupation name stand side by side, each clear of the one before
-// it; a name wider than its room wraps, and the band grows to hold it.
-void ReportGroupBand(int group, const std::string& occupation, int a, int b, bool continued) {
-  if (group > 1 && !continued) ReportSectionBreak();
-  std::optional<ReportHeading> heading;
-  if (!continued) {
-    ReportContinueWith(nullptr);
-    heading.emplace();
-  }
-  const std::string number =
-      "Occupational group number: " + std::to_string(group) + (continued ? " (continued)" : "");
-  const std::string caption = std::string(kBullet) + "Occupation of workers:";
-  const int gap = pf::TextWidth("  ");
-  const int captionLeft = std::max(ReportColumn(0.5) - pf::TextWidth(caption), pf::TextWidth(number) + gap);
-  const std::string name = ReportUpper(occupation);
-  const int nameWidth = pf::TextWidth(name);
-  const int centred = a + ((b - a) - nameWidth) / 2;
-  const int nameLeft =
-      std::max(std::min(centred, ReportWidth - nameWidth - 1), captionLeft + pf::TextWidth(caption) + gap);
-  const int nameLines = ReportLines(name, nameLeft, ReportWidth);
-  OpenReportBand(1.5 + (nameLines - 1), 4);
-  const int lineY = ReportCursorY();
-  DrawParagraph(number, 0, 0, -1, -1, 0, -1, 0);
-  DrawParagraph(caption, 0, captionLeft, -1, lineY, 0, -1, 0);
-  DrawParagraph(name, 2, nameLeft, ReportWidth, lineY, 0, -1, 0);
-  pf::BackColour(kWhite);
-}
-
-void ReportTotalsBand() {
-  ReportContinueWith(nullptr);
-  const ReportHeading heading;
-  OpenReportBand(1.5, 4);
-  DrawParagraph("OCCUPATIONAL GROUP TOTALS", 2, 0, -1, -1, 0, -1, 0);
-  pf::BackColour(kWhite);
-}
-
-int ReportBullet(const std::string& text, double lineFactor, int left, int right, int y) {
-  return DrawParagraph(kBullet + text, lineFactor, left, right, y, 2, -1, 0);
-}
-
-int ReportBulletLines(const std::string& text, int left, int right) {
-  return ReportLines(kBullet + text, left, right, 2);
-}
-
-int ReportLabelEndingAt(const std::string& label, int edge) {
-  const int right = PrintRight;
-  const int lastLine = DrawParagraph(label, 0, std::max(10, edge - pf::TextWidth(label)), edge, -1, 0, -1, 0);
-  PrintRight = right;
-  return lastLine;
-}
-
-void ReportDescriptionLine(const std::string& label, const std::string& value, int a, int b, double f) {
-  const std::string text = label + ":";
-  // The value begins on the label's last line; the two stand on one page.
-  ReportKeepLines(ReportLines(text, std::max(10, a - pf::TextWidth(text)), a) - 1 +
-                  ReportLines(value, b, PrintRight));
-  ReportLabelEndingAt(text, a);
-  DrawParagraph(value, f, b, -1, -1, 0, -1, 0);
-}
-
-namespace {
-
-// The first `count` bytes of `word` that fit in `room`, whole UTF-8 characters and at least one.
-std::size_t FittingPrefix(const std::string& word, int room) {
-  std::size_t fits = 0;
-  for (std::size_t end = 1; end <= word.size(); ++end) {
-    if (end < word.size() && (static_cast<unsigned char>(word[end]) & 0xC0) == 0x80) continue;
-    if (fits > 0 && pf::TextWidth(word.substr(0, end)) > room) break;
-    fits = end;
-  }
-  return fits;
-}
-
-// The lines of a text wrapped greedily at its spaces to `room`.
-std::vector<std::string> WrappedLines(const std::string& text, int room) {
-  std::vector<std::string> lines;
-  std::string line;
-  std::size_t at = 0;
-  while (at <= text.size()) {
-    const std::size_t space = std::min(text.find(' ', at), text.size());
-    std::string word = text.substr(at, space - at);
-    at = space + 1;
-    const std::string joined = line.empty() ? word : line + " " + word;
-    if (pf::TextWidth(joined) <= room) {
-      line = joined;
-      continue;
-    }
-    if (!line.empty()) lines.push_back(line);
-    while (word.size() > 1 && pf::TextWidth(word) > room) {
-      const std::size_t cut = FittingPrefix(word, room);
-      lines.push_back(word.substr(0, cut));
-      word.erase(0, cut);
-    }
-    line = word;
-  }
-  if (!line.empty() || lines.empty()) lines.push_back(line);
-  return lines;
-}
-
-// A text's trailing blanks keep it clear of the edge: every wrapped line ends with them.
-std::vector<std::string> RightAlignedLines(const std::string& text, int edge, int cellLeft) {
-  const std::size_t end = text.find_last_not_of(' ');
-  const std::string trail = end == std::string::npos ? "" : text.substr(end + 1);
-  auto lines =
-      WrappedLines(text.substr(0, text.size() - trail.size()), edge - pf::TextWidth(trail) - cellLeft);
-  for (auto& line : lines) line += trail;
-  return lines;
-}
-
-}  // namespace
-
-int ReportRightAlignedLines(const std::string& text, int edge, int cellLeft) {
-  return int(RightAlignedLines(text, edge, cellLeft).size());
-}
-
-int ReportRightAlignedText(const std::string& text, int edge, int cellLeft, int y) {
-  int lineY = y - ReportLineHeight();
-  for (const auto& line : RightAlignedLines(text, edge, cellLeft)) {
-    lineY += ReportLineHeight();
-    ReportMoveTo(-1, -1, lineY);
-    ReportRightAligned(line, edge);
-  }
-  return lineY;
-}
-
-void ReportRightAligned(const std::string& text, int edge, int cellLeft) {
-  const int width = pf::TextWidth(text);
-  if (edge - width >= cellLeft || text.empty()) {
-    // The right limit is opened to the page so that the text never wraps; it ends exactly at its edge.
-    DrawParagraph(text, 0, edge - width, ReportWidth + 1, -1, 0, -1, 0);
-    return;
-  }
-  // Centred on the line in a smaller size; drawn where it stands, since a smaller text cannot need a page.
-  const int y = ReportCursorY();
-  const int font = ReportFontInUse;
-  const int height = pf::TextHeight("H");
-  SelectFittedFont(text, edge - cellLeft);
-  const int fitted = pf::TextWidth(text);
-  ReportMoveTo(edge - fitted, ReportWidth + 1, y);
-  pf::DrawText(edge - fitted, y + (height - pf::TextHeight("H")) / 2, text);
-  SelectReportFont(font);
-  PrintX = edge;
-}
-
-void ReportValuesOnLine(std::span<const ReportValue> values, int columnEnd, int y) {
-  const int gap = pf::TextWidth(" ");
-  int cellLeft = columnEnd + gap;
-  for (const auto& v : values) {
-    DrawParagraph("", 0, -1, -1, y, 0, -1, 0);
-    ReportRightAligned(v.text, v.edge, cellLeft);
-    if (!v.unmeasured.empty()) DrawParagraph(v.unmeasured, 0, -1, -1, -1, 0, -1, 0);
-    cellLeft = v.edge + pf::TextWidth(v.unmeasured) + gap;
-  }
-}
-
-int ReportValueRow(const std::string& label, std::span<const ReportValue> values, int right, double bar,
-                   double ruleAdvance, int labelLeft) {
-  ReportKeepLines(ReportLines(label, labelLeft, right));
-  const int lineY = ReportCursorY();
-  ReportValuesOnLine(values, ReportTextEnd(label, labelLeft, right), lineY);
-  DrawParagraph(label, 0, labelLeft, right, lineY, 0, -1, 0);
-  DrawParagraph("", 1.5, 10, ReportWidth, -1, 0, -1, 0);
-  return bar > 0 ? ReportBar(bar, ruleAdvance) : ReportRule(ruleAdvance);
-}
-
-void ReportHeadings(std::span<const ReportValue> headings, int font, double advance) {
-  SelectReportFont(font);
-  const int lineY = ReportCursorY();
-  int cellLeft = 10, lastLine = lineY;
-  for (const auto& h : headings) {
-    lastLine = std::max(lastLine, ReportRightAlignedText(h.text, h.edge, cellLeft, lineY));
-    cellLeft = h.edge + pf::TextWidth(" ");
-  }
-  DrawParagraph("", advance, 0, -1, lastLine, 0, -1, 0);
-  SelectReportFont(ReportFont);
 }
 
 void ReportSeparators::Down(int y2) {
   const int y1 = ReportPlaceY(top, 0);  // from the page's top when a new page began inside the row
   const int w = ReportBarHeight(2, ReportScale);
-  for (const int x : xs) pf::Box(x, y1, w, y2 - y1, kBlack);
+  for (const int x : xs) ReportBox(x, y1, w, y2 - y1, kBlack);
   Start(y2);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <climits>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <span>
@@ -40,10 +41,12 @@ int ReportColumn(double fraction);  // of the current page width
 int ReportPageHeight();
 // Selects one of the report's fonts (101 to 104); the frame keeps it to draw an oversized figure smaller.
 void SelectReportFont(int font);
+int ReportFontSelected();
 
 // Pages end where DrawParagraph ends them: no line begins below 98 % of the page height. A row (a label and
-// its figures) or a block of lines is kept whole: when its last line would begin below that, it starts a
-// new page first, at y 0 with the margins kept. `down` is how far below the cursor its last line begins;
+// its figures) or a block of lines is kept whole: when its last line would begin below that, or so low that
+// the rule under it would not keep its distance above the page's end, it starts a new page first, at y 0
+// with the margins kept. `down` is how far below the cursor its last line begins;
 // a row already at the top of a page is not moved. True when a new page was started.
 // The headings drawn since the last row (see ReportHeading) go to the new page with the row, so that no
 // heading ends a page; a page the row moves to otherwise opens with its section's continued headings.
@@ -88,6 +91,12 @@ int ReportTextEnd(const std::string& text, int left, int right);
 // of its own (a group, a grid) clears those of the block before it as it begins.
 void ReportContinueWith(std::function<void()> headings, bool withTitle = true);
 
+// How far the cursor moves down while `draw` lays out what it would draw; nothing is drawn and no page is
+// started, and the cursor, its margins and the font are as before afterwards.
+int ReportMeasure(const std::function<void()>& draw);
+// A filled box, drawn unless a block is being measured.
+void ReportBox(int x, int y, int w, int h, uint32_t colour);
+
 // Reads the cursor y without moving it.
 int ReportCursorY();
 // A section title in capitals, a bar of 3 under it, then `advance` lines.
@@ -104,9 +113,12 @@ int ReportRule(double advance = 0.75);
 int ReportBar(double k, double advance = 0.75);
 
 // The grey band over an occupational group: a and b bound the two value columns the name is centred over.
-// Continued, it heads the group's rows on a page they were moved to, with no section break before it.
+// Continued, it heads the group's rows on a page they were moved to, with no section break before it, and
+// stays one or two lines high: a name too long for them is shortened with "...".
 void ReportGroupBand(int group, const std::string& occupation, int a, int b, bool continued = false);
 void ReportTotalsBand();
+// A text cut to `room` with "..." after it, at a word's end where a whole word fits.
+std::string ReportShortened(const std::string& text, int room);
 
 // "• " + text with its continuation lines under the text.
 int ReportBullet(const std::string& text, double lineFactor, int left, int right, int y = -1);
@@ -123,16 +135,31 @@ struct ReportValue {
   std::string text;             // prefix, value and suffix as printed
   int edge = 0;                 // where the text ends
   std::string unmeasured = {};  // a unit that follows beyond the edge
+  bool words = false;           // words (a date, a name) wrap in their cell; a figure is drawn smaller
 };
-// Values right-aligned at their edges on the label's first line, the label at 10..right, 1.5 lines, then
-// the row's rule: a thin rule, or a bar of `bar` when bar > 0. Returns what the rule's drawing returned.
-// Each value's cell begins after the label's column or after the value (and unit) before it; the row is
-// kept on one page.
+// Values right-aligned at their edges on the label's first line, the label at 10..right, 1.5 lines below
+// the lower of the label's and the values' last lines, then the row's rule: a thin rule, or a bar of `bar`
+// when bar > 0. Returns what the rule's drawing returned. Each value's cell begins after the label's column
+// or after the value (and unit) before it; the row is kept on one page. A label beside words (a date)
+// wraps sooner where that lets them stand whole.
 int ReportValueRow(const std::string& label, std::span<const ReportValue> values, int right, double bar = 0,
                    double ruleAdvance = 0.75, int labelLeft = 10);
 // Values right-aligned at their edges on the line at y, staying on it; the first value's cell begins where
-// the column before it ends (`columnEnd`), each later one's after the value and unit before it.
-void ReportValuesOnLine(std::span<const ReportValue> values, int columnEnd, int y);
+// the column before it ends (`columnEnd`), each later one's after the value and unit before it. Returns the
+// y of the lowest line a value wrapped to; ReportValueLines counts those lines.
+int ReportValuesOnLine(std::span<const ReportValue> values, int columnEnd, int y);
+int ReportValueLines(std::span<const ReportValue> values, int columnEnd);
+// A caption starting at `left` whose column ends at `right`.
+struct ReportCaption {
+  std::string text;
+  int left = 0;
+  int right = 0;
+};
+// Captions side by side from the line at y, each wrapping inside its own column. A word wider than its
+// column is not broken: it reaches on toward the next caption, which then starts after it. Leaves the
+// cursor on the lowest caption's last line and returns its y.
+int ReportCaptionLine(std::span<const ReportCaption> captions, int y);
+int ReportWidestWord(const std::string& text);
 // Texts right-aligned at their edges in `font`, each wrapping in its cell (from the edge before it, or the
 // page's left margin), then `advance` lines below the lowest and font 101.
 void ReportHeadings(std::span<const ReportValue> headings, int font, double advance);

@@ -35,10 +35,16 @@ std::function<void()>& PageStarted() {
 }
 bool HeadingPage = false;
 
+// Laying out without drawing: ParagraphLines counts the lines of one paragraph, ParagraphMeasuring lays out
+// whole blocks. Neither draws nor starts a page.
+int MeasureDepth = 0;
+bool CountingLines = false;
+int MeasuredLines = 1;
+
 // Only a printer has pages: a picture drawn after a report was printed must not be cut by that
 // printer's page height. Tested before every line, so a long paragraph never runs off the page.
 void BreakPageIfFull() {
-  if (!pf::IsDrawingOnPrinter() || pf::PrinterPageHeight() <= 0) return;
+  if (MeasureDepth > 0 || !pf::IsDrawingOnPrinter() || pf::PrinterPageHeight() <= 0) return;
   if (PrintY > LastLineTop()) {
     pf::NewPrinterPage();
     PrintY = 0;
@@ -52,32 +58,28 @@ void BreakPageIfFull() {
   }
 }
 
-// Measuring lays a paragraph out exactly as drawing does, without drawing or starting pages.
-bool Measuring = false;
-int MeasuredLines = 1;
-
 void NewLine(int x, const std::string& measured) {
   PrintX = x;
   PrintY += pf::TextHeight(measured);
-  if (Measuring) {
-    ++MeasuredLines;
-  } else {
-    BreakPageIfFull();
-  }
+  if (CountingLines) ++MeasuredLines;
+  BreakPageIfFull();
 }
 
 void DrawPiece(const std::string& piece) {
-  if (!Measuring) pf::DrawText(PrintX, PrintY, piece);
+  if (MeasureDepth == 0) pf::DrawText(PrintX, PrintY, piece);
 }
 
 // Draws the mark of a style and returns the new hanging indent.
 int DrawMark(int style, int barHeight, int hang) {
+  if (style == -1) return hang;
   const int h = pf::TextHeight("H");
   const int r = h / 4;
   const int bar = std::abs(barHeight);
+  if (MeasureDepth > 0) {
+    if (style == 7 || style == 8) PrintY += bar;
+    style = 0;  // the cursor moves as the mark would move it; nothing is drawn
+  }
   switch (style) {
-    case -1:
-      return hang;
     case 1:
       pf::Circle(PrintX + r, PrintY + 2 * r, r, pf::CurrentFrontColour());
       break;
@@ -161,7 +163,8 @@ std::string DrawWrapped(std::string text, int hang) {
     const std::string piece = text.substr(0, i);
     DrawPiece(piece);
     freshLine = false;
-    if (i == text.size()) return piece;
+    // A broken word that ends at the edge leaves only the closing blank: no line is begun for it.
+    if (text.find_first_not_of(' ', i) == std::string::npos) return piece;
     text.erase(0, i);
     // After no more than the indent (a bullet), a new line would give the rest no more room.
     const int after = PrintX + pf::TextWidth(piece);
@@ -184,13 +187,19 @@ void DrawFrame(int x, int y, int width, int height) {
   pf::LineXY(x, y + height, x, y, colour);
 }
 
+ParagraphMeasuring::ParagraphMeasuring() { ++MeasureDepth; }
+ParagraphMeasuring::~ParagraphMeasuring() { --MeasureDepth; }
+bool MeasuringParagraphs() { return MeasureDepth > 0; }
+
 void SetPageStartedHandler(std::function<void()> handler) { PageStarted() = std::move(handler); }
 
 // No line begins below 98 % of the page, nor so low that the line would reach past the page's end (on a
 // page short for its font).
-int LastLineTop() {
+int LastLineTop() { return LastLineTop(pf::TextHeight("H")); }
+
+int LastLineTop(int lineHeight) {
   const int height = pf::PrinterPageHeight();
-  return std::min(int(std::lround(height * 0.98)), height - pf::TextHeight("H"));
+  return std::min(int(std::lround(height * 0.98)), height - lineHeight);
 }
 
 int ParagraphLines(const std::string& paragraph, int x, int left, int right, int hang) {
@@ -200,10 +209,11 @@ int ParagraphLines(const std::string& paragraph, int x, int left, int right, int
   const int savedX = PrintX, savedY = PrintY, savedLeft = PrintLeft, savedRight = PrintRight;
   PrintX = x, PrintLeft = left, PrintRight = right;
   hang = hang > 0 ? pf::TextWidth(CharacterPrefix(text, hang)) : 0;
-  Measuring = true;
+  const ParagraphMeasuring measuring;
+  CountingLines = true;
   MeasuredLines = 1;
   DrawWrapped(text, hang);
-  Measuring = false;
+  CountingLines = false;
   PrintX = savedX, PrintY = savedY, PrintLeft = savedLeft, PrintRight = savedRight;
   return MeasuredLines;
 }
@@ -225,12 +235,12 @@ int DrawParagraph(const std::string& paragraph, double lineFactor, int left, int
 
   std::string last = text;
   if (text.empty() || PrintX + pf::TextWidth(text) <= PrintRight) {
-    if (!text.empty()) pf::DrawText(PrintX, PrintY, text);
+    if (!text.empty()) DrawPiece(text);
   } else {
     last = DrawWrapped(text, hang);
   }
   const int lastLineY = PrintY;
-  PrintX += pf::TextWidth(last);
+  if (!last.empty()) PrintX += pf::TextWidth(last);
   if (lineFactor != 0) {
     PrintX = PrintLeft;
     PrintY += static_cast<int>(std::lround(pf::TextHeight(last.empty() ? "L" : last) * lineFactor));

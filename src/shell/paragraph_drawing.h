@@ -25,8 +25,19 @@ void SetPageStartedHandler(std::function<void()> handler);
 // The lowest y at which a line may begin on the printer page: 98 % of its height, or higher where the
 // current font's line would otherwise reach past the page's end.
 int LastLineTop();
+int LastLineTop(int lineHeight);  // the same for a font whose line height the caller has measured
 // How many lines `text` takes when drawn from x with the margins left and right and a hanging indent of
 // `hang` characters, laid out as DrawParagraph lays it out; nothing is drawn and the cursor stays.
 int ParagraphLines(const std::string& text, int x, int left, int right, int hang = 0);
+// While one lives, DrawParagraph lays paragraphs out and moves the cursor exactly as it would draw them,
+// but draws nothing and starts no page: a block is measured by laying it out before it is drawn.
+class ParagraphMeasuring {
+ public:
+  ParagraphMeasuring();
+  ~ParagraphMeasuring();
+  ParagraphMeasuring(const ParagraphMeasuring&) = delete;
+  ParagraphMeasuring& operator=(const ParagraphMeasuring&) = delete;
+};
+bool MeasuringParagraphs();
 // The outline of the rectangle from (x, y) to (x + width, y + height) in the current front colour.
 void DrawFrame(int x, int y, int width, int height);

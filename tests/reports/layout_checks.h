@@ -1,14 +1,18 @@
-// Checks on what a report drew, read from the recorded operations of its pages: every text inside the page,
-// no text over another, every row on one page, and every page under a heading.
+// Checks on what a report drew, read from the recorded operations of its pages as a reader reads the paper
+// and the file: every text inside the page, no text over another or hidden, no rule across a text, no line
+// twice in a row, no word broken that fits its room, every row on one page, every page under a heading,
+// and the same words as the report printed on one tall page.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <map>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,6 +21,8 @@
 namespace report_tests {
 
 using Op = pf::test::DrawOp;
+constexpr int kUnderlineFont = 102;
+constexpr pf::Rgb kWhite = pf::MakeRgb(255, 255, 255);
 
 // A text trimmed of blanks and in capitals, as a reader compares captions.
 inline std::string FoldedText(std::string text) {
@@ -44,6 +50,34 @@ inline bool Covers(const Op& box, const Op& t) {
   const int x1 = std::min(box.x, box.x + box.w), x2 = std::max(box.x, box.x + box.w);
   const int y1 = std::min(box.y, box.y + box.h), y2 = std::max(box.y, box.y + box.h);
   return x1 <= t.x && t.x + t.w <= x2 && y1 <= t.y && t.y + t.h <= y2;
+}
+
+// The paragraph each text of a page belongs to: the pieces of a wrapped paragraph follow each other a line
+// apart, each but the last ending at its break (the blank it was broken after), the second starting left
+// of the first's end and every later one where the second starts.
+inline std::vector<int> ParagraphOf(const std::vector<Op>& ops) {
+  std::vector<int> of(ops.size(), -1);
+  const Op* before = nullptr;
+  int paragraph = -1, pieces = 0, continuedAt = 0;
+  for (std::size_t i = 0; i < ops.size(); ++i) {
+    if (ops[i].type != Op::Type::Text) {
+      before = nullptr;  // a rule or box ends what stands above it
+      continue;
+    }
+    const Op& o = ops[i];
+    const bool nextLine =
+        before && !before->text.empty() && before->text.back() == ' ' && o.y == before->y + before->h;
+    const bool goesOn = nextLine && (pieces == 1 ? o.x <= before->x + before->w : o.x == continuedAt);
+    if (goesOn) {
+      if (++pieces == 2) continuedAt = o.x;
+    } else {
+      ++paragraph;
+      pieces = 1;
+    }
+    of[i] = paragraph;
+    before = &o;
+  }
+  return of;
 }
 
 // The texts a reader sees: a text that a later box paints over entirely is not on the paper.
@@ -77,6 +111,106 @@ inline void ExpectNoTextOverAnother(const std::vector<PageText>& texts) {
         ADD_FAILURE() << Where(texts[j]) << " is drawn over " << Where(texts[i]);
 }
 
+// The lines of the pages as a reader reads them: the texts that stand at one y, left to right.
+struct PrintedLine {
+  int page, y;
+  std::string text;
+};
+
+inline std::vector<PrintedLine> PrintedLines(const std::vector<PageText>& texts) {
+  std::map<std::pair<int, int>, std::vector<const Op*>> byLine;
+  for (const auto& t : texts) byLine[{t.page, t.op->y}].push_back(t.op);
+  std::vector<PrintedLine> lines;
+  for (auto& [at, ops] : byLine) {
+    std::sort(ops.begin(), ops.end(), [](const Op* a, const Op* b) { return a->x < b->x; });
+    std::string text;
+    for (const Op* o : ops) {
+      const std::string folded = FoldedText(o->text);
+      if (!folded.empty()) text += (text.empty() ? "" : " | ") + folded;
+    }
+    if (!text.empty()) lines.push_back({at.first, at.second, text});
+  }
+  return lines;
+}
+
+// Every text of the pages, as a reader of the file finds them: those a box was painted over too.
+inline std::vector<PageText> AllTexts(const std::vector<pf::test::PrintedPage>& pages) {
+  std::vector<PageText> texts;
+  for (std::size_t p = 0; p < pages.size(); ++p)
+    for (const auto& op : pages[p].ops)
+      if (op.type == Op::Type::Text) texts.push_back({&op, int(p)});
+  return texts;
+}
+
+// The file holds no text the paper does not show: a reader who searches or copies it finds each text where
+// it is printed, none under a box painted over it.
+inline void ExpectNoTextHidden(const std::vector<pf::test::PrintedPage>& pages) {
+  const auto visible = VisibleTexts(pages);
+  std::set<const Op*> shown;
+  for (const auto& t : visible) shown.insert(t.op);
+  for (const auto& t : AllTexts(pages))
+    if (!shown.count(t.op)) ADD_FAILURE() << Where(t) << " is hidden under a box";
+}
+
+// A row or heading is read once where it stands: no line of the file repeats the line above it, not even
+// one hidden under a box.
+inline void ExpectNoLineTwiceInARow(const std::vector<pf::test::PrintedPage>& pages) {
+  const auto lines = PrintedLines(AllTexts(pages));
+  for (std::size_t i = 1; i < lines.size(); ++i)
+    if (lines[i].page == lines[i - 1].page && lines[i].text == lines[i - 1].text)
+      ADD_FAILURE() << "\"" << lines[i].text << "\" on page " << lines[i].page + 1 << " at y " << lines[i].y
+                    << " repeats the line above it, at y " << lines[i - 1].y;
+}
+
+// A rule or bar across the page never touches a text: the rule that closes a row keeps its gap below the
+// row's last line, wherever the page ends.
+inline void ExpectRulesClearOfText(const std::vector<pf::test::PrintedPage>& pages,
+                                   const std::vector<PageText>& texts, int pageWidth) {
+  for (std::size_t p = 0; p < pages.size(); ++p)
+    for (const Op& op : pages[p].ops) {
+      Op rule = op;
+      if (op.type == Op::Type::Line && op.y == op.h && std::abs(op.w - op.x) >= pageWidth / 2) {
+        rule.type = Op::Type::Box;
+        rule.x = std::min(op.x, op.w), rule.w = std::abs(op.w - op.x) + 1, rule.h = 1;
+      } else if (!(op.type == Op::Type::Box && op.front == 0 && std::abs(op.w) >= pageWidth / 2)) {
+        continue;
+      }
+      if (rule.w < 0) rule.x += rule.w, rule.w = -rule.w;
+      if (rule.h < 0) rule.y += rule.h, rule.h = -rule.h;
+      for (const auto& t : texts)
+        if (t.page == int(p) && Overlap(rule, *t.op))
+          ADD_FAILURE() << "the rule at y " << rule.y << " on page " << p + 1 << " crosses " << Where(t);
+    }
+}
+
+// Words a reader expects whole (the captions of columns, the names of groups) are never broken over two
+// lines: a piece of one drawn without its blank, followed by the rest of it.
+inline void ExpectWordsWhole(const std::vector<pf::test::PrintedPage>& pages,
+                             const std::set<std::string>& words) {
+  std::set<std::string> whole;
+  for (const auto& w : words) {
+    std::istringstream in(FoldedText(w));
+    for (std::string word; in >> word;) whole.insert(word);
+  }
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    const Op* before = nullptr;
+    for (const Op& op : pages[p].ops) {
+      if (op.type != Op::Type::Text) continue;
+      if (before && !before->text.empty() && before->text.back() != ' ' && !op.text.empty() &&
+          op.text.front() != ' ') {
+        const std::string head = FoldedText(before->text), tail = FoldedText(op.text);
+        const std::string joined =
+            head.substr(head.find_last_of(' ') == std::string::npos ? 0 : head.find_last_of(' ') + 1) +
+            tail.substr(0, tail.find(' '));
+        if (whole.count(joined))
+          ADD_FAILURE() << "\"" << joined << "\" is broken as \"" << before->text << "\" / \"" << op.text
+                        << "\" on page " << p + 1;
+      }
+      before = &op;
+    }
+  }
+}
+
 // A row, or a block of lines, is what the report draws between two rules, bars or boxes: it stands on one
 // page, so no label is parted from its figures and no block runs onto a page without its heading. A
 // section that the report sends to a new page starts a row of its own at y 10. Only a list of criteria
@@ -91,6 +225,8 @@ inline void ExpectRowsWhole(const std::vector<pf::test::PrintedPage>& pages) {
       const Op& op = ops[i];
       if (op.type == Op::Type::Line || op.type == Op::Type::Box) {
         first.reset();
+      } else if (op.type == Op::Type::Text && op.back != kWhite) {
+        first.reset();  // a shaded block's texts stand on its box, which is kept whole
       } else if (op.type == Op::Type::Text) {
         if (!first) {
           first = PageText{&op, int(p)};
@@ -98,12 +234,20 @@ inline void ExpectRowsWhole(const std::vector<pf::test::PrintedPage>& pages) {
           bool labelled = false;
           for (std::size_t j = i; j < ops.size() && ops[j].type != Op::Type::Line && !labelled; ++j)
             labelled = ops[j].type == Op::Type::Text && ops[j].text.find("(continued):") != std::string::npos;
-          if (op.text.find("(continued)") != std::string::npos && i + 2 < ops.size()) {
-            const Op& label = ops[i + 1];
-            const Op& value = ops[i + 2];
+          // A heading row of the list (underlined) may stand between the title and the label, and the
+          // label may wrap: its value stands beside its last line.
+          std::size_t at = i + 1;
+          while (at < ops.size() && ops[at].type == Op::Type::Text && ops[at].font == kUnderlineFont) ++at;
+          const auto paragraphOf = ParagraphOf(ops);
+          while (at + 1 < ops.size() && paragraphOf[at + 1] >= 0 && paragraphOf[at + 1] == paragraphOf[at])
+            ++at;
+          if (op.text.find("(continued)") != std::string::npos && at + 1 < ops.size()) {
+            const Op& label = ops[at];
+            const Op& value = ops[at + 1];
             const bool isLabel = label.type == Op::Type::Text && FoldedText(label.text).ends_with(":");
-            labelled = labelled || (isLabel && value.type == Op::Type::Text && value.y == label.y &&
-                                    value.x > label.x + label.w);
+            // An empty value prints nothing beside its label.
+            const bool beside = value.type == Op::Type::Text && value.y == label.y;
+            labelled = labelled || (isLabel && (!beside || value.x > label.x + label.w));
           }
           if (!labelled)
             ADD_FAILURE() << "\"" << op.text << "\" on page " << p + 1 << " belongs to the row of "
@@ -115,11 +259,12 @@ inline void ExpectRowsWhole(const std::vector<pf::test::PrintedPage>& pages) {
   }
 }
 
-// Breakdown lines on a page stand under the breakdown's heading, repeated with "(continued)".
+// Breakdown lines on a page stand under the breakdown's heading, repeated with "(continued)": its grey band,
+// whose title may wrap.
 inline void ExpectBreakdownHeadedOnEveryPage(const std::vector<PageText>& texts) {
   int headedPage = -1;
   for (const auto& t : texts) {
-    if (t.op->text.rfind("INCIDENTS BREAKDOWN", 0) == 0) headedPage = t.page;
+    if (t.op->text.rfind("INCIDENTS", 0) == 0 && t.op->back != kWhite) headedPage = t.page;
     if (t.op->text.find("Number of incidents") != std::string::npos) {
       EXPECT_EQ(t.page, headedPage) << Where(t) << " has no breakdown heading above it";
     }
@@ -134,7 +279,13 @@ inline void ExpectEveryPageHeaded(const std::vector<pf::test::PrintedPage>& page
     const auto first =
         std::find_if(ops.begin(), ops.end(), [](const Op& op) { return op.type == Op::Type::Text; });
     if (first == ops.end()) continue;
-    const bool opensSection = (first + 1 != ops.end() && first[1].type == Op::Type::Box) ||
+    // A title may wrap: the bar follows its last line.
+    const auto paragraphOf = ParagraphOf(ops);
+    auto last = first;
+    while (last + 1 != ops.end() && last[1].type == Op::Type::Text &&
+           paragraphOf[std::size_t(last + 1 - ops.begin())] == paragraphOf[std::size_t(first - ops.begin())])
+      ++last;
+    const bool opensSection = (last + 1 != ops.end() && last[1].type == Op::Type::Box) ||
                               (ops.front().type == Op::Type::Box && ops.front().y <= 10);
     bool continued = false;
     int texts = 0;
@@ -167,25 +318,58 @@ struct PageUnit {
   std::string text;
 };
 
+// Whether the paragraph of ops[i] is a section's title: its last piece stands over a bar across the page.
+inline bool IsTitle(const std::vector<Op>& ops, const std::vector<int>& paragraphOf, std::size_t i,
+                    int pageWidth) {
+  std::size_t last = i;
+  for (std::size_t j = i + 1;
+       j < ops.size() && ops[j].type == Op::Type::Text && paragraphOf[j] == paragraphOf[i]; ++j)
+    last = j;
+  return last + 1 < ops.size() && ops[last + 1].type == Op::Type::Box && ops[last + 1].x == 0 &&
+         ops[last + 1].w == pageWidth && ops[last + 1].front == 0 &&
+         ops[last + 1].y == ops[last].y + ops[last].h;
+}
+
+// The text of each paragraph of a page, its pieces joined, as a reader compares captions.
+inline std::vector<std::string> ParagraphTexts(const std::vector<Op>& ops,
+                                               const std::vector<int>& paragraphOf) {
+  std::vector<std::string> texts;
+  for (std::size_t j = 0; j < ops.size(); ++j) {
+    if (paragraphOf[j] < 0) continue;
+    texts.resize(std::max(texts.size(), std::size_t(paragraphOf[j]) + 1));
+    texts[std::size_t(paragraphOf[j])] += ops[j].text;
+  }
+  for (auto& t : texts) t = FoldedText(t);
+  return texts;
+}
+
+// What each text is to a reader, and the units of the pages: a band with all its texts, a section's title,
+// or a line. A title's or a continued paragraph's pieces are all of its rank.
 inline std::vector<PageUnit> PageUnits(const std::vector<pf::test::PrintedPage>& pages, int pageWidth,
-                                       const HeadingTexts& h) {
+                                       const HeadingTexts& h, std::map<const Op*, Level>* levels = nullptr) {
   std::set<std::string> titles;  // found by their bars, so that a continued one is known anywhere
-  const auto titleAt = [&](const std::vector<Op>& ops, std::size_t i) {
-    return i + 1 < ops.size() && ops[i + 1].type == Op::Type::Box && ops[i + 1].x == 0 &&
-           ops[i + 1].w == pageWidth && ops[i + 1].front == 0 && ops[i + 1].y == ops[i].y + ops[i].h;
-  };
-  for (const auto& page : pages)
+  std::vector<std::vector<int>> paragraphsOf;
+  std::vector<std::vector<std::string>> paragraphTexts;
+  for (const auto& page : pages) {
+    paragraphsOf.push_back(ParagraphOf(page.ops));
+    paragraphTexts.push_back(ParagraphTexts(page.ops, paragraphsOf.back()));
     for (std::size_t i = 0; i < page.ops.size(); ++i)
-      if (page.ops[i].type == Op::Type::Text && titleAt(page.ops, i))
-        titles.insert(FoldedText(page.ops[i].text));
+      if (page.ops[i].type == Op::Type::Text && IsTitle(page.ops, paragraphsOf.back(), i, pageWidth))
+        titles.insert(paragraphTexts.back()[std::size_t(paragraphsOf.back()[i])]);
+  }
   std::set<std::string> captions, rows;
   for (const auto& c : h.columnCaptions) captions.insert(FoldedText(c));
-  for (const auto& r : h.headingRows) rows.insert(FoldedText(r));
+  for (const auto& r : h.headingRows)
+    if (!FoldedText(r).empty()) rows.insert(FoldedText(r));
 
   std::vector<PageUnit> units;
   const auto texts = VisibleTexts(pages);
   for (std::size_t p = 0; p < pages.size(); ++p) {
     const auto& ops = pages[p].ops;
+    const auto& paragraphOf = paragraphsOf[p];
+    const auto paragraphText = [&](std::size_t i) -> const std::string& {
+      return paragraphTexts[p][std::size_t(paragraphOf[i])];
+    };
     // The texts of the page by line; a band's texts are one unit, named by the band's box.
     std::map<int, std::vector<const Op*>> lines;
     std::map<const Op*, int> bandOf;
@@ -198,6 +382,7 @@ inline std::vector<PageUnit> PageUnits(const std::vector<pf::test::PrintedPage>&
           if (ops[j].type == Op::Type::Box && ops[j].front == o.back && Covers(ops[j], o)) band = int(j);
       if (band >= 0) {
         bandOf[&o] = band;
+        if (levels) (*levels)[&o] = Level::Band;
       } else {
         lines[o.y].push_back(&o);
       }
@@ -211,29 +396,51 @@ inline std::vector<PageUnit> PageUnits(const std::vector<pf::test::PrintedPage>&
       }
     }
     for (const auto& [box, unit] : bands) units.push_back(unit);
+    const std::string continued = " (CONTINUED)";
+    std::map<int, std::size_t> headingUnit;  // the unit of a heading's paragraph
     for (const auto& [y, line] : lines) {
       // Captions head columns side by side; a single caption-like word is a row's wrapped label.
       bool title = false, allUnderlined = true, allCaptions = line.size() > 1, allHeadingRows = true;
       std::string text;
       for (const Op* o : line) {
-        const std::string folded = FoldedText(o->text);
         const auto i = std::size_t(o - ops.data());
-        const std::string continued = " (CONTINUED)";
-        const bool continuedTitle =
-            folded.size() > continued.size() &&
-            folded.compare(folded.size() - continued.size(), continued.size(), continued) == 0 &&
-            titles.count(folded.substr(0, folded.size() - continued.size()));
-        title = title || titleAt(ops, i) || continuedTitle;
+        // A caption or heading that wraps is known by its whole text.
+        const std::string& paragraph = paragraphText(i);
+        const std::string& folded = paragraph;
+        const bool continuedTitle = paragraph.size() > continued.size() && paragraph.ends_with(continued) &&
+                                    titles.count(paragraph.substr(0, paragraph.size() - continued.size()));
+        title = title || IsTitle(ops, paragraphOf, i, pageWidth) || continuedTitle;
         allUnderlined = allUnderlined && o->font == h.underlineFont;
         allCaptions = allCaptions && (captions.count(folded) || folded.empty());
         allHeadingRows = allHeadingRows && rows.count(folded);
         text += (text.empty() ? "" : " | ") + o->text;
       }
-      const Level level = title                          ? Level::Section
-                          : allUnderlined || allCaptions ? Level::Columns
-                          : allHeadingRows               ? Level::Heading
-                                                         : Level::Row;
-      units.push_back({level, int(p), y, text});
+      Level level = title                          ? Level::Section
+                    : allUnderlined || allCaptions ? Level::Columns
+                    : allHeadingRows               ? Level::Heading
+                                                   : Level::Row;
+      // The lines of a wrapped heading are one heading: a line of nothing but the wrapped ends of headings
+      // is of their rank.
+      const int firstParagraph = paragraphOf[std::size_t(line.front() - ops.data())];
+      const auto wrapped = headingUnit.find(firstParagraph);
+      const bool allWrappedHeadings = std::all_of(line.begin(), line.end(), [&](const Op* o) {
+        return headingUnit.count(paragraphOf[std::size_t(o - ops.data())]) > 0;
+      });
+      if (level == Level::Row && allWrappedHeadings) level = units[wrapped->second].level;
+      if (level != Level::Row && wrapped != headingUnit.end() && units[wrapped->second].level == level) {
+        units[wrapped->second].text += " " + text;
+      } else {
+        if (level != Level::Row)
+          for (const Op* o : line) headingUnit[paragraphOf[std::size_t(o - ops.data())]] = units.size();
+        units.push_back({level, int(p), y, text});
+      }
+      if (levels)
+        for (const Op* o : line) {
+          // A label or title that goes on over a page repeats there, whatever line it stands on.
+          const auto i = std::size_t(o - ops.data());
+          const bool repeated = paragraphText(i).find("(CONTINUED)") != std::string::npos;
+          (*levels)[o] = repeated && level == Level::Row ? Level::Heading : level;
+        }
     }
   }
   std::stable_sort(units.begin(), units.end(), [](const PageUnit& a, const PageUnit& b) {
@@ -261,6 +468,49 @@ inline void ExpectEveryHeadingOverItsRows(const std::vector<pf::test::PrintedPag
     if (next.level != Level::Row && (next.level < u.level || samePlace))
       ADD_FAILURE() << where << " has no row under it: \"" << next.text << "\" follows";
   }
+}
+
+// The words of a report by how often they are printed: in rows, and in what repeats over a page (headings
+// of every rank, and the texts that say they are continued).
+struct WordCounts {
+  std::map<std::string, int> rows, headings;
+};
+
+inline WordCounts CountWords(const std::vector<pf::test::PrintedPage>& pages, int pageWidth,
+                             const HeadingTexts& h) {
+  std::map<const Op*, Level> levels;
+  PageUnits(pages, pageWidth, h, &levels);
+  WordCounts counts;
+  for (const auto& [op, level] : levels) {
+    std::istringstream in(FoldedText(op->text));
+    for (std::string word; in >> word;) ++(level == Level::Row ? counts.rows : counts.headings)[word];
+  }
+  return counts;
+}
+
+// Every word of the report printed on one tall page is printed on the pages of a real printer of the same
+// width, and no row's word more often: nothing is lost where a page ends and nothing is printed twice; only
+// headings repeat on the page a block goes on to.
+inline void ExpectSameWordsAsOnOneTallPage(const std::vector<pf::test::PrintedPage>& pages,
+                                           const WordCounts& tall, int pageWidth, const HeadingTexts& h) {
+  const WordCounts printed = CountWords(pages, pageWidth, h);
+  std::map<std::string, int> all = tall.rows;
+  for (const auto& [word, n] : tall.headings) all[word] += n;
+  for (const auto& [word, n] : all) {
+    const auto count = [&word](const std::map<std::string, int>& m) {
+      const auto it = m.find(word);
+      return it == m.end() ? 0 : it->second;
+    };
+    const int rows = count(printed.rows), onPages = rows + count(printed.headings);
+    if (onPages < n)
+      ADD_FAILURE() << "\"" << word << "\" is printed " << onPages << " times, " << n << " on one tall page";
+    if (rows > n)
+      ADD_FAILURE() << "\"" << word << "\" is printed in rows " << rows << " times, " << n
+                    << " on one tall page";
+  }
+  for (const auto& [word, n] : printed.rows)
+    if (!all.count(word))
+      ADD_FAILURE() << "\"" << word << "\" is printed " << n << " times, never on one tall page";
 }
 
 }  // namespace report_tests

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -134,13 +135,10 @@ TEST_F(IncidentReportTest, PrintsEverySectionInOrder) {
                           "I6-4",
                           "SUMMARY",
                           "I7-1",
-                          "I7-1",
                           "$i7-2-4",
                           "I7-2",
                           "$i7-6-4",
                           "I7-6",
-                          "$i7-7-4",
-                          "Total Indirect Costs",
                           "$i7-7-4",
                           "Total Indirect Costs",
                           "$i7-9-4",
@@ -150,13 +148,11 @@ TEST_F(IncidentReportTest, PrintsEverySectionInOrder) {
                           "$i7-11-4",
                           "Total Direct + Indirect Costs",
                           "I7-12",
-                          "I7-12",
                           "i7-13-2",
                           "i7-13-3",
                           "i7-13-4",
                           "I7-13",
                           "I7-15",
-                          "I7-16",
                           "I7-16",
                           "i7-18-4",
                           "hrs",
@@ -186,6 +182,39 @@ TEST_F(IncidentReportTest, ALongDescriptionPushesTheCostsDownWithoutABreakTest) 
   ASSERT_NE(costs, nullptr);
   EXPECT_EQ(costs->page, 0);
   EXPECT_GT(costs->y, 6600 / 2);
+}
+
+// Where the grid's rows go on to a new page, the grid's headings and their line are repeated there and the
+// cells' separators start at that line, as they do under the headings on the grid's first page.
+TEST_F(IncidentReportTest, AGridGoingOnToANewPageStartsItsCellsAtItsRepeatedHeadingLine) {
+  using Op = pf::test::DrawOp;
+  FillIncident();
+  int continuedPages = 0;
+  for (int height = 2600; height <= 3600; height += 100) {
+    SCOPED_TRACE("page height " + std::to_string(height));
+    pf::test::ScriptPrinter(5100, height, 600, "");
+    PrintIncidentReport();
+    const auto jobs = pf::test::TakePrintJobs();
+    ASSERT_EQ(jobs.size(), 1u);
+    for (const auto& page : jobs[0].pages) {
+      const auto& ops = page.ops;
+      if (ops.empty() ||
+          ops.front().text != "ABSENCE, MODIFIED WORK AND DISABILITY MANAGEMENT COSTS (continued)")
+        continue;
+      ++continuedPages;
+      const auto isLine = [](const Op& op, bool across) {
+        return op.type == Op::Type::Line && (across ? op.y == op.h && op.w > op.x : op.x == op.w);
+      };
+      const auto headingLine =
+          std::find_if(ops.begin(), ops.end(), [&](const Op& op) { return isLine(op, true); });
+      const auto firstSeparator =
+          std::find_if(ops.begin(), ops.end(), [&](const Op& op) { return isLine(op, false); });
+      ASSERT_NE(headingLine, ops.end());
+      ASSERT_NE(firstSeparator, ops.end());
+      EXPECT_EQ(firstSeparator->y, headingLine->y);
+    }
+  }
+  EXPECT_GT(continuedPages, 0);
 }
 
 std::string CommandOutput(const std::string& command) {

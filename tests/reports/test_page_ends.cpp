@@ -126,27 +126,31 @@ bool IsCriteriaRow(const Report& r, const std::string& token) {
 TEST_P(PageEnds, NoRowIsPartedFromItsFiguresWhereverThePageEnds) {
   const Report& r = GetParam();
   r.fill();
-  // Heights a little more than a line apart put the page end inside every kind of row.
-  for (int height = 2400; height <= 3600; height += 200) {
-    SCOPED_TRACE("page height " + std::to_string(height));
-    pf::test::ScriptPrinter(5100, height, 600, "");
-    r.print();
-    const auto jobs = pf::test::TakePrintJobs();
-    ASSERT_EQ(jobs.size(), 1u);
-    const auto texts = VisibleTexts(jobs[0].pages);
-    for (const auto& [token, spread] : RowPages(texts, r)) {
-      // A criteria list may go on over pages, each time beside its label.
-      if (IsCriteriaRow(r, token)) {
-        EXPECT_EQ(spread.pages, spread.labelled) << "the list " << token << " goes on without its label";
-        continue;
+  // Heights a little more than a line apart put the page end inside every kind of row, on letter paper
+  // and on A5 less its margins.
+  for (const int width : {5100, 3196}) {
+    for (int height = 2400; height <= 3600; height += 200) {
+      SCOPED_TRACE("page " + std::to_string(width) + " x " + std::to_string(height));
+      pf::test::ScriptPrinter(width, height, 600, "");
+      r.print();
+      const auto jobs = pf::test::TakePrintJobs();
+      ASSERT_EQ(jobs.size(), 1u);
+      const auto texts = VisibleTexts(jobs[0].pages);
+      for (const auto& [token, spread] : RowPages(texts, r)) {
+        // A criteria list may go on over pages, each time beside its label.
+        if (IsCriteriaRow(r, token)) {
+          EXPECT_EQ(spread.pages, spread.labelled) << "the list " << token << " goes on without its label";
+          continue;
+        }
+        EXPECT_EQ(spread.pages.size(), 1u)
+            << "the row " << token << " stands on pages " << *spread.pages.begin() + 1 << " to "
+            << *spread.pages.rbegin() + 1;
       }
-      EXPECT_EQ(spread.pages.size(), 1u) << "the row " << token << " stands on pages "
-                                         << *spread.pages.begin() + 1 << " to " << *spread.pages.rbegin() + 1;
+      ExpectInsideThePage(texts, width, height);
+      ExpectNoTextOverAnother(texts);
+      ExpectBreakdownHeadedOnEveryPage(texts);
+      ExpectEveryPageHeaded(jobs[0].pages);
     }
-    ExpectInsideThePage(texts, 5100, height);
-    ExpectNoTextOverAnother(texts);
-    ExpectBreakdownHeadedOnEveryPage(texts);
-    ExpectEveryPageHeaded(jobs[0].pages);
   }
 }
 

@@ -1,8 +1,10 @@
 // Every example incident and analysis, and worksheets with long words, long names, huge figures, many
-// criteria, ten occupational groups and nothing at all, printed at real printers' printable areas and at
-// a sweep of page heights, checked from what was drawn: every text inside the page, no text over another,
-// every row on one page, every page and every carried-over block under its heading, and every heading
-// over a row of its own.
+// criteria, ten occupational groups and nothing at all, printed at real printers' printable areas down to
+// A5 less its margins and at a sweep of page widths and heights, checked from what was drawn: every text
+// inside the page, no text over another or hidden under a box, no rule across a text, no line twice in a
+// row, no caption or name broken, every row on one page, every page and every carried-over block under its
+// heading, every heading over a row of its own, and every word of the report on one tall page printed on
+// the real pages, no row's word more often.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -10,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -35,10 +38,12 @@ struct Geometry {
 };
 // A letter page without margins at 600 dpi, and the printable areas of real printers: letter and A4 pages
 // less their usual margins, and an A4 page printed to its edges.
-constexpr Geometry kGeometries[] = {{"Page600", 5100, 6600, 600},        {"Letter300", 2466, 3216, 300},
-                                    {"Letter600", 4932, 6432, 600},      {"Printer1200", 9866, 12866, 1200},
-                                    {"A4Margins300", 2380, 3408, 300},   {"A4Edges600", 4960, 7016, 600},
-                                    {"A4Margins1200", 9520, 13632, 1200}};
+constexpr Geometry kGeometries[] = {{"Page600", 5100, 6600, 600},         {"Letter300", 2466, 3216, 300},
+                                    {"Letter600", 4932, 6432, 600},       {"Printer1200", 9866, 12866, 1200},
+                                    {"A4Margins300", 2380, 3408, 300},    {"A4Edges600", 4960, 7016, 600},
+                                    {"A4Margins1200", 9520, 13632, 1200}, {"A5Edges600", 3496, 4961, 600},
+                                    {"A5Margins600", 3196, 4661, 600},    {"Narrow600", 4200, 5100, 600},
+                                    {"NarrowShort600", 4200, 2600, 600}};
 
 enum class Sheet { Incident, BA, CG, PI };
 
@@ -59,11 +64,12 @@ const std::string kLongName =
     "maintenance electricians and instrumentation technicians of the north plant night shift";
 
 constexpr int kFittedFont = 105;  // the size a report draws a figure in when it is wider than its cell
+constexpr int kTallPage = 60000;  // a page on which no row of a report is carried over
 
 // A figure as a report prints it: digits with its currency, separators and sign, and a unit.
 bool IsFigure(std::string text) {
   for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
-  for (const char* unit : {"hrs", "/hr", "days", "hours", "/day"})
+  for (const char* unit : {"hrs", "/hr", "days", "hours", "/day", "months"})
     for (auto at = text.find(unit); at != std::string::npos; at = text.find(unit))
       text.erase(at, strlen(unit));
   return text.find_first_not_of("0123456789$,.-% ") == std::string::npos;
@@ -176,6 +182,17 @@ class ReportPrinting : public ProgramTest {
     return h;
   }
 
+  // Words no page may break: the captions of the columns, and the names of the occupational groups.
+  static std::set<std::string> WholeWords(Sheet sheet) {
+    std::set<std::string> words = Headings(sheet).columnCaptions;
+    if (sheet == Sheet::Incident) return words;
+    auto& labour = sheet == Sheet::BA ? BALabour : sheet == Sheet::CG ? CGLabour : PILabour;
+    // A pasted path is wider than a narrow page's line and may be broken.
+    for (int group = 1; group <= 10; ++group)
+      if (labour(group, 0, 0).size() < 40) words.insert(labour(group, 0, 0));
+    return words;
+  }
+
   // Presses the worksheet's print button with a recording printer of the geometry; the job's pages. With
   // QM_REPORT_PDF_DIR set, the pages are also written there as a PDF file to look at.
   std::vector<pf::test::PrintedPage> Print(Sheet sheet, const Geometry& g, const std::string& name) {
@@ -184,6 +201,7 @@ class ReportPrinting : public ProgramTest {
       std::filesystem::create_directories(dir);
       pdf = (std::filesystem::path(dir) / (name + ".pdf")).string();
     }
+    if (name.empty()) pdf.clear();
     pf::test::ScriptPrinter(g.width, g.height, g.dpi, pdf);
     const int button = sheet == Sheet::Incident ? IncidentPrintButton
                        : sheet == Sheet::BA     ? BAPrintButton
@@ -196,8 +214,15 @@ class ReportPrinting : public ProgramTest {
     return jobs[0].pages;
   }
 
-  // Prints and checks the report at one page geometry.
-  void PrintAndCheck(const LayoutCase& c, const Geometry& g, const std::string& name) {
+  // The words of the report printed on one tall page of a width.
+  WordCounts TallPageWords(const LayoutCase& c, int width, int dpi) {
+    return CountWords(Print(c.sheet, {"Tall", width, kTallPage, dpi}, ""), width, Headings(c.sheet));
+  }
+
+  // Prints and checks the report at one page geometry; `tall` holds the words of the report on one tall
+  // page of the same width, when they were counted already.
+  void PrintAndCheck(const LayoutCase& c, const Geometry& g, const std::string& name,
+                     const WordCounts* tall = nullptr) {
     const auto pages = Print(c.sheet, g, name);
     ASSERT_FALSE(pages.empty()) << "no report printed";
     const auto texts = VisibleTexts(pages);
@@ -206,6 +231,13 @@ class ReportPrinting : public ProgramTest {
     ExpectRowsWhole(pages);
     ExpectEveryPageHeaded(pages);
     ExpectEveryHeadingOverItsRows(pages, g.width, Headings(c.sheet));
+    ExpectNoLineTwiceInARow(pages);
+    ExpectNoTextHidden(pages);
+    ExpectRulesClearOfText(pages, texts, g.width);
+    ExpectWordsWhole(pages, WholeWords(c.sheet));
+    // Printed whole on one tall page, the report shows every word a reader must find on the real pages.
+    ExpectSameWordsAsOnOneTallPage(pages, tall ? *tall : TallPageWords(c, g.width, g.dpi), g.width,
+                                   Headings(c.sheet));
     if (c.sheet == Sheet::PI) ExpectBreakdownHeadedOnEveryPage(texts);
     // The captions' escaped ampersand prints as the screen shows it; only figures are drawn smaller to fit
     // their cells, words wrap.
@@ -228,16 +260,25 @@ TEST_P(PrintedLayout, EveryTextWholeInsideThePageAndClearOfEveryOther) {
   PrintAndCheck(c, g, std::string(c.name) + "-" + g.name);
 }
 
-// Page heights a few lines apart put the page's end at every heading and row of the report.
+// Page heights less than two lines apart put the page's end at every heading and row of the report, on
+// pages as narrow as A5 less its margins, of a middle width and of letter width.
 class PageSweep : public ReportPrinting, public ::testing::WithParamInterface<LayoutCase> {};
 
 TEST_P(PageSweep, EveryHeadingStandsOverItsRowsWhereverThePageEnds) {
   const LayoutCase& c = GetParam();
   ChooseExample(c.sheet, c.example);
   if (c.edit) c.edit(*this);
-  for (int height = 2600; height <= 7400; height += 200) {
-    SCOPED_TRACE("page height " + std::to_string(height));
-    PrintAndCheck(c, {"Sweep", 5100, height, 600}, std::string(c.name) + "-" + std::to_string(height));
+  // The middle width starts its heights between those of the others, so that together they put the
+  // page's end in more places.
+  const struct { int width, firstHeight; } sweeps[] = {{3196, 2600}, {4200, 2700}, {5100, 2600}};
+  for (const auto& sweep : sweeps) {
+    const WordCounts tall = TallPageWords(c, sweep.width, 600);
+    for (int height = sweep.firstHeight; height <= 7400; height += 200) {
+      SCOPED_TRACE("page " + std::to_string(sweep.width) + " x " + std::to_string(height));
+      const std::string name =
+          std::string(c.name) + "-" + std::to_string(sweep.width) + "x" + std::to_string(height);
+      PrintAndCheck(c, {"Sweep", sweep.width, height, 600}, name, &tall);
+    }
   }
 }
 
@@ -266,6 +307,12 @@ void PILongNames(ReportPrinting& t) {
   t.PasteInto(Sheet::PI, 6, PIGadget(3, 4, 2, 2), kLongWord);
 }
 
+// The first group of the example named at length: its band is repeated on every page its rows go on to.
+template <Sheet sheet>
+void LongOccupationName(ReportPrinting& t) {
+  t.PasteInto(sheet, 2, ReportPrinting::Gadgets(sheet)(7, 4, 2, 2), kLongName);
+}
+
 // Every item of every criteria list chosen, in both columns: the lists run over pages.
 void SelectEveryCriterion(decltype(BAGadget)& gadget) {
   for (const int row : {4, 5, 6, 7, 9, 10, 11, 14})
@@ -289,6 +336,8 @@ void TenGroups(ReportPrinting& t) {
   }
 }
 
+// The built-in examples first, as they are, then the worksheets the user changed.
+constexpr std::size_t kExampleCases = 9;
 const LayoutCase kCases[] = {
     {"Incident1", Sheet::Incident, 0},
     {"Incident2", Sheet::Incident, 1},
@@ -303,6 +352,8 @@ const LayoutCase kCases[] = {
     {"IncidentHugeFigures", Sheet::Incident, 0, IncidentHugeFigures},
     {"BeforeAfterLongWords", Sheet::BA, 0, BALongWords},
     {"PotentialInterventionLongNames", Sheet::PI, 0, PILongNames},
+    {"BeforeAfterLongName", Sheet::BA, 0, LongOccupationName<Sheet::BA>},
+    {"ConcurrentGroupsLongName", Sheet::CG, 0, LongOccupationName<Sheet::CG>},
     {"BeforeAfterManyCriteria", Sheet::BA, 0, BAManyCriteria},
     {"ConcurrentGroupsManyCriteria", Sheet::CG, 0, CGManyCriteria},
     {"BeforeAfterTenGroups", Sheet::BA, 0, TenGroups<Sheet::BA>},
@@ -312,6 +363,27 @@ const LayoutCase kCases[] = {
     {"NewConcurrentGroups", Sheet::CG, -1},
     {"NewPotentialIntervention", Sheet::PI, -1},
 };
+
+// The printable areas at which the examples were first seen to print a total twice, a bar over its row or
+// captions over each other.
+constexpr Geometry kReportedAreas[] = {
+    {"5100x2850", 5100, 2850, 600}, {"5100x2950", 5100, 2950, 600}, {"5100x3100", 5100, 3100, 600},
+    {"4200x3100", 4200, 3100, 600}, {"4700x3100", 4700, 3100, 600}, {"6600x2600", 6600, 2600, 600},
+    {"6600x5600", 6600, 5600, 600}, {"5100x4850", 5100, 4850, 600}, {"4200x3600", 4200, 3600, 600}};
+
+class ReportedAreas : public ReportPrinting, public ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(ReportedAreas, EveryRowOnceAndEveryTextClearOfTheOthers) {
+  const LayoutCase& c = GetParam();
+  ChooseExample(c.sheet, c.example);
+  for (const auto& g : kReportedAreas) {
+    SCOPED_TRACE(g.name);
+    PrintAndCheck(c, g, std::string(c.name) + "-" + g.name);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Reports, ReportedAreas, ::testing::ValuesIn(kCases, kCases + kExampleCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Reports, PrintedLayout,
                          ::testing::Combine(::testing::ValuesIn(kCases), ::testing::ValuesIn(kGeometries)),

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,9 @@ TEST_F(ParagraphTest, AWordTooWideForAnyLineStartsALineOfItsOwnAndBreaksAtTheEdg
   DrawParagraph("yyyyy", 1.0, -1, -1, -1, 0, -1, 0);
   // After a bullet the long word starts on the bullet's line; its pieces go on under the text.
   DrawParagraph("- overlongwordhere", 1.0, 20, right, 7 * lineHeight_, 2, -1, 0);
+  // A word whose last piece fills its line ends the paragraph there: no line is left for its blank.
+  DrawParagraph("overlongword", 1.0, 20, right, 12 * lineHeight_, 0, -1, 0);
+  DrawParagraph("next", 1.0, -1, -1, -1, 0, -1, 0);
 
   const auto texts = Texts(Pages().at(0));
   const struct {
@@ -111,7 +115,8 @@ TEST_F(ParagraphTest, AWordTooWideForAnyLineStartsALineOfItsOwnAndBreaksAtTheEdg
     int line, x;
   } expected[] = {{"aa ", 0, 20},     {"overlo", 1, 20},  {"ngword", 2, 20},  {"here ", 3, 20},
                   {"bb ", 4, 20},     {"xx", 5, 20},      {"yyyyy ", 6, 20},  {"- ", 7, 20},
-                  {"over", 7, under}, {"long", 8, under}, {"word", 9, under}, {"here ", 10, 20}};
+                  {"over", 7, under}, {"long", 8, under}, {"word", 9, under}, {"here ", 10, 20},
+                  {"overlo", 12, 20}, {"ngword", 13, 20}, {"next", 14, 20}};
   ASSERT_EQ(texts.size(), std::size(expected));
   for (std::size_t i = 0; i < texts.size(); ++i) {
     EXPECT_EQ(texts[i].text, expected[i].text) << i;
@@ -285,6 +290,28 @@ TEST_F(ParagraphTest, ANewPageStartsBeforeAnyLinePastNinetyEightPercent) {
   EXPECT_EQ(third[0].text, "cccc ");
   EXPECT_EQ(third[0].y, 0);
   EXPECT_EQ(third[0].x, 10);
+}
+
+// A block is measured by laying it out: the cursor moves as drawing moves it, past the page's end too,
+// while nothing is drawn and no page begins.
+TEST_F(ParagraphTest, MeasuringABlockMovesTheCursorAsDrawingWithoutDrawingOrStartingAPage) {
+  const int right = 10 + pf::TextWidth("aaaa ") + 1;
+  const auto block = [&] {
+    DrawParagraph("aaaa bbbb cccc", 1.0, 10, right, 980 - lineHeight_, 0, -1, 0);
+    DrawParagraph("", 0.5, -1, -1, -1, 0, 7, 20);
+    return PrintY;
+  };
+  int measured = 0;
+  {
+    const ParagraphMeasuring measuring;
+    EXPECT_TRUE(MeasuringParagraphs());
+    measured = block();
+  }
+  EXPECT_FALSE(MeasuringParagraphs());
+  const auto pages = Pages();
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_TRUE(pages[0].ops.empty());
+  EXPECT_EQ(measured, 980 - lineHeight_ + 3 * lineHeight_ + 20 + int(std::lround(0.5 * lineHeight_)));
 }
 
 TEST_F(ParagraphTest, PicturesAreNeverCutIntoPagesEvenAfterPrinting) {
