@@ -17,15 +17,6 @@ class StepScroll : public WorksheetTest {
     Click(HomeTile(2));  // the incident calculator, from its home tile
   }
 
-  void Click(int gadget) {
-    pf::test::Click(gadget);
-    Pump();
-  }
-  void ClickRow(int list, int row) {
-    const pf::Rect r = pf::GadgetItemRect(list, row);
-    pf::test::Click(list, r.x + 20, r.y + r.h / 2);
-    Pump();
-  }
   void ShowStep(int step) { Click(SecondTabGadget(9 - step)); }
   void ShowStartPage() { Click(SecondTabGadget(9)); }
 

@@ -49,6 +49,17 @@ class ProgramTest : public ::testing::Test {
 
   void Pump() { pf::test::Pump(HandleEvent); }
 
+  // The user's left click on a control, or on a list's row, and the loop's turn for what it set off.
+  void Click(int gadget) {
+    pf::test::Click(gadget);
+    Pump();
+  }
+  void ClickRow(int list, int row) {
+    const pf::Rect r = pf::GadgetItemRect(list, row);
+    pf::test::Click(list, r.x + 20, r.y + r.h / 2);
+    Pump();
+  }
+
   // The work area the program starts in (the design scale follows it); a test of another size sets it in
   // its constructor.
   int workWidth = 1024, workHeight = 708;

@@ -16,10 +16,6 @@ class FocusFrames : public ProgramTest {
     Click(HomeTile(2));
     Click(IncidentNewTile);  // step 1 of a new incident
   }
-  void Click(int gadget) {
-    pf::test::Click(gadget);
-    Pump();
-  }
   void Focus(int gadget) {
     pf::SetActiveGadget(gadget);
     Pump();

@@ -18,11 +18,6 @@ namespace {
 
 class PageFit : public WorkAreaTest {
  protected:
-  void Click(int gadget) {
-    pf::test::Click(gadget);
-    Pump();
-  }
-
   // The window's client area. The page holder reaches three pixels past its right edge, so that the
   // pages' right borders fall outside; a bar across the page may reach there too.
   static pf::Rect Client() {

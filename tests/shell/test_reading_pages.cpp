@@ -16,10 +16,6 @@ class ReadingTest : public ProgramTest {
     Click(HomeTile(1));
   }
 
-  void Click(int gadget) {
-    pf::test::Click(gadget);
-    Pump();
-  }
   void ClickItem(int list, int item) {
     const pf::Rect r = pf::GadgetItemRect(list, item);
     pf::test::Click(list, r.x + r.w / 2, r.y + r.h / 2);

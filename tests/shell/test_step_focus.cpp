@@ -61,11 +61,6 @@ bool Inside(int gadget, int container) {
 
 class StepFocus : public ProgramTest {
  protected:
-  void Click(int gadget) {
-    pf::test::Click(gadget);
-    Pump();
-  }
-
   // Step 8 holds only results: its focus rests on the step's own empty, zero-size field.
   static void ExpectFirstField(const Worksheet& w, int step, const std::string& how) {
     SCOPED_TRACE(std::string(w.name) + " step " + std::to_string(step) + " by " + how);

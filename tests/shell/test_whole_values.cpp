@@ -39,15 +39,6 @@ class WholeValues : public WorkAreaTest {
     WorkAreaTest::SetUp();
     Click(HomeTile(2));  // from the home page into the tabbed area
   }
-  void Click(int gadget) {
-    pf::test::Click(gadget);
-    Pump();
-  }
-  void ClickRow(int list, int row) {
-    const pf::Rect r = pf::GadgetItemRect(list, row);
-    pf::test::Click(list, r.x + 20, r.y + r.h / 2);
-    Pump();
-  }
   void OpenIncidentExample(int row) {
     Click(TopTabGadget(2));
     Click(SecondTabGadget(9));

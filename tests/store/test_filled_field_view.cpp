@@ -22,15 +22,6 @@ namespace {
 
 class FilledFieldView : public WorkAreaTest {
  protected:
-  void Click(int gadget) {
-    pf::test::Click(gadget);
-    Pump();
-  }
-  void ClickRow(int list, int row) {
-    const pf::Rect r = pf::GadgetItemRect(list, row);
-    pf::test::Click(list, r.x + 20, r.y + r.h / 2);
-    Pump();
-  }
   void ShowStep(int step) { Click(ThirdTabGadget(9 - step)); }
 
   // The Before & After start page, reached from the home page.

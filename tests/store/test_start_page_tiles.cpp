@@ -20,10 +20,6 @@ class StartPageTiles : public WorksheetTest {
     ShowPage(2, 9, -1);
     Pump();
   }
-  void Click(int gadget) {
-    pf::test::Click(gadget);
-    Pump();
-  }
   static std::int64_t Back(int gadget) { return pf::GetGadgetColour(gadget, BackColourType); }
   static bool DescriptionsShown() {
     return !pf::IsGadgetHidden(IncidentInfoContainer) && !pf::IsGadgetHidden(IncidentLearnMoreLink);
