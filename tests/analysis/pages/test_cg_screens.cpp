@@ -1,8 +1,9 @@
 // Writes a picture of every worksheet step, start page and summary page when QM_SCREENSHOT_DIR names a
-// folder (under a real display); does nothing otherwise. Steps taller than the window are also pictured
+// folder; does nothing otherwise. Steps taller than the window are also pictured
 // page by page down their scroll areas, and step 3 of the second and third analyses in both approaches.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -18,6 +19,11 @@ namespace {
 
 class WorksheetScreens : public ProgramTest {
  protected:
+  // QM_WORK_AREA ("1366x749") sets the work area the program lays itself out for.
+  WorksheetScreens() {
+    if (const char* area = std::getenv("QM_WORK_AREA")) std::sscanf(area, "%dx%d", &workWidth, &workHeight);
+  }
+
   std::string dir_;
 
   void Shoot(const std::string& name) {
