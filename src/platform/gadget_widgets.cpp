@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -108,10 +109,36 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
 
 // --- FieldEdit -------------------------------------------------------------------------------------------
 
+namespace {
+
+bool IsLineBreak(char16_t c) {
+  return c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r' || c == 0x85 || c == 0x2028 || c == 0x2029;
+}
+
+// A field of one line holds what it shows: a line break (a CR LF pair being one) or a tab that comes in
+// stands between its words as a blank, and other control characters, which would show as nothing or as
+// a blank yet be stored as they are, are left out.
+QString OneLine(const QString& text) {
+  QString line;
+  line.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t c = text.at(i).unicode();
+    if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') continue;
+    if (c == u'\t' || IsLineBreak(c))
+      line += QLatin1Char(' ');
+    else if (QChar::category(c) != QChar::Other_Control)
+      line += QChar(c);
+  }
+  return line;
+}
+
+}  // namespace
+
 std::optional<QString> FieldEdit::Judged(const QString& text) const {
+  const QString line = OneLine(text);
   const auto& judge = Core().pasteJudge;
-  if (!judge) return text;
-  const std::optional<std::string> judged = judge(number_, text.toStdString());
+  if (!judge) return line;
+  const std::optional<std::string> judged = judge(number_, line.toStdString());
   if (!judged) return std::nullopt;
   return QString::fromStdString(*judged);
 }
@@ -180,7 +207,18 @@ void FieldEdit::keyPressEvent(QKeyEvent* e) {
     e->accept();
     return;
   }
+  // A key that types a text (an input tool can send several characters as one key) types it as one line;
+  // keys whose own character is a control character (Enter, Escape, Backspace) stay the toolkit's.
   const QString typed = e->text();
+  if (!typed.isEmpty() && QChar::category(typed.at(0).unicode()) != QChar::Other_Control) {
+    const QString line = OneLine(typed);
+    if (line != typed) {
+      QKeyEvent oneLine(e->type(), e->key(), e->modifiers(), line, e->isAutoRepeat(), e->count());
+      keyPressEvent(&oneLine);
+      e->setAccepted(oneLine.isAccepted());
+      return;
+    }
+  }
   const bool printable = !typed.isEmpty() && typed.at(0).isPrint() &&
                          !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
   if (printable && Room() < int(typed.size())) {
@@ -188,6 +226,16 @@ void FieldEdit::keyPressEvent(QKeyEvent* e) {
     return;
   }
   QLineEdit::keyPressEvent(e);
+}
+
+// What an input method commits goes in as one line, as a paste does.
+void FieldEdit::inputMethodEvent(QInputMethodEvent* e) {
+  const QString line = OneLine(e->commitString());
+  if (line == e->commitString()) return QLineEdit::inputMethodEvent(e);
+  QInputMethodEvent oneLine(e->preeditString(), e->attributes());
+  oneLine.setCommitString(line, e->replacementStart(), e->replacementLength());
+  QLineEdit::inputMethodEvent(&oneLine);
+  e->setAccepted(oneLine.isAccepted());
 }
 
 void FieldEdit::contextMenuEvent(QContextMenuEvent* e) {

@@ -60,10 +60,12 @@ class BorderedFrame : public QFrame {
   QWidget* client_;
 };
 
-// Single-line fields: every way of pasting goes through the program's paste judge first, which may also
-// tidy the text; a paste goes in whole or not at all. A text the program puts into a field that the user
-// is not working in shows from its start, as it would had the user never entered the field, and a figure
-// there is fitted into the field's room; the user works on it in the field's own font.
+// Single-line fields: whatever the user puts in (pasted, dropped, typed or committed by an input method)
+// comes in as one line, line breaks and tabs as blanks and other control characters left out. Every way
+// of pasting then goes through the program's paste judge, which may also tidy the text; a paste goes in
+// whole or not at all. A text the program puts into a field that the user is not working in shows from
+// its start, as it would had the user never entered the field, and a figure there is fitted into the
+// field's room; the user works on it in the field's own font.
 class FieldEdit : public QLineEdit {
  public:
   FieldEdit(QWidget* parent, int number);
@@ -78,6 +80,7 @@ class FieldEdit : public QLineEdit {
   void paintEvent(QPaintEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
+  void inputMethodEvent(QInputMethodEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void dropEvent(QDropEvent* e) override;
@@ -85,7 +88,7 @@ class FieldEdit : public QLineEdit {
  private:
   std::optional<QString> Judged(const QString& text) const;  // what goes in; none: refused
   bool PaintFittedFigure();  // false: the text is drawn as the toolkit draws it
-  int Room() const;  // characters the user may still add in place of the selection
+  int Room() const;          // characters the user may still add in place of the selection
   int number_;
   int typingLimit_ = 0;
   bool caretForView_ = false;  // the caret stands at the start only to show a program text from there

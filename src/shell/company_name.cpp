@@ -9,12 +9,16 @@ namespace {
 
 std::string FieldName() { return pf::GetGadgetText(CompanyNameField); }
 
+// The box that tells of a workplace name the file did not take has a title of its own, so that it is
+// not taken for a failure of the record the user works on.
+constexpr char kNameNotStoredTitle[] = "nope";
+
 }  // namespace
 
 void StoreCompanyName() {
   const sql::Outcome o = UpdateCompanyName(FieldName());
   CompanyNameUnstored = o ? 0 : 1;
-  if (!o) ShowRecordFailure(o);
+  if (!o) ShowRecordFailure(o, kNameNotStoredTitle);
 }
 
 void RetryUnstoredCompanyName() {

@@ -1,7 +1,11 @@
 // What a single-line field shows of a text longer than itself: a text the program puts in shows from its
 // start, at either alignment and wherever the user left the view; in the focused field the caret stays the
-// user's.
+// user's. And what it takes in: one line, which it holds as it shows it.
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QWidget>
 #include <string>
+#include <vector>
 
 #include "platform_fixture.h"
 
@@ -66,6 +70,88 @@ TEST_P(FieldView, InTheFocusedFieldAWholeHighlightStaysWholeAndTheCaretGoesAfter
 
 INSTANTIATE_TEST_SUITE_P(Alignments, FieldView, ::testing::Values(0u, flags::kRight),
                          [](const auto& info) { return info.param ? "Right" : "Left"; });
+
+// --- One line in -------------------------------------------------------------------------------------------
+
+struct LineCase {
+  std::string in, shown;
+};
+
+// Pasted, typed or committed, a text with line breaks, tabs and other control characters comes into a
+// single-line field as the one line it shows: a break or a tab as a blank, anything else of the kind left
+// out; the rest of the text as it came.
+const LineCase kLines[] = {
+    {"Line1\nLine2\t\x1b", "Line1 Line2 "},
+    {"a\r\nb", "a b"},        // a CR LF pair is one break
+    {"a\rb\n\nc", "a b  c"},  // each break on its own
+    {"a\vb\fc", "a b c"},
+    {"a\u2028b\u2029c\u0085d", "a b c d"},
+    {"\001a\177\u009bb\037", "ab"},  // C0, DEL and C1
+    {"Z\u00fcrich \u2013 \u6771\u4eac \u2605", "Z\u00fcrich \u2013 \u6771\u4eac \u2605"},
+};
+
+class OneLineField : public PlatformTest {
+ protected:
+  void SetUp() override {
+    PlatformTest::SetUp();
+    field = FieldGadget(kAutoNumber, 0, 0, 300, 22, "", flags::kBorder);
+    combo = ComboGadget(kAutoNumber, 0, 40, 300, 22, flags::kEditable);
+    editor = EditorGadget(kAutoNumber, 0, 80, 300, 60, flags::kBorder);
+  }
+  // The control empty and focused, `text` put in by `road`, and the loop's turn.
+  void Enter(int gadget, const std::string& text, void (*road)(const std::string&)) {
+    SetGadgetText(gadget, "");
+    SetActiveGadget(gadget);
+    Run();
+    road(text);
+    Run();
+  }
+  int field = 0, combo = 0, editor = 0;
+};
+
+void Paste(const std::string& text) { test::Paste(text); }
+// An input tool that types a whole text with one key press.
+void TypeAsOneKey(const std::string& text) { test::KeyPress(0, text); }
+// An input method committing its composed text.
+void Commit(const std::string& text) {
+  QInputMethodEvent commit;
+  commit.setCommitString(QString::fromStdString(text));
+  QApplication::sendEvent(QApplication::focusWidget(), &commit);
+}
+
+TEST_F(OneLineField, TakesInOneLineByEveryRoad) {
+  const struct {
+    const char* name;
+    void (*road)(const std::string&);
+  } roads[] = {{"paste", Paste}, {"key", TypeAsOneKey}, {"input method", Commit}};
+  for (const auto& road : roads)
+    for (const int gadget : {field, combo})
+      for (const LineCase& c : kLines) {
+        // A key's text that starts with a control character is that key's own (Enter, Escape).
+        if (road.road == TypeAsOneKey && static_cast<unsigned char>(c.in[0]) < 0x20) continue;
+        Enter(gadget, c.in, road.road);
+        EXPECT_EQ(GetGadgetText(gadget), c.shown)
+            << road.name << " into " << (gadget == field ? "field" : "combo") << ": "
+            << ::testing::PrintToString(c.in);
+      }
+}
+
+TEST_F(OneLineField, ThePasteJudgeAndTheRoomSeeTheLineThatGoesIn) {
+  std::vector<std::string> judged;
+  SetPasteJudge([&](int, const std::string& text) -> std::optional<std::string> {
+    judged.push_back(text);
+    return text;
+  });
+  SetMaxLength(field, 5);
+  Enter(field, "ab\r\ncd", Paste);  // six characters pasted, five go in
+  EXPECT_EQ(GetGadgetText(field), "ab cd");
+  EXPECT_EQ(judged, std::vector<std::string>{"ab cd"});
+}
+
+TEST_F(OneLineField, AMultiLineFieldKeepsItsLineBreaksAndTabs) {
+  Enter(editor, "Line1\nLine2\tend", Paste);
+  EXPECT_EQ(GetGadgetText(editor), "Line1\nLine2\tend");
+}
 
 }  // namespace
 }  // namespace pf::testing

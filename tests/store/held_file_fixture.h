@@ -78,6 +78,14 @@ inline std::vector<std::string> Items(int gadget) {
   return texts;
 }
 
+// The texts of a list's selected items.
+inline std::vector<std::string> Chosen(int list) {
+  std::vector<std::string> texts;
+  for (int i = 0, n = pf::CountGadgetItems(list); i < n; ++i)
+    if (pf::IsGadgetItemSelected(list, i)) texts.push_back(pf::GetGadgetItemText(list, i));
+  return texts;
+}
+
 // "<first>", "<prefix> 0" ... "<prefix> n-1".
 inline std::vector<std::string> Numbered(const std::string& first, const std::string& prefix, int n) {
   std::vector<std::string> texts;

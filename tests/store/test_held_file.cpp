@@ -88,6 +88,48 @@ TEST_F(HeldFileTest, MissedChoicesAreOfferedWhenNextShownKeepingTheUsersOwn) {
     EXPECT_FALSE(pf::IsGadgetItemSelected(departments, i)) << i;
 }
 
+// A department chosen in a criteria list that missed its fill stays chosen when the list is filled again
+// and the item stands elsewhere.
+TEST_F(HeldFileTest, AChoiceMadeWhileTheCriteriaMissedTheirFillStaysChosenWhenTheyAreFilled) {
+  Hold();
+  ExpectFree(ClickAndCount(HomeTile(3)));
+  ExpectOneWaitOneMessage(ClickAndCount(AnalysisChoiceTile(1)));
+  const int departments = BAGadget(6, 6, 1, 2);
+  ASSERT_EQ(Items(departments), std::vector<std::string>{"ALL DEPARTMENTS"});
+  // With the file free, an incident names a department of its own, which the criteria offer from then on.
+  Release();
+  ExpectFree(ClickAndCount(TopTabGadget(2)));
+  ExpectFree(ClickAndCount(SecondTabGadget(9)));
+  ExpectFree(ClickAndCount(IncidentNewTile));
+  pf::test::Click(IncidentGadget(0, 14, 2));
+  pf::test::TypeText("Dock");
+  ExpectFree(ClickAndCount(IncidentSaveButton));
+  ASSERT_EQ(Items(departments), (std::vector<std::string>{"ALL DEPARTMENTS", "Dock"}));
+
+  // Held again when the user comes to the criteria, who chooses that department there.
+  Hold();
+  ExpectFree(ClickAndCount(TopTabGadget(1)));
+  ExpectOneWaitOneMessage(ClickAndCount(ThirdTabGadget(6)));
+  // The criteria stand below the step's first screen: the user turns the wheel to them.
+  int area = pf::GadgetParent(departments);
+  while (area && pf::GadgetKind(area) != pf::Kind::ScrollArea) area = pf::GadgetParent(area);
+  for (int turn = 0; turn < 40 && pf::GadgetScreenRect(departments).y > 400; ++turn) {
+    pf::test::Wheel(area, -120);
+    Pump();
+  }
+  ExpectFree(Count([&] { ClickItem(departments, 1); }));
+  ASSERT_TRUE(pf::IsGadgetItemSelected(departments, 1));
+  const std::vector<std::string> chosen = Chosen(departments);
+
+  Release();
+  ExpectFree(ClickAndCount(ThirdTabGadget(7)));
+  ExpectFree(ClickAndCount(ThirdTabGadget(6)));
+  std::vector<std::string> offered = Numbered("ALL DEPARTMENTS", "Dept", 7);
+  offered.push_back("Dock");
+  EXPECT_EQ(Items(departments), offered);
+  EXPECT_EQ(Chosen(departments), chosen);
+}
+
 // A control's items after the stored texts come in: its own first, then the stored ones in their order,
 // then what saves added that the file no longer names, each once.
 TEST(MergedChoices, KeepOwnItemsFirstAndEveryTextOnce) {

@@ -1,6 +1,6 @@
-// The workplace name typed while another program holds the record file: the user is told once, the name
-// stays in the field and is stored by the first command that finds the file free, and closing the program
-// never lets it go unsaid.
+// The workplace name typed while another program holds the record file: the user is told once, under the
+// name's own title, the name stays in the field and is stored by the first command that finds the file free,
+// and closing the program never lets it go unsaid.
 #include <string>
 
 #include "shell/page_globals.h"
@@ -37,6 +37,7 @@ class HeldNameTest : public HeldFileTest {
 struct LeaveCase {
   const char* name;
   void (*leave)();
+  const char* title;  // of the one box: the name's own, or that of a read the command made first
 };
 void PrintTo(const LeaveCase& c, std::ostream* os) { *os << c.name; }
 
@@ -44,7 +45,9 @@ class HeldNameLeaveTest : public HeldNameTest, public ::testing::WithParamInterf
 
 TEST_P(HeldNameLeaveTest, IsToldOnceAndStoredByTheFirstCommandThatFindsTheFileFree) {
   Hold();
-  ExpectOneWaitOneMessage(Count(GetParam().leave));
+  const Cost leaving = Count(GetParam().leave);
+  ExpectOneWaitOneMessage(leaving);
+  EXPECT_EQ(Titles(leaving), std::vector<std::string>{GetParam().title});
   EXPECT_EQ(pf::GetGadgetText(CompanyNameField), kNewName);
   EXPECT_EQ(StoredName(), kOldName);
 
@@ -59,10 +62,10 @@ TEST_P(HeldNameLeaveTest, IsToldOnceAndStoredByTheFirstCommandThatFindsTheFileFr
 
 INSTANTIATE_TEST_SUITE_P(
     Leaving, HeldNameLeaveTest,
-    ::testing::Values(LeaveCase{"Tab", [] { pf::test::PressTab(); }},
+    ::testing::Values(LeaveCase{"Tab", [] { pf::test::PressTab(); }, "nope"},
                       // A new incident reads the company figures, which meets the held file first.
-                      LeaveCase{"TileThatReadsTheFile", [] { pf::test::Click(IncidentNewTile); }},
-                      LeaveCase{"StepTab", [] { pf::test::Click(SecondTabGadget(8)); }}),
+                      LeaveCase{"TileThatReadsTheFile", [] { pf::test::Click(IncidentNewTile); }, ""},
+                      LeaveCase{"StepTab", [] { pf::test::Click(SecondTabGadget(8)); }, "nope"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Closing with a name the file did not take: the user is asked, and chooses.

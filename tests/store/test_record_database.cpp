@@ -313,8 +313,8 @@ TEST_F(CompanyNameTest, AwkwardNameRoundTripsExactly) {
   EXPECT_EQ(QueryText(kFile, "select count(*) from sqlite_master where name='StaticInfo'"), "1");
 }
 
-// A name the file does not take is reported in the store's own plain box, and typing goes on.
-TEST_F(CompanyNameTest, ANameThatCannotBeStoredIsReportedWithAnEmptyTitle) {
+// A name the file does not take is reported under the name's own title, and typing goes on.
+TEST_F(CompanyNameTest, ANameThatCannotBeStoredIsReportedUnderItsOwnTitle) {
   pf::test::TakeMessageLog();
   pf::HideGadget(FrontPageHolder, true);
   pf::HideGadget(TabbedArea, false);
@@ -329,7 +329,7 @@ TEST_F(CompanyNameTest, ANameThatCannotBeStoredIsReportedWithAnEmptyTitle) {
   Pump();
   const auto log = pf::test::TakeMessageLog();
   ASSERT_EQ(log.size(), 1u);
-  EXPECT_EQ(log[0].title, "");
+  EXPECT_EQ(log[0].title, "nope");
   EXPECT_NE(log[0].text.find("readonly"), std::string::npos) << log[0].text;
   EXPECT_EQ(QueryText(kFile, "select companyname from staticinfo"), Awkward());
 }

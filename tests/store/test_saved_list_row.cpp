@@ -1,5 +1,6 @@
 // A save updates only the saved record's row of the stored-incidents list; the list must read exactly as
-// a refill from the record file would, and fall back to a refill when it is out of step with the file.
+// a refill from the record file would, and fall back to a refill when it is out of step with the file. A
+// text pasted over several lines is saved, listed and opened again as the one line its field shows.
 #include <vector>
 
 #include "store/worksheet_fixture.h"
@@ -65,6 +66,34 @@ TEST_F(SavedListRowTest, ListOutOfStepWithTheFileIsFilledAgain) {
   EXPECT_EQ(pf::GetGadgetItemText(IncidentList, 1, 1), "FOREIGN");
   EXPECT_EQ(pf::GetGadgetItemData(IncidentList, 2), 3);
   ExpectSameAsRefill("after the refill");
+}
+
+TEST_F(SavedListRowTest, APastedReferenceIsStoredListedAndReopenedAsTheLineItsFieldShows) {
+  Click(HomeTile(2));
+  Click(IncidentNewTile);
+  const int reference = IncidentGadget(0, 3, 2);
+  Click(reference);
+  pf::test::Paste("Line1\r\nLine2\t\x1b");
+  Pump();
+  const std::string line = "Line1 Line2 ";
+  EXPECT_EQ(pf::test::ShownFieldText(reference), line);
+  Click(IncidentSaveButton);
+  EXPECT_EQ(Row("altrefnumberfield"), line);
+  EXPECT_EQ(Row("field_0x3x2"), line);
+
+  // A new incident in between, then the record's row in the list, clicked.
+  Click(SecondTabGadget(9));
+  Click(IncidentNewTile);
+  ASSERT_EQ(pf::GetGadgetText(reference), "");
+  Click(SecondTabGadget(9));
+  Click(IncidentPastTile);
+  ASSERT_EQ(pf::CountGadgetItems(IncidentList), 1);
+  EXPECT_EQ(pf::GetGadgetItemText(IncidentList, 0, 1), line);
+  ClickRow(IncidentList, 0);
+  EXPECT_EQ(pf::GetGadgetText(IncidentGadget(0, 0, 0)), "1");
+  EXPECT_EQ(pf::GetGadgetText(reference), line);
+  EXPECT_EQ(pf::test::ShownFieldText(reference), line);
+  EXPECT_TRUE(pf::test::TakeMessageLog().empty());
 }
 
 }  // namespace
