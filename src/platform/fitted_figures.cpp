@@ -6,39 +6,18 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QStyleOption>
 #include <QStyleOptionFrame>
 #include <algorithm>
 
 #include "platform/gadget_widgets.h"
 #include "platform/registry.h"
+#include "platform/text_fitting.h"
 
 namespace pf::detail {
 namespace {
 
-// The narrow faces of the families we draw with; a family without one only gets smaller.
-QString NarrowTwin(const QString& family) {
-  if (family == QLatin1String("Liberation Sans")) return QStringLiteral("Liberation Sans Narrow");
-  if (family == QLatin1String("DejaVu Sans")) return QStringLiteral("DejaVu Sans Condensed");
-  if (family == QLatin1String("DejaVu Serif")) return QStringLiteral("DejaVu Serif Condensed");
-  return {};
-}
-
-int PixelSize(const QFont& font) {
-  return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
-}
-
-QFont Sized(QFont font, const QString& family, int pixels) {
-  if (!family.isEmpty()) font.setFamily(family);
-  font.setPixelSize(std::max(1, pixels));
-  ChooseSmoothing(font);
-  return font;
-}
-
 int Width(const QFont& font, const QString& text) { return QFontMetrics(font).horizontalAdvance(text); }
-
-// The smallest size a figure is drawn at: below three quarters of its own it would no longer read as
-// the figures beside it.
-int SmallestSize(int own) { return std::max(1, (3 * own + 3) / 4); }
 
 }  // namespace
 
@@ -50,12 +29,10 @@ bool IsFigure(const QString& text) {
 
 QFont FittingFont(const QFont& font, const QString& text, int room) {
   if (Width(font, text) <= room) return font;
-  const int own = PixelSize(font);
-  const QString twin = NarrowTwin(QFontInfo(font).family());
+  // Below three quarters of its own size a figure would no longer read as the figures beside it.
   QFont last = font;
-  for (int size = own; size >= SmallestSize(own); --size) {
-    if (twin.isEmpty() && size == own) continue;
-    last = Sized(font, twin, size);
+  for (const QFont& face : SmallerFaces(font)) {
+    last = face;
     if (Width(last, text) <= room) return last;
   }
   return last;
@@ -114,17 +91,49 @@ QRect ClickLabel::TextRoom() const {
 
 void ClickLabel::paintEvent(QPaintEvent* e) {
   drawn_ = {};
+  laid_ = {};
   const QString shown = text();
   const QRect room = TextRoom();
-  if (shown.contains(QLatin1Char('\n')) || !IsFigure(shown) ||
-      fontMetrics().horizontalAdvance(shown) <= room.width()) {
+  if (shown.isEmpty()) {
+    QLabel::paintEvent(e);
+    return;
+  }
+  if (!shown.contains(QLatin1Char('\n')) && IsFigure(shown)) {
+    if (fontMetrics().horizontalAdvance(shown) <= room.width()) {
+      QLabel::paintEvent(e);
+      return;
+    }
+    QPainter p(this);
+    drawFrame(&p);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    drawn_ =
+        DrawFittedFigure(p, font(), shown, room, QStyle::visualAlignment(layoutDirection(), alignment()));
+    return;
+  }
+  // Where a container cuts the text's room, the text keeps a pixel clear of the cut.
+  const QRect seen = SeenRect(this);
+  QRect fitRoom = room & seen;
+  if (seen.left() > room.left()) fitRoom.setLeft(fitRoom.left() + 1);
+  if (seen.right() < room.right()) fitRoom.setRight(fitRoom.right() - 1);
+  if (seen.top() > room.top()) fitRoom.setTop(fitRoom.top() + 1);
+  if (seen.bottom() < room.bottom()) fitRoom.setBottom(fitRoom.bottom() - 1);
+  const int flags =
+      int(QStyle::visualAlignment(layoutDirection(), alignment())) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+  if (fitKey_.text != shown || fitKey_.font != font() || fitKey_.room != fitRoom || fitKey_.flags != flags) {
+    fitKey_ = {shown, font(), fitRoom, flags};
+    fitted_ = FitText(font(), shown, fitRoom, flags);
+  }
+  laid_ = fitted_;
+  if (fitRoom == room && laid_.font == font() && laid_.flags == flags) {
     QLabel::paintEvent(e);
     return;
   }
   QPainter p(this);
   drawFrame(&p);
-  p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-  drawn_ = DrawFittedFigure(p, font(), shown, room, QStyle::visualAlignment(layoutDirection(), alignment()));
+  p.setFont(laid_.font);
+  QStyleOption opt;
+  opt.initFrom(this);
+  style()->drawItemText(&p, fitRoom, laid_.flags, opt.palette, isEnabled(), shown, foregroundRole());
 }
 
 QRect FieldEdit::TextRoom() const {

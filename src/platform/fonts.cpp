@@ -60,8 +60,12 @@ QString InstalledFamily(const std::string& face) {
 // stay as they are.
 void ChooseSmoothing(QFont& font) {
   constexpr int kSharpFrom = 14;  // pixels
-  const bool twin = font.family().startsWith(QLatin1String("Liberation"));
-  font.setStyleStrategy(twin && font.pixelSize() < kSharpFrom ? QFont::PreferAntialias : QFont::NoAntialias);
+  const QString family = font.family();
+  const bool twin = family.startsWith(QLatin1String("Liberation"));
+  // A narrow face drawn sharp loses the gaps between its letters at any size.
+  const bool narrow = family.endsWith(QLatin1String("Narrow")) || family.endsWith(QLatin1String("Condensed"));
+  font.setStyleStrategy((twin && font.pixelSize() < kSharpFrom) || narrow ? QFont::PreferAntialias
+                                                                          : QFont::NoAntialias);
 }
 
 QFont MakeFont(const std::string& face, int pixelHeight, FontStyle style) {

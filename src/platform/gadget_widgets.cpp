@@ -1,12 +1,14 @@
 // The small widget subclasses behind static texts, fields, date fields, buttons and up-downs.
 #include "platform/gadget_widgets.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -65,8 +67,13 @@ void FitOneLineText(QLabel* label) {
     // A framed label indents its text by half an "x" from the frame.
     const int indent =
         label->indent() >= 0 ? label->indent() : (frame > 0 ? fm.horizontalAdvance(QLatin1Char('x')) / 2 : 0);
-    const int need = fm.horizontalAdvance(text) + 2 * (frame + label->margin() + indent) + 1;
-    if (need > given.width()) {
+    const int side = frame + label->margin() + indent;
+    const int need = fm.horizontalAdvance(text) + 2 * side + 1;
+    // Growing may put it under a neighbour: first the text is fitted into the room it was given.
+    const QRect room = QRect(QPoint(0, 0), given.size())
+                           .adjusted(side, frame + label->margin(), -side, -frame - label->margin());
+    const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+    if (need > given.width() && !FitText(label->font(), text, room, flags).Inside(room)) {
       const int grow = need - given.width();
       const Qt::Alignment h = label->alignment() & Qt::AlignHorizontal_Mask;
       target.setX(h & Qt::AlignHCenter ? given.x() - grow / 2
@@ -537,14 +544,40 @@ void FaceButton::paintEvent(QPaintEvent* e) {
 // --- ComboWidget -----------------------------------------------------------------------------------------
 
 void ComboWidget::paintEvent(QPaintEvent* e) {
-  QComboBox::paintEvent(e);
-  // An editable one shows its caret instead.
-  if (!hasFocus() || isEditable()) return;
+  drawn_ = {};
   QStyleOptionComboBox opt;
   initStyleOption(&opt);
-  QPainter p(this);
   const QRect text = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
-  DrawFocusFrame(p, text.adjusted(-2, -1, 1, 1) & rect().adjusted(2, 2, -2, -2));
+  if (isEditable()) {
+    QComboBox::paintEvent(e);  // the typed entry shows its own text, and its caret
+    return;
+  }
+  // A choice wider than the box is drawn narrower or smaller, where the toolkit would cut it.
+  const QRect room = text.adjusted(1, 0, -1, 0);
+  const QFont fitted = FittingFont(font(), opt.currentText, room.width());
+  QPainter p(this);
+  p.setPen(palette().color(QPalette::Text));
+  style()->drawComplexControl(QStyle::CC_ComboBox, &opt, &p, this);
+  p.setFont(fitted);
+  style()->drawControl(QStyle::CE_ComboBoxLabel, &opt, &p, this);
+  const int width = QFontMetrics(fitted).horizontalAdvance(opt.currentText);
+  drawn_ = DrawnLine{fitted != font(), opt.currentText, fitted, room.left(), room};
+  drawn_.x = QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft) & Qt::AlignRight
+                 ? room.right() + 1 - width
+                 : room.left();
+  if (hasFocus()) DrawFocusFrame(p, text.adjusted(-2, -1, 1, 1) & rect().adjusted(2, 2, -2, -2));
+}
+
+// The list drops down at least as wide as its widest choice, so every choice can be read whole.
+void ComboWidget::showPopup() {
+  int widest = 0;
+  const QFontMetrics fm(view()->font());
+  for (int i = 0; i < count(); ++i) widest = std::max(widest, fm.horizontalAdvance(itemText(i)));
+  const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 8;
+  const int bar =
+      count() > maxVisibleItems() ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) : 0;
+  view()->setMinimumWidth(widest + margins + bar + 2 * view()->frameWidth());
+  QComboBox::showPopup();
 }
 
 // --- UpDownWidget ----------------------------------------------------------------------------------------

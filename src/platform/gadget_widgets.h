@@ -13,19 +13,22 @@
 #include <optional>
 
 #include "platform/fitted_figures.h"
+#include "platform/text_fitting.h"
 
 class QToolButton;
 
 namespace pf::detail {
 
 // Static texts and picture controls: a clickable one raises a left click when the button is released over
-// it after being pressed on it. A figure wider than the text's room is fitted into it.
+// it after being pressed on it. A text wider or taller than its room is fitted into it: a figure on its
+// line, any other text wrapped or drawn in a narrower or smaller face.
 class ClickLabel : public QLabel {
  public:
   ClickLabel(QWidget* parent, int number) : QLabel(parent), number_(number) {}
   bool clickable = false;
   QRect TextRoom() const;  // inside the frame, the margin and the indent
   const DrawnLine& Drawn() const { return drawn_; }
+  const LaidText& Laid() const { return laid_; }  // where the last paint laid a text other than a figure
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -38,11 +41,20 @@ class ClickLabel : public QLabel {
   int number_;
   bool pressed_ = false;
   DrawnLine drawn_;
+  LaidText laid_;
+  struct FitKey {
+    QString text;
+    QFont font;
+    QRect room;
+    int flags = 0;
+  } fitKey_;
+  LaidText fitted_;
 };
 
-// A vertically centred one-line text wider than its control would be cut at the control's edge: the
-// control grows to its text's width instead, keeping the edge (or the centre) its alignment holds.
-// Fitting starts again from the place the program gave, so a text that fits again gets that place back.
+// A vertically centred one-line text that does not fit its control even in a narrower or smaller face
+// would be cut at the control's edge: the control grows to its text's width instead, keeping the edge (or the
+// centre) its alignment holds. Fitting starts again from the place the program gave, so a text that fits
+// again gets that place back.
 void FitOneLineText(QLabel* label);
 QRect GivenRect(QLabel* label);
 
@@ -149,13 +161,19 @@ class FaceButton : public QPushButton {
   void paintEvent(QPaintEvent* e) override;
 };
 
-// Drop-down combo boxes: the focused one frames its current text, as a focused button frames its face.
+// Drop-down combo boxes: the focused one frames its current text, as a focused button frames its face;
+// a choice wider than the box is drawn narrower or smaller.
 class ComboWidget : public QComboBox {
  public:
   explicit ComboWidget(QWidget* parent) : QComboBox(parent) {}
+  void showPopup() override;
+  const DrawnLine& Drawn() const { return drawn_; }  // the choice as the last paint drew it
 
  protected:
   void paintEvent(QPaintEvent* e) override;
+
+ private:
+  DrawnLine drawn_;
 };
 
 // Up-down: two arrow buttons; every step writes the buddy field's number within the range.

@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "platform/core.h"
+#include "platform/fitted_items.h"
 #include "platform/gadget_widgets.h"
 
 namespace pf::detail {
@@ -298,6 +299,7 @@ int ListBoxGadget(int number, int x, int y, int w, int h, unsigned fl) {
     l->setSelectionMode((fl & flags::kMultiSelect) ? QAbstractItemView::MultiSelection
                                                    : QAbstractItemView::SingleSelection);
     if (!(fl & flags::kBorder)) l->setFrameStyle(QFrame::NoFrame);
+    l->setItemDelegate(new detail::FittingItemDelegate(l));
     return l;
   });
   if (!g) return 0;
@@ -328,6 +330,7 @@ int ListViewGadget(int number, int x, int y, int w, int h, const std::string& fi
     t->header()->setStretchLastSection(false);
     t->setHeaderHidden(fl & flags::kNoHeader);
     if (!(fl & flags::kBorder)) t->setFrameStyle(QFrame::NoFrame);
+    t->setItemDelegate(new detail::FittingItemDelegate(t));
     return t;
   });
   if (!g) return 0;

@@ -137,6 +137,26 @@ int GrabMainWindow();  // the main window as it looks now, as a new picture (0: 
 // The main window's pixels as the window system holds them (what the program last painted there, stale
 // parts included), as a new picture (0: none). GrabMainWindow paints the window afresh instead.
 int GrabMainWindowScreen();
+// Where a static text's letters land as it paints now (screen pixels; empty for blanks), the pixel size
+// they are drawn at beside the text's own, and the part of the text its containers let be seen.
+struct ShownText {
+  Rect ink;
+  int pixels = 0, ownPixels = 0;
+  Rect seen;
+};
+ShownText ShownTextLines(int gadget);
+// The items a list box or list view shows now: each one's text as painted, its width in the font it is
+// drawn in, that font's pixel size beside the list's own, and the room the item gives it (screen pixels).
+struct ShownItem {
+  std::string text;
+  int left = 0, right = 0, roomLeft = 0, roomRight = 0;
+  int pixels = 0, ownPixels = 0;
+};
+std::vector<ShownItem> ShownItems(int gadget);
+// The part of a picture control that is not its ground (the colour of its corner), screen pixels.
+Rect PictureInkRect(int gadget);
+// How wide a combo box's drop-down list opens.
+int DropDownListWidth(int gadget);
 int PaintCount();  // paint events the program's windows have had so far
 int BeepCount();   // warning beeps so far (a refused paste)
 

@@ -1,9 +1,11 @@
 #include "shell/hover_help.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 
 #include "colouring/colour_library.h"
+#include "platform/gadget_state.h"
 #include "shell/design_grid.h"
 #include "shell/page_globals.h"
 #include "shell/shell_globals.h"
@@ -168,10 +170,29 @@ bool ApplyFixedLook(int control, bool hovered) {
 
 // ---- Registration --------------------------------------------------------------------------------------
 
+namespace {
+
+// A label whose words would run on under its row's help icon ends a little before the icon instead, so
+// they wrap or narrow in the room that shows. A band without words keeps its width.
+void KeepLabelsBeforeIcon(int icon) {
+  constexpr int kGap = 4;  // pixels
+  const int ix = pf::GadgetX(icon), iy = pf::GadgetY(icon), ih = pf::GadgetHeight(icon);
+  for (int g : pf::GadgetChildren(pf::GadgetParent(icon))) {
+    if (g == icon || pf::GadgetKind(g) != pf::Kind::Text) continue;
+    const int x = pf::GadgetX(g), y = pf::GadgetY(g), w = pf::GadgetWidth(g), h = pf::GadgetHeight(g);
+    const bool reaches = x < ix && x + w > ix - kGap && y < iy + ih && y + h > iy;
+    if (!reaches || pf::GadgetTextWidth(g) <= ix - kGap - x) continue;
+    pf::ResizeGadget(g, IgnoreValue, IgnoreValue, std::max(1, ix - kGap - x), IgnoreValue);
+  }
+}
+
+}  // namespace
+
 void RegisterHelpText(const std::string& text, int x, int icon, int upwardOffset, int fallbackOffset) {
   if (icon == -1) icon = LastHelpIcon;
   pf::HideGadget(icon, false);
   if (x >= 0) pf::ResizeGadget(icon, DX(x), IgnoreValue, IgnoreValue, IgnoreValue);
+  KeepLabelsBeforeIcon(icon);
   if (HelpTextCount >= kHelpRows) return;
   std::string lines = text;
   for (char& c : lines)

@@ -22,6 +22,8 @@ InkRows Ink(int shot, int x, int y, int w, int h) {
   return rows;
 }
 
+// A vertically centred text keeps to one line while it fits, even in a narrower or smaller face; one that
+// cannot wraps inside its box rather than being cut.
 TEST_F(PlatformTest, VerticallyCentredTextStaysOnOneLineWhileOtherTextsWrap) {
   const std::string longText = "WAGE COSTS AND INDIRECT COSTS OF THE INCIDENT";
   struct Case {
@@ -31,8 +33,9 @@ TEST_F(PlatformTest, VerticallyCentredTextStaysOnOneLineWhileOtherTextsWrap) {
     bool oneLine;
   };
   const Case cases[] = {
-      {"centred long text", longText, flags::kVCentre, true},
-      {"centred across and vertically", longText, flags::kCentre | flags::kVCentre, true},
+      {"centred text that fits", "WAGE COSTS", flags::kVCentre, true},
+      {"centred long text", longText, flags::kVCentre, false},
+      {"centred across and vertically", longText, flags::kCentre | flags::kVCentre, false},
       {"centred text with line breaks", "FIRST\rSECOND", flags::kVCentre, false},
       {"top-aligned long text", longText, 0, false},
   };

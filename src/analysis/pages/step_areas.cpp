@@ -14,12 +14,19 @@ namespace {
 using namespace pf::flags;
 
 constexpr Rgb kSummaryOptionText = pf::MakeRgb(85, 85, 85);
+// Where an approach option's words start (past its mark) and where its help icon stands (design units).
+constexpr int kOptionTextX = 56, kOptionIconX = 850;
+constexpr int kIconGap = 4;  // pixels
 
 // An approach option with its mark; the mark's gadget data says whether its approach is the one not chosen.
 void BuildOption(int y, const std::string& text, Rgb back, Rgb front, int& option, int& mark,
                  const char* markText, Rgb markFront, int data) {
   const int w = CurrentPageWidth();
-  option = FrameText(0, DY(y), w, DY(30), text, back, front, 14, kVCentre);
+  // The band runs the page's width; its words stand between the mark and the help icon at its end.
+  FrameText(0, DY(y), w, DY(30), "", back, front, 14, kVCentre);
+  option =
+      FrameText(DX(kOptionTextX), DY(y), DX(kOptionIconX) - kIconGap - DX(kOptionTextX), DY(30),
+                text.substr(std::min(text.size(), text.find_first_not_of(' '))), back, front, 14, kVCentre);
   mark = FrameText(DX(12), DY(y + 3), DX(30), DY(22), markText, BlueGreyColour, markFront, 14,
                    kClickable | kCentre | kVCentre | kBorder);
   SetGadgetProperty(mark, "companion", option);
@@ -95,14 +102,14 @@ int BuildApproachBand(const ModuleDescription& m, int /*page*/) {
   // The popups of both options open 30 units below the database option.
   const int raise = RoundHalfEven((h - GadgetBottom(*m.databaseOption) - 30 * ScaleY) / ScaleY);
   const int databaseIcon =
-      HelpIcon(DX(850), RoundHalfEven(30 * ScaleY + (optionH - 25) / 2.0), HelpIconPageImage);
+      HelpIcon(DX(kOptionIconX), RoundHalfEven(30 * ScaleY + (optionH - 25) / 2.0), HelpIconPageImage);
   RegisterHelpText(b.databaseHelp, b.databaseHelpX == kNoHelp ? -1 : b.databaseHelpX, databaseIcon, raise, 0);
   BuildOption(60,
               "                Summary Incident Data Approach: This requires entry of aggregate incident "
               "information (low accuracy) ",
               GreyColour, kSummaryOptionText, *m.summaryOption, *m.summaryMark, "", kBlack, 1);
   const int summaryIcon =
-      HelpIcon(DX(850), RoundHalfEven(60 * ScaleY + (optionH - 25) / 2.0), HelpIconApproachImage);
+      HelpIcon(DX(kOptionIconX), RoundHalfEven(60 * ScaleY + (optionH - 25) / 2.0), HelpIconApproachImage);
   RegisterHelpText(b.summaryHelp, b.summaryHelpX == kNoHelp ? -1 : b.summaryHelpX, summaryIcon, raise, 0);
   int panel = 0;
   BuildDatabasePanel(m, panel);

@@ -150,6 +150,10 @@ ShownLine ShownValueLine(int gadget) {
                               left, left + width, room.left(), room.right() + 1},
                     label);
   }
+  if (auto* combo = dynamic_cast<detail::ComboWidget*>(g->widget.data()); combo && !combo->isEditable()) {
+    combo->grab();
+    return OnScreen(Drawn(combo->Drawn()), combo);
+  }
   if (g->kind == Kind::Date) {
     QLineEdit* edit = g->widget->findChild<QLineEdit*>();
     if (!edit) return {};
