@@ -5,6 +5,7 @@
 #include <QDateEdit>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -151,8 +152,19 @@ ShownLine ShownValueLine(int gadget) {
                     label);
   }
   if (auto* combo = dynamic_cast<detail::ComboWidget*>(g->widget.data()); combo && !combo->isEditable()) {
-    combo->grab();
-    return OnScreen(Drawn(combo->Drawn()), combo);
+    // Across, where the letters really land: a choice cut at the field's edge has ink up to that edge.
+    const QImage shot = combo->grab().toImage();
+    ShownLine line = Drawn(combo->Drawn());
+    const QRect room = combo->Drawn().room;
+    int left = room.right() + 1, right = room.left() - 1;
+    for (int x = room.left(); x <= room.right(); ++x)
+      for (int y = room.top(); y <= room.bottom(); ++y)
+        if (qGray(shot.pixel(x, y)) < 100) {
+          left = std::min(left, x), right = std::max(right, x);
+          break;
+        }
+    if (right >= left) line.left = left, line.right = right + 1;
+    return OnScreen(line, combo);
   }
   if (g->kind == Kind::Date) {
     QLineEdit* edit = g->widget->findChild<QLineEdit*>();
