@@ -278,8 +278,8 @@ TEST_P(ScrollBounds, EveryWorksheetStepStaysInsideTheWindow) {
   Check("incident summary");
   // The walk met the worksheets' areas, bars and ends.
   EXPECT_GE(areas, 35);
-  EXPECT_GE(bars, 10);
-  EXPECT_GE(ends, 10);
+  EXPECT_GE(bars, 20);
+  EXPECT_GE(ends, 20);
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkAreas, ScrollBounds,
