@@ -91,6 +91,9 @@ void KeepScrollAreaInside(int area) {
   const pf::Rect r = pf::GadgetScreenRect(area);
   int right = r.x + r.w, bottom = r.y + r.h;
   for (int p = pf::GadgetParent(area); p != 0; p = pf::GadgetParent(p)) {
+    // The view of an area around it moves over its canvas (the window's frame scrolls in a window made
+    // smaller than the work area): the canvas is the room, and it is the next container up.
+    if (pf::GadgetKind(p) == pf::Kind::ScrollArea) continue;
     const pf::Rect room = pf::GadgetScreenRect(p);
     right = std::min(right, room.x + room.w), bottom = std::min(bottom, room.y + room.h);
   }

@@ -12,6 +12,7 @@
 #include "platform/gadget_state.h"
 #include "platform/test_surface.h"
 #include "shell/page_globals.h"
+#include "shell/page_switching.h"
 #include "shell/program_fixture.h"
 #include "shell/shell_globals.h"
 
@@ -280,6 +281,39 @@ TEST_P(ScrollBounds, EveryWorksheetStepStaysInsideTheWindow) {
   EXPECT_GE(areas, 35);
   EXPECT_GE(bars, 20);
   EXPECT_GE(ends, 20);
+}
+
+// A worksheet's pages are built when it is first shown, and the user may have made the window smaller
+// by then. Its steps are laid out for the work area all the same (the frame scrolls in the smaller window):
+// each area reaches the edge of the frame and the footer.
+class SmallerWindowFirst : public ProgramTest {
+ protected:
+  SmallerWindowFirst() { workWidth = 1366, workHeight = 749; }
+
+  static int AreaOf(int page) {
+    for (int child : pf::GadgetChildren(page))
+      if (pf::GadgetKind(child) == pf::Kind::ScrollArea) return child;
+    return 0;
+  }
+  static void ExpectFilled(int area, int footer, const std::string& where) {
+    ASSERT_NE(area, 0) << where;
+    const pf::Rect r = pf::GadgetScreenRect(area), frame = pf::GadgetScreenRect(ContentFrame);
+    EXPECT_EQ(r.Right(), frame.Right()) << where << ": " << Text(r) << " in the frame " << Text(frame);
+    EXPECT_EQ(r.Bottom(), pf::GadgetScreenRect(footer).y) << where << ": " << Text(r);
+  }
+};
+
+TEST_F(SmallerWindowFirst, StepsBuiltThenStillFillTheirPages) {
+  pf::test::ResizeMainWindow(900, 560);
+  Pump();
+  pf::HideGadget(FrontPageHolder, true);
+  pf::HideGadget(TabbedArea, false);
+  ShowPage(1, 2, 3);  // the second analysis's turnover step
+  Pump();
+  ExpectFilled(AreaOf(CGPage(3)), CGFooter, "concurrent groups step 6");
+  ShowPage(2, 8, -1);  // the incident's first step
+  Pump();
+  ExpectFilled(IncidentStepArea(0), IncidentFooter, "incident step 1");
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkAreas, ScrollBounds,
