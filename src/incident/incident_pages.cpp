@@ -21,6 +21,8 @@ namespace {
 
 namespace fl = pf::flags;
 
+constexpr int kRowAreaMargin = 4;  // pixels of page colour below a step's last row
+
 struct Frame {
   int w = 0, h = 0, footer = 0;  // the root's size and the footer's height, pixels
 };
@@ -78,14 +80,6 @@ void BuildStep1(const Frame& f) {
   IncidentStepArea(0) = area;
   IncidentGadget(0, 0, 0) = pf::TextGadget(AutoNumber, 0, 0, 0, 0, "");
   AddRows(0, 0, 0, -1);
-  // The last row's label reaches a pixel below the row.
-  const int contentBottom = std::max(IncidentRowY, CanvasContentBottom(area));
-  if (contentBottom > pf::ScrollAreaInnerHeight(area)) {
-    // Taller rows bring the vertical bar (it sits beyond the page's right edge); the canvas then narrows to
-    // the view, so that no sideways bar takes room from the last row.
-    pf::SetScrollAreaInner(area, f.w, contentBottom);
-    pf::SetScrollAreaInner(area, std::min(f.w, pf::ScrollAreaViewWidth(area)), contentBottom);
-  }
   pf::CloseGadgetList();
   pf::CloseGadgetList();
 }
@@ -191,6 +185,9 @@ void BuildIncidentPages() {
   BuildSavedBanner();
   BuildFooter(f);
   pf::CloseGadgetList();
+  // A step's area ends inside the window and above the footer, and scrolls no further than its last row.
+  for (int step = 0; step <= 7; ++step)
+    if (IncidentStepArea(step)) FitScrollArea(IncidentStepArea(step), kRowAreaMargin);
   for (int i = 0; i <= 7; ++i) pf::HideGadget(IncidentPage(i), true);
   pf::HideGadget(IncidentRoot, false);
   StartNewIncident();

@@ -1,5 +1,6 @@
 // The Multiple Incidents Summary page: period and criteria above, the results grid below, one scroll bar
 // that moves the upper area until the column headings reach the top and then only the results.
+#include <algorithm>
 #include <cmath>
 
 #include "incident/incident_globals.h"
@@ -16,6 +17,8 @@
 namespace {
 
 namespace fl = pf::flags;
+
+constexpr int kResultsMargin = 4;  // pixels of page colour below the results' last row
 
 int Scaled(double value) { return int(std::lround(value * ScaleMin)); }
 
@@ -117,6 +120,22 @@ void BuildFooter(int pageW, int pageH) {
   pf::CloseGadgetList();
 }
 
+// The bar reaches the split and then the results' last row, no further: with the upper area at the split,
+// the results' view ends where the upper area's does, and their canvas ends below their last row.
+void FitSharedScroll() {
+  const int upperView = pf::ScrollAreaViewHeight(MIScrollArea(2));
+  const int lowerTop = pf::GadgetY(MIScrollArea(3));
+  pf::ResizeGadget(MIScrollArea(3), IgnoreValue, IgnoreValue, IgnoreValue,
+                   upperView - (lowerTop - MIScrollSplit));
+  FitCanvasToRows(MIScrollArea(3), kResultsMargin);
+  pf::SetScrollAreaInner(MIScrollArea(2), pf::ScrollAreaInnerWidth(MIScrollArea(2)),
+                         MIScrollSplit + upperView);
+  const int resultsEnd =
+      std::max(0, pf::ScrollAreaInnerHeight(MIScrollArea(3)) - pf::ScrollAreaViewHeight(MIScrollArea(3)));
+  pf::SetScrollAreaInner(MIScrollArea(1), pf::ScrollAreaInnerWidth(MIScrollArea(1)),
+                         pf::ScrollAreaViewHeight(MIScrollArea(1)) + MIScrollSplit + resultsEnd);
+}
+
 }  // namespace
 
 void BuildMISummaryPage() {
@@ -141,6 +160,7 @@ void BuildMISummaryPage() {
   pf::CloseGadgetList();
   BuildFooter(pageW, pageH);
   pf::CloseGadgetList();
+  FitSharedScroll();
   pf::HideGadget(MISummaryPage, true);
   FillMISuggestionLists();
   StartNewMISummary();

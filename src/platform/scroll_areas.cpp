@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleFactory>
@@ -22,9 +23,21 @@ QScrollArea* Area(int gadget) {
 }
 
 // Scroll bars are shown or hidden by a queued call after a size change; make it now, so that sizes read
-// right after creating or resizing hold.
+// right after creating or resizing hold. An area that is not shown yet (a page being built) gets its
+// resize events only when it is shown, and until then keeps the bars and view of its first size: it is
+// laid out for its present size and canvas first.
 QScrollArea* LaidOut(QScrollArea* a) {
-  if (a) QCoreApplication::sendPostedEvents(a, QEvent::MetaCall);
+  if (!a) return a;
+  QCoreApplication::sendPostedEvents(a, QEvent::MetaCall);
+  for (int round = 0; round < 3 && !a->isVisible(); ++round) {
+    const QSize before = a->viewport()->size();
+    QResizeEvent area(a->size(), a->size());
+    QCoreApplication::sendEvent(a, &area);  // the view and bars take the area's size
+    QResizeEvent canvas(a->widget()->size(), a->widget()->size());
+    QCoreApplication::sendEvent(a->widget(), &canvas);        // the bars' ranges follow the canvas
+    QCoreApplication::sendPostedEvents(a, QEvent::MetaCall);  // the bars show or hide, the view follows
+    if (a->viewport()->size() == before) break;
+  }
   return a;
 }
 

@@ -160,4 +160,7 @@ int DropDownListWidth(int gadget);
 int PaintCount();  // paint events the program's windows have had so far
 int BeepCount();   // warning beeps so far (a refused paste)
 
+// The wheel turned with the pointer at a screen point (over a step's rows rather than a list inside them).
+void WheelAt(Point screenPos, int delta);
+
 }  // namespace pf::test

@@ -75,6 +75,49 @@ int CanvasContentBottom(int area) {
   return lowest;
 }
 
+namespace {
+// Every control counts, hidden or not; an area inside counts by its own rectangle.
+void LowestOfAll(int gadget, int canvasTop, int& lowest) {
+  for (int child : pf::GadgetChildren(gadget)) {
+    const pf::Rect r = pf::GadgetScreenRect(child);
+    if (r.h > 0) lowest = std::max(lowest, r.y + r.h - canvasTop);
+    if (pf::GadgetKind(child) != pf::Kind::ScrollArea) LowestOfAll(child, canvasTop, lowest);
+  }
+}
+}  // namespace
+
+void KeepScrollAreaInside(int area) {
+  if (pf::GadgetKind(area) != pf::Kind::ScrollArea) return;
+  const pf::Rect r = pf::GadgetScreenRect(area);
+  int right = r.x + r.w, bottom = r.y + r.h;
+  for (int p = pf::GadgetParent(area); p != 0; p = pf::GadgetParent(p)) {
+    // The view of an area around it moves over its canvas (the window's frame scrolls in a window made
+    // smaller than the work area): the canvas is the room, and it is the next container up.
+    if (pf::GadgetKind(p) == pf::Kind::ScrollArea) continue;
+    const pf::Rect room = pf::GadgetScreenRect(p);
+    right = std::min(right, room.x + room.w), bottom = std::min(bottom, room.y + room.h);
+  }
+  if (right - r.x < r.w || bottom - r.y < r.h)
+    pf::ResizeGadget(area, IgnoreValue, IgnoreValue, std::max(0, right - r.x), std::max(0, bottom - r.y));
+}
+
+void FitCanvasToRows(int area, int margin) {
+  const std::vector<int> children = pf::GadgetChildren(area);
+  if (pf::GadgetKind(area) != pf::Kind::ScrollArea || children.empty()) return;
+  const int canvasTop = pf::GadgetScreenRect(children.front()).y - pf::GadgetY(children.front());
+  int lowest = 0;
+  LowestOfAll(area, canvasTop, lowest);
+  pf::SetScrollAreaInner(area, pf::ScrollAreaInnerWidth(area), lowest + margin);
+  // The bar that the rows may now bring takes its room from the canvas.
+  pf::SetScrollAreaInner(area, std::min(pf::ScrollAreaInnerWidth(area), pf::ScrollAreaViewWidth(area)),
+                         lowest + margin);
+}
+
+void FitScrollArea(int area, int margin) {
+  KeepScrollAreaInside(area);
+  FitCanvasToRows(area, margin);
+}
+
 void ShowMessage(const std::string& text) { pf::MessageRequester("", text, pf::Buttons::Ok); }
 
 namespace {

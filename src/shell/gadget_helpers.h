@@ -26,6 +26,15 @@ int TextHeightIn(int font, int width, const std::string& text);
 // The y just below the lowest shown control on a scroll area's canvas, at any depth (areas inside it
 // excepted), in canvas pixels.
 int CanvasContentBottom(int area);
+// Keeps a scroll area whole inside its containers, and so inside the frame laid out for the work area: its
+// bar and the foot of its view in sight, nothing of it under a footer or past the window's edge.
+void KeepScrollAreaInside(int area);
+// Fits a scroll area's canvas to its rows: as high as its lowest control (shown or not, as one may show
+// later) and `margin` pixels, and no wider than its view. The wheel then turns it no further than its last
+// row, and never sideways.
+void FitCanvasToRows(int area, int margin);
+// Both of the above.
+void FitScrollArea(int area, int margin);
 // A modal box with an empty title, the text and an OK button.
 void ShowMessage(const std::string& text);
 

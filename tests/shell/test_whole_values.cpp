@@ -264,7 +264,10 @@ TEST_P(WholeValues, TwelveDigitRatesAndWhatIsComputedFromThem) {
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkAreas, WholeValues,
-                         ::testing::Values(WorkArea{1024, 708}, WorkArea{1280, 770}, WorkArea{1920, 1050}),
+                         ::testing::Values(WorkArea{1024, 708}, WorkArea{1280, 770}, WorkArea{1920, 1050},
+                                           WorkArea{1366, 749}, WorkArea{1280, 1005}, WorkArea{1440, 881},
+                                           WorkArea{1536, 845}, WorkArea{1680, 1031}, WorkArea{2560, 1421},
+                                           WorkArea{1600, 861}, WorkArea{1024, 749}, WorkArea{1400, 1010}),
                          WorkAreaName);
 
 }  // namespace

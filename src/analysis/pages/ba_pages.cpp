@@ -83,7 +83,7 @@ void Step3Summary(const ModuleDescription& m, int page) {
         pf::TextGadget(AutoNumber, DX(c.x), DY(c.y), DX(c.w), DY(c.h), c.text, pf::flags::kVCentre),
         BlueColour, OrangeColour, 4);
   const int gridTop = BuildRows(m, page, ba_rows::Step3SummaryDates);
-  VerticalRule(DX(617) + 1, DY(30) - 1, gridTop);
+  VerticalRule(DX(617) + 1, DY(30) - 1, gridTop - (DY(30) - 1));  // down to the grid, which has its own
   const int grid =
       StepScrollArea(0, gridTop, w - 2, PageHeightPlus(-90 - 175, 2), w - 23, PageHeightPlus(255), 30, true);
   pf::OpenGadgetList(grid);

@@ -104,7 +104,7 @@ void Step6(const ModuleDescription& m, int page) {
   const FrameCaption captions[] = {{"Non-intervention Department", 540, 0, 240, 30},
                                    {"Intervention Department", 810, 0, 220, 30}};
   const int stripBottom = ColumnStrip(header, 30, captions);
-  const int area = StepScrollArea(0, stripBottom, w + 50, h - stripBottom + 2, w - 2, AddY(h, 100), 30, true);
+  const int area = StepScrollArea(0, stripBottom, w - 2, h - stripBottom, w - 2, AddY(h, 100), 30, true);
   pf::OpenGadgetList(area);
   BuildRows(m, page, CGRows().step6);
   pf::CloseGadgetList();

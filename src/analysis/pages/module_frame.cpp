@@ -5,10 +5,12 @@
 
 #include "analysis/pages/frame_parts.h"
 #include "analysis/pages/pages_globals.h"
+#include "platform/gadget_state.h"
 #include "platform/platform.h"
 #include "shell/design_grid.h"
 #include "shell/gadget_helpers.h"
 #include "shell/hover_help.h"
+#include "shell/page_globals.h"
 #include "store/incident_choices.h"
 #include "store/store_globals.h"
 
@@ -79,6 +81,18 @@ void StartCriteriaLists(const ModuleDescription& m, int row, const char* all) {
     if (pf::GadgetKind(list) != pf::Kind::ListBox) continue;
     pf::AddGadgetItem(list, -1, all);
     pf::SetGadgetItemSelected(list, 0, true);
+  }
+}
+
+// Every scroll area of the steps ends inside its page, above the footer and inside the window, with a
+// canvas as high as its rows. The third analysis's step 3 fits its split areas itself.
+void FitStepAreas(int gadget) {
+  for (int child : pf::GadgetChildren(gadget)) {
+    if (child == PIStep3ScrollBar || child == PIStep3UpperArea) continue;
+    if (pf::GadgetKind(child) == pf::Kind::ScrollArea)
+      FitScrollArea(child, kCanvasMargin);
+    else
+      FitStepAreas(child);
   }
 }
 
@@ -187,5 +201,6 @@ void BuildModule(const ModuleDescription& m) {
   BuildFooter(m);
   BuildSavedBanner(m);
   pf::CloseGadgetList();
+  for (int step = 1; step <= 8; ++step) FitStepAreas((*m.pages)(9 - step));
   RunEndSequence(m);
 }

@@ -16,8 +16,9 @@ using GadgetArray = BoundedArray<int, 10, 40, 2, 10>;
 using RowAdder = int (*)(int kind, int page, int row, const std::string& label, std::int64_t backColour,
                          int y, int dy, const std::string& prefix, const std::string& suffix, int required);
 
-inline constexpr int kKeepY = -1;     // AnalysisRow::y: continue at the running y
-inline constexpr int kNoHelp = -999;  // AnalysisRow::helpX: the row registers no help text
+inline constexpr int kKeepY = -1;        // AnalysisRow::y: continue at the running y
+inline constexpr int kNoHelp = -999;     // AnalysisRow::helpX: the row registers no help text
+inline constexpr int kCanvasMargin = 4;  // pixels of page colour below a step's last row
 
 // One call of a row builder. Design units unless said otherwise.
 struct AnalysisRow {

@@ -1,11 +1,14 @@
 #include "analysis/pages/pi_step3.h"
 
+#include <algorithm>
+
 #include "analysis/pages/cg_pi_step2.h"
 #include "analysis/pages/pages_globals.h"
 #include "analysis/pages/pi_rows.h"
 #include "analysis/rows/rows_globals.h"
 #include "platform/gadget_state.h"
 #include "shell/design_grid.h"
+#include "shell/gadget_helpers.h"
 #include "shell/subclassed_controls.h"
 
 namespace {
@@ -43,16 +46,15 @@ void BuildPIStep3(const ModuleDescription& m, int page) {
   const int w = StepPageWidth(m, page), h = StepPageHeight(m, page);
   const PIRowTables& rows = PIRows();
   const int panelBottom = BuildApproachBand(m, page);
-  // The areas are as high as the page less the header and the database panel (the panel starts at 90).
-  const int held = h - StepHeaderHeight(3) - (panelBottom - DY(90));
+  // What shows of the areas: the page below the database panel.
+  const int shown = h - panelBottom;
 
   // The bar: a scroll area whose only visible part is its own vertical bar.
-  const int barHolder = pf::ContainerGadget(AutoNumber, DX(1024) - 14, panelBottom, 30, held);
+  const int barHolder = pf::ContainerGadget(AutoNumber, DX(1024) - 14, panelBottom, 30, shown);
   pf::SetGadgetColour(barHolder, BackColourType, OrangeColour);
   pf::OpenGadgetList(barHolder);
-  PIStep3ScrollHeight = AddY(h, 1800);
-  PIStep3ScrollBar = pf::ScrollAreaGadget(AutoNumber, -7, 0, 23, AddY(held + 17, -60), w - 23,
-                                          PIStep3ScrollHeight, 30, pf::flags::kNoTabStop);
+  PIStep3ScrollBar =
+      pf::ScrollAreaGadget(AutoNumber, -7, 0, 23, shown, w - 23, AddY(h, 1800), 30, pf::flags::kNoTabStop);
   pf::SetGadgetColour(PIStep3ScrollBar, BackColourType, DarkGreyColour);
   pf::AddGadgetHandler(PIStep3ScrollBar, PISplitScrollProc);
   pf::CloseGadgetList();
@@ -60,10 +62,10 @@ void BuildPIStep3(const ModuleDescription& m, int page) {
 
   // The areas: wider than their holder, so their own bars fall outside it; their scroll requests go to the
   // bar.
-  const int contentHolder = pf::ContainerGadget(AutoNumber, 0, panelBottom - 1, DX(1024) - 13, held);
+  const int contentHolder = pf::ContainerGadget(AutoNumber, 0, panelBottom - 1, DX(1024) - 13, shown + 1);
   pf::SetGadgetColour(contentHolder, BackColourType, OrangeColour);
   pf::OpenGadgetList(contentHolder);
-  PIStep3UpperArea = pf::ScrollAreaGadget(AutoNumber, 0, 0, DX(1024) + 3, held + 2, w - 23, AddY(h, 1750), 1,
+  PIStep3UpperArea = pf::ScrollAreaGadget(AutoNumber, 0, 0, DX(1024) + 3, shown + 1, w - 23, AddY(h, 1750), 1,
                                           pf::flags::kBorder | pf::flags::kNoTabStop);
   pf::SetGadgetColour(PIStep3UpperArea, BackColourType, PageColour);
   pf::AddGadgetHandler(PIStep3UpperArea, PIScrollForwardProc);
@@ -88,8 +90,11 @@ void BuildPIStep3(const ModuleDescription& m, int page) {
   PIRowY = listsBottom;
   BuildRows(m, page, rows.step3Retrieve);
 
-  PIStep3LowerArea = pf::ScrollAreaGadget(AutoNumber, 0, headerBottom - 1, w, held, w - 23, AddY(h, 450), 1,
-                                          pf::flags::kBorder | pf::flags::kNoTabStop);
+  // With the upper area at the split, the grid's view ends where the upper area's does.
+  const int upperView = pf::ScrollAreaViewHeight(PIStep3UpperArea);
+  const int lowerHeight = upperView - (headerBottom - 1 - PIStep3ScrollSplit);
+  PIStep3LowerArea = pf::ScrollAreaGadget(AutoNumber, 0, headerBottom - 1, w, lowerHeight, w - 23,
+                                          AddY(h, 450), 1, pf::flags::kBorder | pf::flags::kNoTabStop);
   pf::SetGadgetColour(PIStep3LowerArea, BackColourType, PageColour);
   pf::AddGadgetHandler(PIStep3LowerArea, PIScrollForwardProc);
   pf::OpenGadgetList(PIStep3LowerArea);
@@ -98,6 +103,15 @@ void BuildPIStep3(const ModuleDescription& m, int page) {
   pf::CloseGadgetList();
   pf::CloseGadgetList();
   pf::CloseGadgetList();
+
+  // The bar reaches the split and then the grid's last row, no further.
+  FitCanvasToRows(PIStep3LowerArea, kCanvasMargin);
+  pf::SetScrollAreaInner(PIStep3UpperArea, pf::ScrollAreaInnerWidth(PIStep3UpperArea),
+                         PIStep3ScrollSplit + upperView);
+  const int gridEnd =
+      std::max(0, pf::ScrollAreaInnerHeight(PIStep3LowerArea) - pf::ScrollAreaViewHeight(PIStep3LowerArea));
+  PIStep3ScrollHeight = pf::ScrollAreaViewHeight(PIStep3ScrollBar) + PIStep3ScrollSplit + gridEnd;
+  pf::SetScrollAreaInner(PIStep3ScrollBar, pf::ScrollAreaInnerWidth(PIStep3ScrollBar), PIStep3ScrollHeight);
 
   ShowExistingSituationColumn();
 }

@@ -1,5 +1,7 @@
 // The parts of the step pages that every module has besides its rows: step 3's approach band with the
 // notice strip, step 5's guidance picture with the percent field, and step 7's placeholders.
+#include <algorithm>
+
 #include "analysis/pages/frame_parts.h"
 #include "analysis/pages/pages_globals.h"
 #include "colouring/colour_library.h"
@@ -120,7 +122,7 @@ int BuildApproachBand(const ModuleDescription& m, int /*page*/) {
 void BuildGuidance(const ModuleDescription& m) {
   const Guidance& g = m.guidance;
   const int picture = pf::CreatePicture(AutoNumber, DX(500), DY(500), PageColour);
-  int lastY = 0;
+  int lastY = 0, textBottom = DY(500);
   if (pf::StartDrawingOnPicture(picture)) {
     pf::DrawingFont(17);
     pf::FrontColour(kBlack);
@@ -131,9 +133,12 @@ void BuildGuidance(const ModuleDescription& m) {
     lastY = DrawParagraph(g.paragraphs[2], 1.3, indent, -1, -1, 2, -1, 0);
     lastY = DrawParagraph(g.paragraphs[3], 2, indent, -1, -1, 2, -1, 0);
     lastY = DrawParagraph(g.paragraphs[4], 2, 0, -1, -1, 0, -1, 0);
+    textBottom = std::min(textBottom, lastY + pf::TextHeight("Ag") + 2);
     pf::StopDrawing();
   }
-  pf::PictureGadget(AutoNumber, DX(15), DY(25), DX(500), DY(500), picture);
+  // The picture ends below its last line: the blank page colour under it would leave the step scrolling
+  // on past its last row.
+  pf::PictureGadget(AutoNumber, DX(15), DY(25), DX(500), textBottom, picture);
   const int field = pf::FieldGadget(AutoNumber, DX(520), lastY, DX(70), DY(20), "0", kRight | kBorder);
   pf::SetGadgetColour(field, BackColourType, NumberFieldColour);
   (*m.gadget)(4, 2, 1, 2) = field;

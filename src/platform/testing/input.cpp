@@ -334,4 +334,19 @@ void StepUpDown(int gadget, bool up) {
   QTest::mouseClick(arrow, Qt::LeftButton);
 }
 
+// The wheel turned with the pointer at a screen point: the control under it takes the turn, as Wheel does
+// at a control's centre.
+void WheelAt(Point screenPos, int delta) {
+  const QPoint global(screenPos.x, screenPos.y);
+  QWidget* top = TopAt(global);
+  if (!top) return;
+  QWidget* target = top->childAt(top->mapFromGlobal(global));
+  if (!target) target = top;
+  const QPointF local = target->mapFromGlobal(QPointF(global));
+  QWheelEvent e(local, QPointF(global), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                Qt::NoScrollPhase, false);
+  QSpontaneKeyEvent::setSpontaneous(&e);
+  qApp->notify(target, &e);
+}
+
 }  // namespace pf::test

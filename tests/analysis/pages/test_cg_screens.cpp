@@ -1,6 +1,7 @@
 // Writes a picture of every worksheet step, start page and summary page when QM_SCREENSHOT_DIR names a
 // folder; does nothing otherwise. Steps taller than the window are also pictured
-// page by page down their scroll areas, and step 3 of the second and third analyses in both approaches.
+// page by page down their scroll areas (the incident's too), and step 3 of the second and third analyses in
+// both approaches.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "analysis/pages/pages_globals.h"
+#include "incident/incident_globals.h"
 #include "platform/gadget_state.h"
 #include "platform/test_surface.h"
 #include "shell/page_switching.h"
@@ -110,6 +112,7 @@ TEST_F(WorksheetScreens, EveryStepOfEveryWorksheet) {
   for (int step = 1; step <= 8; ++step) {
     ShowPage(2, 9 - step, -1);
     Shoot("incident_step" + std::to_string(step));
+    ShootScrolled(IncidentPage(step - 1), "incident_step" + std::to_string(step));
   }
   ShowPage(2, 10, -1);
   Shoot("incident_summary");
