@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "platform/test_surface.h"
 #include "shell/event_loop.h"
+#include "analysis/pages/pages_globals.h"
 #include "shell/page_globals.h"
 #include "shell/shell_globals.h"
 
