@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gadget_state.h"
 #include "platform/platform.h"
 #include "platform/test_surface.h"
 #include "shell/event_loop.h"
@@ -79,6 +80,21 @@ class WorkAreaTest : public ProgramTest, public ::testing::WithParamInterface<Wo
  protected:
   WorkAreaTest() { workWidth = GetParam().w, workHeight = GetParam().h; }
 };
+
+// The work areas of common screens less their task bars, and of those between them where fonts rounded
+// to whole points grow more than their boxes.
+inline const std::vector<WorkArea> kScreenWorkAreas{{1024, 708},  {1280, 770}, {1920, 1050}, {1366, 749},
+                                                    {1280, 1005}, {1440, 881}, {1536, 845},  {1680, 1031},
+                                                    {2560, 1421}, {1600, 861}, {1024, 749},  {1400, 1010}};
+
+// Every control under `gadget` that shows, depth first.
+inline void ShownControls(int gadget, std::vector<int>& found) {
+  for (int child : pf::GadgetChildren(gadget)) {
+    if (!pf::IsGadgetVisible(child)) continue;
+    found.push_back(child);
+    ShownControls(child, found);
+  }
+}
 
 // Names a work area's test "1280x770".
 inline std::string WorkAreaName(const ::testing::TestParamInfo<WorkArea>& info) {

@@ -11,6 +11,7 @@
 #include "incident/incident_globals.h"
 #include "platform/gadget_state.h"
 #include "platform/test_surface.h"
+#include "shell/example_walk.h"
 #include "shell/page_globals.h"
 #include "shell/page_switching.h"
 #include "shell/program_fixture.h"
@@ -44,21 +45,8 @@ bool IsWithin(int g, int ancestor) {
   return false;
 }
 
-class ScrollBounds : public WorkAreaTest {
+class ScrollBounds : public ExampleWalkTest {
  protected:
-  void SetUp() override {
-    WorkAreaTest::SetUp();
-    Click(HomeTile(2));  // from the home page into the tabbed area
-  }
-
-  void OpenAnalysisExample(int second, const int& tile, const int& list) {
-    Click(TopTabGadget(1));
-    Click(SecondTabGadget(second));
-    Click(ThirdTabGadget(9));
-    Click(tile);
-    ClickRow(list, 0);
-  }
-
   // The main window's client area on the screen.
   static pf::Rect Client() {
     const pf::Rect outer = pf::GadgetScreenRect(OuterScrollArea);
@@ -75,14 +63,6 @@ class ScrollBounds : public WorkAreaTest {
     return Intersect(seen, Client());
   }
   static pf::Rect SeenView(int area) { return Intersect(pf::test::ScrollViewRect(area), Seen(area)); }
-
-  static void Shown(int gadget, std::vector<int>& found) {
-    for (int child : pf::GadgetChildren(gadget)) {
-      if (!pf::IsGadgetVisible(child)) continue;
-      found.push_back(child);
-      Shown(child, found);
-    }
-  }
 
   // The areas whose own bars are hidden on purpose: one bar beside them moves them.
   static bool DrivenByAnotherBar(int area) {
@@ -191,7 +171,7 @@ class ScrollBounds : public WorkAreaTest {
   static bool WheelPoint(int area, pf::Point& point) {
     const pf::Rect view = SeenView(area);
     std::vector<int> inside;
-    Shown(area, inside);
+    ShownControls(area, inside);
     for (int y = view.y + view.h / 2; y < view.Bottom(); y += 7)
       for (int x = view.x + 4; x < view.Right(); x += 25) {
         const bool clear = std::none_of(inside.begin(), inside.end(), [&](int g) {
@@ -239,7 +219,7 @@ class ScrollBounds : public WorkAreaTest {
   void Check(const std::string& where) {
     Pump();
     std::vector<int> shown;
-    Shown(ShownRoot, shown);
+    ShownControls(ShownRoot, shown);
     CheckBarsAndViews(where, shown);
     for (int g : shown)
       if (pf::GadgetKind(g) == pf::Kind::ScrollArea) CheckEnd(g, where);
@@ -267,10 +247,7 @@ TEST_P(ScrollBounds, EveryWorksheetStepStaysInsideTheWindow) {
   WalkAnalysis("concurrent groups", CGSummaryMark, CGDatabaseMark);
   OpenAnalysisExample(1, PIExampleTile, PIExampleList);
   WalkAnalysis("potential intervention", PISummaryMark, PIDatabaseMark);
-  Click(TopTabGadget(2));
-  Click(SecondTabGadget(9));
-  Click(IncidentExampleTile);
-  ClickRow(ExampleIncidentList, 0);
+  OpenIncidentExample(0);
   for (int step = 1; step <= 8; ++step) {
     Click(SecondTabGadget(9 - step));
     Check("incident step " + std::to_string(step));
@@ -316,11 +293,6 @@ TEST_F(SmallerWindowFirst, StepsBuiltThenStillFillTheirPages) {
   ExpectFilled(IncidentStepArea(0), IncidentFooter, "incident step 1");
 }
 
-INSTANTIATE_TEST_SUITE_P(WorkAreas, ScrollBounds,
-                         ::testing::Values(WorkArea{1024, 708}, WorkArea{1280, 770}, WorkArea{1920, 1050},
-                                           WorkArea{1366, 749}, WorkArea{1280, 1005}, WorkArea{1440, 881},
-                                           WorkArea{1536, 845}, WorkArea{1680, 1031}, WorkArea{2560, 1421},
-                                           WorkArea{1600, 861}, WorkArea{1024, 749}, WorkArea{1400, 1010}),
-                         WorkAreaName);
+INSTANTIATE_TEST_SUITE_P(WorkAreas, ScrollBounds, ::testing::ValuesIn(kScreenWorkAreas), WorkAreaName);
 
 }  // namespace

@@ -74,14 +74,6 @@ bool DrawnOver(int upper, int lower) {
 
 class WholeTexts : public WorkAreaTest {
  protected:
-  static void Shown(int gadget, std::vector<int>& found) {
-    for (int child : pf::GadgetChildren(gadget)) {
-      if (!pf::IsGadgetVisible(child)) continue;
-      found.push_back(child);
-      Shown(child, found);
-    }
-  }
-
   // Where a control stands for its neighbours' texts: a text where its letters are, a picture where it
   // is not blank, any other control (a panel too: it paints its ground) its whole rectangle.
   static pf::Rect Body(int g) {
@@ -170,7 +162,7 @@ class WholeTexts : public WorkAreaTest {
 
   void CheckShown(const std::string& where) {
     std::vector<int> shown;
-    Shown(ShownRoot, shown);
+    ShownControls(ShownRoot, shown);
     std::vector<pf::Rect> bodies;
     for (int g : shown) bodies.push_back(Body(g));
     for (int g : shown) {
@@ -195,7 +187,7 @@ class WholeTexts : public WorkAreaTest {
   void Check(const std::string& where) {
     CheckShown(where);
     std::vector<int> shown;
-    Shown(ShownRoot, shown);
+    ShownControls(ShownRoot, shown);
     bool scrolled = false;
     for (int area : shown) {
       if (pf::GadgetKind(area) != pf::Kind::ScrollArea || pf::test::VerticalBarRect(area).w == 0) continue;
@@ -270,12 +262,13 @@ TEST_P(WholeTexts, EveryPage) {
   EXPECT_GT(texts, 2000);  // the walk met the pages' texts
 }
 
-INSTANTIATE_TEST_SUITE_P(WorkAreas, WholeTexts,
-                         ::testing::Values(WorkArea{1024, 708}, WorkArea{1280, 770}, WorkArea{1920, 1050},
-                                           WorkArea{1366, 749}, WorkArea{1280, 1005}, WorkArea{1440, 881},
-                                           WorkArea{1536, 845}, WorkArea{1680, 1031}, WorkArea{2560, 1421},
-                                           WorkArea{1600, 861}, WorkArea{1024, 749}, WorkArea{1400, 1010},
-                                           WorkArea{1076, 744}, WorkArea{1152, 837}, WorkArea{1600, 1173}),
-                         WorkAreaName);
+// Beside the common screens, more of the sizes between them.
+std::vector<WorkArea> TextWorkAreas() {
+  std::vector<WorkArea> areas = kScreenWorkAreas;
+  areas.insert(areas.end(), {{1076, 744}, {1152, 837}, {1600, 1173}});
+  return areas;
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkAreas, WholeTexts, ::testing::ValuesIn(TextWorkAreas()), WorkAreaName);
 
 }  // namespace

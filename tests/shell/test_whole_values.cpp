@@ -12,6 +12,7 @@
 #include "incident/incident_globals.h"
 #include "platform/gadget_state.h"
 #include "platform/test_surface.h"
+#include "shell/example_walk.h"
 #include "shell/page_globals.h"
 #include "shell/program_fixture.h"
 #include "shell/shell_globals.h"
@@ -33,26 +34,8 @@ bool Overlap(int a0, int a1, int b0, int b1) { return a0 < b1 && b0 < a1; }
 
 std::string Name(int g) { return "control " + std::to_string(g) + " \"" + pf::GetGadgetText(g) + "\""; }
 
-class WholeValues : public WorkAreaTest {
+class WholeValues : public ExampleWalkTest {
  protected:
-  void SetUp() override {
-    WorkAreaTest::SetUp();
-    Click(HomeTile(2));  // from the home page into the tabbed area
-  }
-  void OpenIncidentExample(int row) {
-    Click(TopTabGadget(2));
-    Click(SecondTabGadget(9));
-    Click(IncidentExampleTile);
-    ClickRow(ExampleIncidentList, row);
-  }
-  void OpenAnalysisExample(int second, const int& tile, const int& list) {
-    Click(TopTabGadget(1));
-    Click(SecondTabGadget(second));
-    Click(ThirdTabGadget(9));
-    Click(tile);
-    ClickRow(list, 0);
-  }
-
   // Every step of the incident or of the analysis on screen, each checked at its scroll areas' ends.
   void WalkIncident(const std::string& where, bool cutsAllowed = false) {
     for (int step = 1; step <= 8; ++step) {
@@ -64,14 +47,6 @@ class WholeValues : public WorkAreaTest {
     for (int step = 1; step <= 8; ++step) {
       Click(ThirdTabGadget(9 - step));
       Check(where + ", step " + std::to_string(step), cutsAllowed);
-    }
-  }
-
-  static void Shown(int gadget, std::vector<int>& found) {
-    for (int child : pf::GadgetChildren(gadget)) {
-      if (!pf::IsGadgetVisible(child)) continue;
-      found.push_back(child);
-      Shown(child, found);
     }
   }
 
@@ -173,7 +148,7 @@ class WholeValues : public WorkAreaTest {
 
   void Check(const std::string& where, bool cutsAllowed) {
     std::vector<int> shown;
-    Shown(ShownRoot, shown);
+    ShownControls(ShownRoot, shown);
     bars.clear();
     for (int area : shown) {
       if (pf::GadgetKind(area) != pf::Kind::ScrollArea) continue;
@@ -263,11 +238,6 @@ TEST_P(WholeValues, TwelveDigitRatesAndWhatIsComputedFromThem) {
   WalkAnalysis("before & after", true);
 }
 
-INSTANTIATE_TEST_SUITE_P(WorkAreas, WholeValues,
-                         ::testing::Values(WorkArea{1024, 708}, WorkArea{1280, 770}, WorkArea{1920, 1050},
-                                           WorkArea{1366, 749}, WorkArea{1280, 1005}, WorkArea{1440, 881},
-                                           WorkArea{1536, 845}, WorkArea{1680, 1031}, WorkArea{2560, 1421},
-                                           WorkArea{1600, 861}, WorkArea{1024, 749}, WorkArea{1400, 1010}),
-                         WorkAreaName);
+INSTANTIATE_TEST_SUITE_P(WorkAreas, WholeValues, ::testing::ValuesIn(kScreenWorkAreas), WorkAreaName);
 
 }  // namespace

@@ -181,8 +181,10 @@ void DoubleClick(int gadget, int dx, int dy) { Mouse(MouseAction::DoubleClick, P
 void LeftDown(int gadget, int dx, int dy) { Mouse(MouseAction::Press, PointIn(gadget, dx, dy)); }
 void LeftUp(int gadget, int dx, int dy) { Mouse(MouseAction::Release, PointIn(gadget, dx, dy)); }
 
-void Wheel(int gadget, int delta) {
-  const QPoint global = PointIn(gadget, -1, -1);
+// The wheel turned with the pointer at a screen point: the control under it takes the turn, as Wheel does
+// at a control's centre.
+void WheelAt(Point screenPos, int delta) {
+  const QPoint global(screenPos.x, screenPos.y);
   QWidget* top = TopAt(global);
   if (!top) return;
   QWidget* target = top->childAt(top->mapFromGlobal(global));
@@ -192,6 +194,11 @@ void Wheel(int gadget, int delta) {
                 Qt::NoScrollPhase, false);
   QSpontaneKeyEvent::setSpontaneous(&e);
   qApp->notify(target, &e);
+}
+
+void Wheel(int gadget, int delta) {
+  const QPoint at = PointIn(gadget, -1, -1);
+  WheelAt(Point{at.x(), at.y()}, delta);
 }
 
 void SetLeftButtonDown(bool down) { Core().leftButtonDown = down; }
@@ -332,21 +339,6 @@ void StepUpDown(int gadget, bool up) {
   if (!g || g->kind != Kind::UpDown) return;
   QToolButton* arrow = static_cast<detail::UpDownWidget*>(g->widget.data())->Arrow(up);
   QTest::mouseClick(arrow, Qt::LeftButton);
-}
-
-// The wheel turned with the pointer at a screen point: the control under it takes the turn, as Wheel does
-// at a control's centre.
-void WheelAt(Point screenPos, int delta) {
-  const QPoint global(screenPos.x, screenPos.y);
-  QWidget* top = TopAt(global);
-  if (!top) return;
-  QWidget* target = top->childAt(top->mapFromGlobal(global));
-  if (!target) target = top;
-  const QPointF local = target->mapFromGlobal(QPointF(global));
-  QWheelEvent e(local, QPointF(global), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                Qt::NoScrollPhase, false);
-  QSpontaneKeyEvent::setSpontaneous(&e);
-  qApp->notify(target, &e);
 }
 
 }  // namespace pf::test
