@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -39,6 +40,7 @@ struct LayoutCase {
   Sheet sheet;
   int example;                              // the row of the start page's example list; -1: a new record
   void (*edit)(ReportPrinting&) = nullptr;  // what the user changes before printing
+  bool wideFigures = false;                 // figures wider than any room a page could give them
 };
 
 constexpr int kFittedFont = 105;  // the size a report draws a figure in when it is wider than its cell
@@ -218,11 +220,21 @@ class ReportPrinting : public ProgramTest {
                                    Headings(c.sheet));
     if (c.sheet == Sheet::PI) ExpectBreakdownHeadedOnEveryPage(texts);
     // The captions' escaped ampersand prints as the screen shows it; only figures are drawn smaller to fit
-    // their cells, words wrap.
+    // their cells, words wrap, and a figure keeps three quarters of its size or more where its row's label
+    // can give it the room. The smallest font a page prints in stands for the size a figure was made
+    // smaller from; a size of whole pixels may round a pixel below three quarters.
+    std::map<int, int> smallest;  // line height by page
+    for (const auto& t : texts)
+      if (t.op->font != kFittedFont)
+        smallest[t.page] = std::min(smallest.count(t.page) ? smallest[t.page] : t.op->h, t.op->h);
     for (const auto& t : texts) {
       EXPECT_EQ(t.op->text.find("&&"), std::string::npos) << Where(t);
       if (t.op->font == kFittedFont) {
         EXPECT_TRUE(IsFigure(t.op->text)) << Where(t) << " is drawn smaller";
+        if (!c.wideFigures) {
+          EXPECT_GE(4 * t.op->h + 4, 3 * smallest[t.page])
+              << Where(t) << " is drawn at a height of " << t.op->h << " for " << smallest[t.page];
+        }
       }
     }
   }

@@ -23,7 +23,8 @@ constexpr Geometry kGeometries[] = {{"Page600", 5100, 6600, 600},         {"Lett
                                     {"A4Margins300", 2380, 3408, 300},    {"A4Edges600", 4960, 7016, 600},
                                     {"A4Margins1200", 9520, 13632, 1200}, {"A5Edges600", 3496, 4961, 600},
                                     {"A5Margins600", 3196, 4661, 600},    {"Narrow600", 4200, 5100, 600},
-                                    {"NarrowShort600", 4200, 2600, 600}};
+                                    {"NarrowShort600", 4200, 2600, 600},  {"A5Margins300", 1598, 2330, 300},
+                                    {"A5Short300", 1598, 1300, 300}};
 
 // A word wider than any column: a pasted path.
 const std::string kLongWord =
@@ -132,7 +133,7 @@ const LayoutCase kCases[] = {
     {"ConcurrentGroups", Sheet::CG, 0},
     {"PotentialIntervention", Sheet::PI, 0},
     {"IncidentLongWords", Sheet::Incident, 0, IncidentLongWords},
-    {"IncidentHugeFigures", Sheet::Incident, 0, IncidentHugeFigures},
+    {"IncidentHugeFigures", Sheet::Incident, 0, IncidentHugeFigures, true},
     {"BeforeAfterLongWords", Sheet::BA, 0, BALongWords},
     {"PotentialInterventionLongNames", Sheet::PI, 0, PILongNames},
     {"BeforeAfterLongName", Sheet::BA, 0, LongOccupationName<Sheet::BA>},
