@@ -191,7 +191,7 @@ int ReportValueRow(const std::string& label, std::span<const ReportValue> values
   if (!values.empty()) {
     const ReportValue& v = values.front();
     const int room = v.edge - pf::TextWidth(v.text) - pf::TextWidth(" ");
-    right = std::min(right, std::max(room, labelLeft + ReportWidestWord(label) + 1));
+    if (room < right) right = std::max(room, std::min(right, labelLeft + ReportWidestWord(label) + 1));
   }
   const int columnEnd = ReportTextEnd(label, labelLeft, right);
   ReportKeepLines(std::max(ReportLines(label, labelLeft, right), ReportValueLines(values, columnEnd)));

@@ -210,14 +210,16 @@ class ReportPrinting : public ProgramTest {
     ExpectNoTextOverAnother(texts);
     ExpectRowsWhole(pages);
     ExpectEveryPageHeaded(pages);
-    ExpectEveryHeadingOverItsRows(pages, g.width, Headings(c.sheet));
+    // The pages are read once for their headings and rows, and for the words of each.
+    const HeadingTexts headings = Headings(c.sheet);
+    std::map<const Op*, Level> levels;
+    ExpectEveryHeadingOverItsRows(PageUnits(pages, g.width, headings, &levels));
     ExpectNoLineTwiceInARow(pages);
     ExpectNoTextHidden(pages);
     ExpectRulesClearOfText(pages, texts, g.width);
     ExpectWordsWhole(pages, WholeWords(c.sheet));
     // Printed whole on one tall page, the report shows every word a reader must find on the real pages.
-    ExpectSameWordsAsOnOneTallPage(pages, tall ? *tall : TallPageWords(c, g.width, g.dpi), g.width,
-                                   Headings(c.sheet));
+    ExpectSameWordsAsOnOneTallPage(CountWords(levels), tall ? *tall : TallPageWords(c, g.width, g.dpi));
     if (c.sheet == Sheet::PI) ExpectBreakdownHeadedOnEveryPage(texts);
     // The captions' escaped ampersand prints as the screen shows it; only figures are drawn smaller to fit
     // their cells, words wrap, and a figure keeps three quarters of its size or more where its row's label
