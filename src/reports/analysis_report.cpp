@@ -242,8 +242,8 @@ SensitivityColumns LayOutSensitivityTable(const AnalysisReportKind& k) {
   t.line[3] = W(0.95);
   const int most = (t.line[3] - labelWord - gap - 1) / 3;
   const int width = std::max(0, std::min(need, most));
-  for (int c = 2; c >= 0; --c)
-    t.line[std::size_t(c)] = std::min(W(0.5 + 0.15 * c), t.line[std::size_t(c) + 1] - width);
+  constexpr double kLines[] = {0.5, 0.65, 0.8};
+  for (std::size_t c = 3; c-- > 0;) t.line[c] = std::min(W(kLines[c]), t.line[c + 1] - width);
   // Captions start a little right of their line, as far left as their widest word needs.
   for (std::size_t c = 0; c < 3; ++c) {
     t.captionRight[c] = t.line[c + 1] - gap;
