@@ -184,7 +184,9 @@ bool NewPrinterPageCarrying(int from) {
   job->carried.assign(std::make_move_iterator(page.begin() + from), std::make_move_iterator(page.end()));
   page.erase(page.begin() + from, page.end());
   detail::FinishPage(*job);
-  if (!job->device->newPage()) return false;
+  // A recording printer without a file only measures: nobody reads its pages, so none is written. Writing
+  // one compresses its content through buffers of megabytes, which would cost more than laying it out.
+  if (!job->memory && !job->device->newPage()) return false;
   if (job->recorded) detail::AddRecordedPage();
   return true;
 }

@@ -199,72 +199,111 @@ void PrintProductivity(const AnalysisReportKind& k) {
 
 // ---- Summary ----------------------------------------------------------------------------------------
 
+constexpr std::array<std::array<const char*, 3>, 3> kSensitivityHeader = {
+    {{"Calculated", "Calculated", "Calculated"},
+     {"benefits less", "value", "benefits plus"},
+     {"10%", "", "10%"}}};
+constexpr int kSensitivityRows[] = {18, 19, 20};
+
+// The sensitivity table's columns: the line left of each (line[0] to line[2]) and the edge its figures end
+// at, which is the next column's line (line[3] for the last). Each caption stands in its column from
+// captionLeft to captionRight.
+struct SensitivityColumns {
+  std::array<int, 4> line{};
+  std::array<int, 3> captionLeft{}, captionRight{};
+};
+
+std::string SensitivityValue(const AnalysisReportKind& k, int row, int column) {
+  return (column == 0   ? AnalysisCell(k, 1, row, 1, 2)
+          : column == 1 ? AnalysisCell(k, 1, row, 2, 1)
+                        : AnalysisCell(k, 1, row, 2, 2)) +
+         " ";
+}
+
+// A column is as wide as its captions' widest word with a blank either side, and as its figures at their
+// full size, the label column giving the room down to its own widest word: the widths of the printer's
+// fonts do not scale with its dpi, so they are measured here rather than taken from the page's fractions.
+// Where the fractions leave room enough, the columns stand where they are.
+SensitivityColumns LayOutSensitivityTable(const AnalysisReportKind& k) {
+  const int gap = pf::TextWidth(" ");
+  std::array<int, 3> widestCaption{};
+  int need = 0;
+  for (const auto& line : kSensitivityHeader)
+    for (std::size_t c = 0; c < 3; ++c) {
+      widestCaption[c] = std::max(widestCaption[c], ReportWidestWord(line[c]));
+      need = std::max(need, widestCaption[c] + 2 * gap + 1);
+    }
+  int labelWord = 0;
+  for (const int row : kSensitivityRows) {
+    labelWord = std::max(labelWord, ReportWidestWord(Label(k, 1, row)));
+    for (int c = 0; c < 3; ++c) need = std::max(need, pf::TextWidth(SensitivityValue(k, row, c)) + gap);
+  }
+  SensitivityColumns t;
+  t.line[3] = W(0.95);
+  const int most = (t.line[3] - labelWord - gap - 1) / 3;
+  const int width = std::max(0, std::min(need, most));
+  constexpr double kLines[] = {0.5, 0.65, 0.8};
+  for (std::size_t c = 3; c-- > 0;) t.line[c] = std::min(W(kLines[c]), t.line[c + 1] - width);
+  // Captions start a little right of their line, as far left as their widest word needs.
+  for (std::size_t c = 0; c < 3; ++c) {
+    t.captionRight[c] = t.line[c + 1] - gap;
+    t.captionLeft[c] =
+        std::max(t.line[c] + gap, std::min(t.line[c] + W(0.01), t.captionRight[c] - widestCaption[c] - 1));
+  }
+  return t;
+}
+
 // The line under a row of the table, and the table's lines from the row's top down to it.
-void PrintSensitivityLine(ReportPlace& top) {
+void PrintSensitivityLine(const SensitivityColumns& t, ReportPlace& top) {
   ReportAdvance(1.5, 10, ReportWidth);
   const int bottom = ReportLineHere();
-  const int xs[] = {W(0.5), W(0.65), W(0.8)};
-  ReportVerticalLines(xs, ReportPlaceY(top, bottom), bottom);
+  ReportVerticalLines(std::span(t.line).first(3), ReportPlaceY(top, bottom), bottom);
   top = ReportPlaceAt(bottom);
   ReportAdvance(0.75, 10, ReportWidth);
 }
 
-// A header caption stands between the table's lines: from a little right of the line before it, or as
-// far left as its widest word needs to end before the next line. Only a word wider than the whole cell
-// is broken.
-ReportCaption SensitivityCaption(const char* text, double line, double nextLine) {
-  const int left = W(line), right = W(nextLine);
-  const int widest = ReportWidestWord(text);
-  const int margin = std::clamp((right - left - widest) / 2, 1, pf::TextWidth(" "));
-  const int start = std::max(left + margin, std::min(W(line + 0.01), right - margin - widest - 1));
-  return {text, start, right - margin};
-}
-
 // Each line of the header starts below the lowest caption of the line before, which may have wrapped in
-// its cell.
-void PrintSensitivityHeader(ReportPlace& top) {
-  const std::array<std::array<const char*, 3>, 3> header = {{{"Calculated", "Calculated", "Calculated"},
-                                                             {"benefits less", "value", "benefits plus"},
-                                                             {"10%", "", "10%"}}};
-  for (const auto& line : header) {
+// its cell. Only a word wider than the whole cell is broken.
+void PrintSensitivityHeader(const SensitivityColumns& t, ReportPlace& top) {
+  for (const auto& line : kSensitivityHeader) {
     const int lineY = ReportCursorY();
     int lowest = lineY;
-    for (int column = 0; column < 3; ++column) {
-      const ReportCaption c = SensitivityCaption(line[column], 0.5 + 0.15 * column, 0.65 + 0.15 * column);
-      lowest = std::max(lowest, DrawParagraph(c.text, 0, c.left, c.right, lineY, 0, -1, 0));
-    }
+    for (std::size_t c = 0; c < 3; ++c)
+      lowest =
+          std::max(lowest, DrawParagraph(line[c], 0, t.captionLeft[c], t.captionRight[c], lineY, 0, -1, 0));
     ReportMoveTo(-1, -1, lowest);
-    ReportAdvance(1, W(0.51));
+    ReportAdvance(1, t.captionLeft[0]);
   }
-  PrintSensitivityLine(top);
+  PrintSensitivityLine(t, top);
 }
 
 // The table's lines start under the bar of the last summary row; on a page its rows go on to, at the top
 // of the header repeated there.
 void PrintSensitivityTable(const AnalysisReportKind& k, ReportPlace top) {
+  const SensitivityColumns t = LayOutSensitivityTable(k);
   // The header, as many lines as its captions wrap to, stays with the first row.
   ReportContinueWith(nullptr);
-  const int header = ReportMeasure([] {
+  const int header = ReportMeasure([&t] {
     ReportPlace measured;
-    PrintSensitivityHeader(measured);
+    PrintSensitivityHeader(t, measured);
   });
-  if (ReportKeepDown(header + (ReportLines(Label(k, 1, 18), 0, W(0.5)) - 1) * ReportLineHeight()) ||
+  if (ReportKeepDown(header + (ReportLines(Label(k, 1, 18), 0, t.line[0]) - 1) * ReportLineHeight()) ||
       ReportPlaceY(top, -1) < 0)
     top = ReportPlaceAt(ReportCursorY());
-  PrintSensitivityHeader(top);
-  ReportContinueWith([&top] {
+  PrintSensitivityHeader(t, top);
+  ReportContinueWith([&t, &top] {
     top = ReportPlaceAt(ReportCursorY());
-    PrintSensitivityHeader(top);
+    PrintSensitivityHeader(t, top);
   });
-  for (const int row : {18, 19, 20}) {
+  for (const int row : kSensitivityRows) {
     const std::string label = Label(k, 1, row);
-    ReportKeepLines(ReportLines(label, 0, W(0.5)));
-    const ReportValue values[] = {{AnalysisCell(k, 1, row, 1, 2) + " ", W(0.65)},
-                                  {AnalysisCell(k, 1, row, 2, 1) + " ", W(0.8)},
-                                  {AnalysisCell(k, 1, row, 2, 2) + " ", W(0.95)}};
-    ReportValuesOnLine(values, W(0.5), ReportCursorY());
-    ReportText(label, 0, 0, W(0.5));
-    PrintSensitivityLine(top);
+    ReportKeepLines(ReportLines(label, 0, t.line[0]));
+    const ReportValue values[] = {{SensitivityValue(k, row, 0), t.line[1]},
+                                  {SensitivityValue(k, row, 1), t.line[2]},
+                                  {SensitivityValue(k, row, 2), t.line[3]}};
+    ReportValuesOnLine(values, t.line[0], ReportCursorY());
+    ReportText(label, 0, 0, t.line[0]);
+    PrintSensitivityLine(t, top);
   }
   ReportContinueWith(nullptr);
 }

@@ -185,12 +185,13 @@ int ReportValuesOnLine(std::span<const ReportValue> values, int columnEnd, int y
 
 int ReportValueRow(const std::string& label, std::span<const ReportValue> values, int right, double bar,
                    double ruleAdvance, int labelLeft) {
-  // Words beside the label (a date) have the room to stand whole on their line: the label wraps sooner,
-  // down to its widest word, rather than leave them a cell they would be broken in.
-  if (!values.empty() && values.front().words) {
+  // Words beside the label (a date) have the room to stand whole on their line, and a figure to stand at
+  // its full size: the label wraps sooner, down to its widest word, rather than leave them a cell they
+  // would be broken or drawn smaller in.
+  if (!values.empty()) {
     const ReportValue& v = values.front();
     const int room = v.edge - pf::TextWidth(v.text) - pf::TextWidth(" ");
-    right = std::max(std::min(right, room), labelLeft + ReportWidestWord(label) + 1);
+    if (room < right) right = std::max(room, std::min(right, labelLeft + ReportWidestWord(label) + 1));
   }
   const int columnEnd = ReportTextEnd(label, labelLeft, right);
   ReportKeepLines(std::max(ReportLines(label, labelLeft, right), ReportValueLines(values, columnEnd)));

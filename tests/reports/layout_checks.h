@@ -452,9 +452,8 @@ inline std::vector<PageUnit> PageUnits(const std::vector<pf::test::PrintedPage>&
 // Every heading has a row of its own under it on its page: no page ends on a heading, and no heading is
 // followed by one of its own rank or higher before a row comes (a group's band by the next group's, a
 // section's continued headings by the next section). Column headings may take several lines.
-inline void ExpectEveryHeadingOverItsRows(const std::vector<pf::test::PrintedPage>& pages, int pageWidth,
-                                          const HeadingTexts& h) {
-  const auto units = PageUnits(pages, pageWidth, h);
+// `units` are the pages' units as PageUnits reads them.
+inline void ExpectEveryHeadingOverItsRows(const std::vector<PageUnit>& units) {
   for (std::size_t i = 0; i < units.size(); ++i) {
     const PageUnit& u = units[i];
     if (u.level == Level::Row) continue;
@@ -476,10 +475,8 @@ struct WordCounts {
   std::map<std::string, int> rows, headings;
 };
 
-inline WordCounts CountWords(const std::vector<pf::test::PrintedPage>& pages, int pageWidth,
-                             const HeadingTexts& h) {
-  std::map<const Op*, Level> levels;
-  PageUnits(pages, pageWidth, h, &levels);
+// `levels` are what PageUnits found each text to be.
+inline WordCounts CountWords(const std::map<const Op*, Level>& levels) {
   WordCounts counts;
   for (const auto& [op, level] : levels) {
     std::istringstream in(FoldedText(op->text));
@@ -488,12 +485,17 @@ inline WordCounts CountWords(const std::vector<pf::test::PrintedPage>& pages, in
   return counts;
 }
 
+inline WordCounts CountWords(const std::vector<pf::test::PrintedPage>& pages, int pageWidth,
+                             const HeadingTexts& h) {
+  std::map<const Op*, Level> levels;
+  PageUnits(pages, pageWidth, h, &levels);
+  return CountWords(levels);
+}
+
 // Every word of the report printed on one tall page is printed on the pages of a real printer of the same
 // width, and no row's word more often: nothing is lost where a page ends and nothing is printed twice; only
 // headings repeat on the page a block goes on to.
-inline void ExpectSameWordsAsOnOneTallPage(const std::vector<pf::test::PrintedPage>& pages,
-                                           const WordCounts& tall, int pageWidth, const HeadingTexts& h) {
-  const WordCounts printed = CountWords(pages, pageWidth, h);
+inline void ExpectSameWordsAsOnOneTallPage(const WordCounts& printed, const WordCounts& tall) {
   std::map<std::string, int> all = tall.rows;
   for (const auto& [word, n] : tall.headings) all[word] += n;
   for (const auto& [word, n] : all) {
