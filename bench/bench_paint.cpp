@@ -2,11 +2,11 @@
 // into its room as it paints (the fits are remembered, so a repaint only draws).
 #include <benchmark/benchmark.h>
 
+#include "analysis/pages/pages_globals.h"
 #include "bench_program.h"
 #include "platform/platform.h"
 #include "platform/test_surface.h"
 #include "shell/event_loop.h"
-#include "analysis/pages/pages_globals.h"
 #include "shell/page_globals.h"
 #include "shell/shell_globals.h"
 
