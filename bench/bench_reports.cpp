@@ -95,36 +95,20 @@ void FillBA() { FillAnalysis(BAGadget, BALabour); }
 void FillCG() { FillAnalysis(CGGadget, CGLabour); }
 void FillPI() { FillAnalysis(PIGadget, PILabour, true); }
 
-void BM_LongestReportToPdf(benchmark::State& state) { PrintReport(state, FillBA, PrintBAReport, true); }
-void BM_ConcurrentGroupsReportToPdf(benchmark::State& state) {
-  PrintReport(state, FillCG, PrintCGReport, true);
-}
-void BM_PotentialInterventionReportToPdf(benchmark::State& state) {
-  PrintReport(state, FillPI, PrintPIReport, true);
-}
-void BM_IncidentReportToPdf(benchmark::State& state) {
-  PrintReport(state, FillIncident, PrintIncidentReport, true);
-}
+// Each report printed to a PDF file, and laid out only (a recording printer without a file), as the
+// layout tests print it.
+#define QM_REPORT_BENCH(name, fill, print)                           \
+  BENCHMARK_CAPTURE(PrintReport, name##ToPdf, fill, print, true)     \
+      ->Unit(benchmark::kMillisecond)                                \
+      ->Iterations(5);                                               \
+  BENCHMARK_CAPTURE(PrintReport, name##Measured, fill, print, false) \
+      ->Unit(benchmark::kMillisecond)                                \
+      ->Iterations(5)
 
-void BM_LongestReportMeasured(benchmark::State& state) { PrintReport(state, FillBA, PrintBAReport, false); }
-void BM_ConcurrentGroupsReportMeasured(benchmark::State& state) {
-  PrintReport(state, FillCG, PrintCGReport, false);
-}
-void BM_PotentialInterventionReportMeasured(benchmark::State& state) {
-  PrintReport(state, FillPI, PrintPIReport, false);
-}
-void BM_IncidentReportMeasured(benchmark::State& state) {
-  PrintReport(state, FillIncident, PrintIncidentReport, false);
-}
-
-BENCHMARK(BM_LongestReportToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_ConcurrentGroupsReportToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_PotentialInterventionReportToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_IncidentReportToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_LongestReportMeasured)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_ConcurrentGroupsReportMeasured)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_PotentialInterventionReportMeasured)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_IncidentReportMeasured)->Unit(benchmark::kMillisecond)->Iterations(5);
+QM_REPORT_BENCH(LongestReport, FillBA, PrintBAReport);
+QM_REPORT_BENCH(ConcurrentGroupsReport, FillCG, PrintCGReport);
+QM_REPORT_BENCH(PotentialInterventionReport, FillPI, PrintPIReport);
+QM_REPORT_BENCH(IncidentReport, FillIncident, PrintIncidentReport);
 
 }  // namespace
 BENCHMARK_MAIN();
